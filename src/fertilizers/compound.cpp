@@ -1,0 +1,46 @@
+#include "compound.h"
+
+Compound::Compound(const QString &_name, const QString &_title) : name_(_name), title_(_title) {}
+
+void Compound::set_target(const QString &_target)
+{
+    if (!_target.isEmpty())
+        target_ = _target;
+}
+
+int Compound::count_elements() const
+{
+    return static_cast<int>(elements.size());
+}
+
+Element Compound::element_at(int _i) const
+{
+    if (_i < 0 || _i >= count_elements())
+        return Element();
+    return *elements[static_cast<std::size_t>(_i)];
+}
+
+Element Compound::find_element(const QString &_key) const
+{
+    return element_at(index_element(_key));
+}
+
+int Compound::index_element(const QString &_key) const
+{
+    for (int i = 0; i < count_elements(); ++i) {
+        if (elements[static_cast<std::size_t>(i)]->name == _key)
+            return i;
+    }
+    return -1;
+}
+
+bool Compound::contains_element(const QString &_key) const
+{
+    return index_element(_key) != -1;
+}
+
+void Compound::add_element(Element *_element)
+{
+    if (_element)
+        elements.emplace_back(_element);
+}

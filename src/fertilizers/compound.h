@@ -1,0 +1,46 @@
+#ifndef ROVALIN_COMPOUND_H
+#define ROVALIN_COMPOUND_H
+
+#include "element.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// One catalogue entry: a ready-made product or a chemical compound with its
+// elements. Look-ups compare names exactly and stop at the first match; those
+// that find nothing give an empty Element, -1 or false.
+class Compound
+{
+public:
+    Compound(const QString &_name, const QString &_title);
+
+    QString name() const { return name_; }
+    QString title() const { return title_; }
+    QString target() const { return target_; }
+
+    // Replaces the reference element's name; an empty text leaves it as it is.
+    void set_target(const QString &_target);
+
+    // The reserved "sol" counts like any other element.
+    int count_elements() const;
+    Element element_at(int _i) const;
+    Element find_element(const QString &_key) const;
+    int index_element(const QString &_key) const;
+    bool contains_element(const QString &_key) const;
+
+    // Takes ownership of an element made with new; a null pointer is ignored.
+    void add_element(Element *_element);
+
+private:
+    std::vector<std::unique_ptr<Element>> elements;
+    QString name_;
+    QString title_;
+    QString target_ = QStringLiteral("");
+
+    Compound(const Compound &) = delete;
+    Compound &operator=(const Compound &) = delete;
+};
+
+#endif // ROVALIN_COMPOUND_H
