@@ -1,0 +1,230 @@
+// Reading one catalogue file into one calculator: what becomes an entry, in
+// which order its elements come, and what is passed over.
+
+#include "catalogue_reader.h"
+#include "diy_fertilizer.h"
+#include "diysol_fertilizer.h"
+
+#include <QtTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// One line per entry: "name|title|target|key=value,key=value".
+QString dump(const Type_Fertilizer &_fert)
+{
+    QStringList lines;
+    for (int i = 0; i < _fert.count_compounds(); ++i) {
+        const Compound *entry = _fert.compound_at(i);
+        QStringList elements;
+        for (int j = 0; j < entry->count_elements(); ++j) {
+            const Element element = entry->element_at(j);
+            elements << element.name + QLatin1Char('=') + QString::number(element.value, 'g', 17);
+        }
+        lines << QStringList{entry->name(), entry->title(), entry->target(),
+                             elements.join(QLatin1Char(','))}
+                     .join(QLatin1Char('|'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class TestCatalogueReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void reads_file_data();
+    void reads_file();
+    void missing_file_adds_nothing();
+    void directory_adds_nothing();
+    void unreadable_file_adds_nothing();
+    void null_calculator_is_ignored();
+    void appends_to_what_is_there();
+    void each_calculator_gets_its_own_copies();
+
+private:
+    QString write(const QByteArray &_content);
+
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+void TestCatalogueReader::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY(dir->isValid());
+}
+
+QString TestCatalogueReader::write(const QByteArray &_content)
+{
+    const QString path = dir->filePath(QStringLiteral("compounds.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(_content) != _content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestCatalogueReader::reads_file_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("entries");
+
+    QTest::newRow("elements sorted by key")
+        << QByteArray(R"([{"name": "KNO3", "target": "K", "N": 0.1385, "K": 0.3867}])") << 1
+        << "KNO3|KNO3|K|K=0.38669999999999999,N=0.13850000000000001";
+    QTest::newRow("string number is no element")
+        << QByteArray(R"([{"name": "X", "N": "5"}])") << 1 << "X|X||";
+    QTest::newRow("numeric name gives empty text and an element")
+        << QByteArray(R"([{"name": 5, "N": 1}])") << 1 << "|||N=1,name=5";
+    QTest::newRow("null name gives empty text")
+        << QByteArray(R"([{"name": null, "K": 2}])") << 1 << "|||K=2";
+    QTest::newRow("object without name skipped")
+        << QByteArray(R"([{"target": "N", "N": 1}, {"name": "B"}])") << 1 << "B|B||";
+    QTest::newRow("empty target") << QByteArray(R"([{"name": "A", "target": "", "N": 1}])") << 1
+                                  << "A|A||N=1";
+    QTest::newRow("numeric target")
+        << QByteArray(R"([{"name": "A", "target": 7, "N": 1}])") << 1 << "A|A||N=1,target=7";
+    QTest::newRow("null target") << QByteArray(R"([{"name": "A", "target": null}])") << 1
+                                 << "A|A||";
+    QTest::newRow("target naming no element kept")
+        << QByteArray(R"([{"name": "A", "target": "Fe", "N": 1}])") << 1 << "A|A|Fe|N=1";
+    QTest::newRow("upper case before lower case")
+        << QByteArray(R"([{"name": "A", "b": 1, "Ca": 2, "B": 3}])") << 1 << "A|A||B=3,Ca=2,b=1";
+    QTest::newRow("non-ASCII keys by code unit")
+        << QByteArray(R"([{"name": "A", "Ж": 1, "a": 2, "Z": 3, "É": 4}])") << 1
+        << "A|A||Z=3,a=2,É=4,Ж=1";
+    // A surrogate pair (U+1F600) sorts before U+FF21 by code unit, after it by code point.
+    QTest::newRow("surrogate pair before high BMP character")
+        << QByteArray("[{\"name\": \"A\", \"\xEF\xBC\xA1\": 1, \"\xF0\x9F\x98\x80\": 2}]") << 1
+        << QString::fromUtf8("A|A||\xF0\x9F\x98\x80=2,\xEF\xBC\xA1=1");
+    QTest::newRow("sol stored like any number")
+        << QByteArray(R"([{"name": "A", "target": "K", "sol": 316, "K": 0.39}])") << 1
+        << "A|A|K|K=0.39000000000000001,sol=316";
+    QTest::newRow("other value types give nothing")
+        << QByteArray(R"([{"name": "A", "t": true, "n": null, "a": [1], "o": {"K": 1}, "s": "1"}])")
+        << 1 << "A|A||";
+    QTest::newRow("numbers as JSON writes them")
+        << QByteArray(R"([{"name": "A", "e": 1.5e-3, "i": 5, "m": -0, "n": -2.5}])") << 1
+        << "A|A||e=0.0015,i=5,m=0,n=-2.5";
+    QTest::newRow("repeated key keeps the later value")
+        << QByteArray(R"([{"name": "A", "K": 1, "K": 2}])") << 1 << "A|A||K=2";
+    QTest::newRow("repeated name keeps the later one")
+        << QByteArray(R"([{"name": "A", "name": "B"}])") << 1 << "B|B||";
+    QTest::newRow("equal names both listed in file order")
+        << QByteArray(R"([{"name": "A", "K": 1}, {"name": "A", "K": 2}])") << 2
+        << "A|A||K=1\nA|A||K=2";
+    QTest::newRow("non-objects skipped")
+        << QByteArray(R"([1, "s", [{"name": "deep"}], null, true, {"name": "A"}, {}])") << 1
+        << "A|A||";
+    QTest::newRow("Cyrillic name") << QByteArray(R"([{"name": "Сульфат калия", "K": 0.45}])") << 1
+                                   << "Сульфат калия|Сульфат калия||K=0.45000000000000001";
+    QTest::newRow("byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[{\"name\": \"A\", \"K\": 1}]") << 1 << "A|A||K=1";
+    QTest::newRow("CRLF line ends")
+        << QByteArray("[\r\n {\"name\": \"A\",\r\n  \"K\": 1}\r\n]\r\n") << 1 << "A|A||K=1";
+    QTest::newRow("empty array") << QByteArray("[]") << 0 << "";
+
+    QTest::newRow("empty file") << QByteArray() << 0 << "";
+    QTest::newRow("top-level object") << QByteArray(R"({"name": "A", "K": 1})") << 0 << "";
+    QTest::newRow("top-level scalar") << QByteArray("5") << 0 << "";
+    QTest::newRow("invalid JSON") << QByteArray(R"([{"name": "A", "K": 1},])") << 0 << "";
+    QTest::newRow("truncated") << QByteArray(R"([{"name": "A")") << 0 << "";
+    QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[]") << 0 << "";
+    QTest::newRow("number beyond double")
+        << QByteArray(R"([{"name": "A", "K": 1e400}, {"name": "B"}])") << 0 << "";
+    QTest::newRow("invalid UTF-8 in a string")
+        << QByteArray("[{\"name\": \"A\xC3\x28\"}, {\"name\": \"B\"}]") << 0 << "";
+}
+
+void TestCatalogueReader::reads_file()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, added);
+    QFETCH(QString, entries);
+
+    Diy_Fertilizer fert;
+    QCOMPARE(read_catalogue(write(content), &fert), added);
+    QCOMPARE(fert.count_compounds(), added);
+    QCOMPARE(dump(fert), entries);
+}
+
+void TestCatalogueReader::missing_file_adds_nothing()
+{
+    Diy_Fertilizer fert;
+    QCOMPARE(read_catalogue(dir->filePath(QStringLiteral("absent.json")), &fert), 0);
+    QCOMPARE(fert.count_compounds(), 0);
+}
+
+void TestCatalogueReader::directory_adds_nothing()
+{
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("compounds.json")));
+    Diy_Fertilizer fert;
+    QCOMPARE(read_catalogue(dir->filePath(QStringLiteral("compounds.json")), &fert), 0);
+    QCOMPARE(fert.count_compounds(), 0);
+}
+
+void TestCatalogueReader::unreadable_file_adds_nothing()
+{
+    const QString path = write(R"([{"name": "A"}])");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    const QByteArray native = QFile::encodeName(path);
+
+    if (::geteuid() != 0) {
+        QVERIFY(::access(native.constData(), R_OK) != 0);
+        Diy_Fertilizer fert;
+        QCOMPARE(read_catalogue(path, &fert), 0);
+        QCOMPARE(fert.count_compounds(), 0);
+        return;
+    }
+
+    // Permission bits do not stop root: read as an ordinary user in a child.
+    const pid_t child = ::fork();
+    QVERIFY(child != -1);
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(100);
+        if (::access(native.constData(), R_OK) == 0)
+            ::_exit(101);
+        Diy_Fertilizer fert;
+        ::_exit(read_catalogue(path, &fert) + fert.count_compounds());
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void TestCatalogueReader::null_calculator_is_ignored()
+{
+    QCOMPARE(read_catalogue(write(R"([{"name": "A"}])"), nullptr), 0);
+}
+
+void TestCatalogueReader::appends_to_what_is_there()
+{
+    Diy_Fertilizer fert;
+    QCOMPARE(read_catalogue(write(R"([{"name": "A"}, {"name": "B"}])"), &fert), 2);
+    QCOMPARE(read_catalogue(write(R"([{"name": "C"}])"), &fert), 1);
+    QCOMPARE(dump(fert), QStringLiteral("A|A||\nB|B||\nC|C||"));
+}
+
+void TestCatalogueReader::each_calculator_gets_its_own_copies()
+{
+    const QString path = write(R"([{"name": "A", "K": 0.5}, {"name": "B", "N": 0.1}])");
+    Diy_Fertilizer diy;
+    DiySol_Fertilizer sol;
+    QCOMPARE(read_catalogue(path, &diy), 2);
+    QCOMPARE(read_catalogue(path, &sol), 2);
+    QCOMPARE(dump(diy), dump(sol));
+    QVERIFY(diy.compound_at(0) != sol.compound_at(0));
+    QVERIFY(diy.compound_at(1) != sol.compound_at(1));
+}
+
+QTEST_GUILESS_MAIN(TestCatalogueReader)
+#include "tst_catalogue_reader.moc"
