@@ -1,0 +1,37 @@
+# Shared by the scripts in this folder; source it, do not run it.
+
+# The repository's root, whatever the caller's working directory.
+ROVALIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Debian packages needed to build the program and run its tests.
+ROVALIN_BUILD_PACKAGES=(cmake g++ make qtbase5-dev)
+
+# ensure_packages PACKAGE...: installs the packages that are missing. As root
+# it uses apt-get; otherwise it prints the one command to run and exits.
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Some packages are missing. Install them with:" >&2
+        echo "sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build BUILD_DIR [CMAKE_OPTION...]
+configure_and_build() {
+    local build_dir=$1
+    shift
+    cmake -S "$ROVALIN_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}
