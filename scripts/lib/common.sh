@@ -3,8 +3,9 @@
 # The repository's root, whatever the caller's working directory.
 ROVALIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian packages needed to build the program and run its tests.
-ROVALIN_BUILD_PACKAGES=(cmake g++ make qtbase5-dev)
+# Debian packages needed to build the program and run its tests: the narrow
+# font the window is laid out for, and Qt's private headers for one test hook.
+ROVALIN_BUILD_PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-liberation)
 
 # ensure_packages PACKAGE...: installs the packages that are missing. As root
 # it uses apt-get; otherwise it prints the one command to run and exits.

@@ -1,0 +1,13 @@
+#include "mainwindow.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    use_narrow_font();
+    MainWindow window;
+    start_main_window(window);
+    return application.exec();
+}

@@ -1,0 +1,402 @@
+#include "mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include "catalogue_reader.h"
+#include "diy_fertilizer.h"
+#include "diysol_fertilizer.h"
+#include "message_text.h"
+#include "premix_fertilizer.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDoubleValidator>
+#include <QEvent>
+#include <QFileInfo>
+#include <QIntValidator>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTableWidgetItem>
+#include <QUrl>
+
+#include <cmath>
+
+using namespace message_text;
+
+namespace {
+
+// Caption of val_methods: the reference element (method 0) or what is added (method 1).
+QString caption(const QString &_text)
+{
+    return head() + green() + _text + QStringLiteral(" :") + close() + tail();
+}
+
+// Message for an input field outside its validator's range.
+QString field_range_message(const QString &_head, const QString &_bottom, const QString &_top,
+                            const QString &_tail)
+{
+    return _head + green() + QStringLiteral("от ") + _bottom + QStringLiteral(" до ") + _top +
+           _tail;
+}
+
+QString only_dose_input()
+{
+    return QStringLiteral(",<br>расчет возможен только по условию<br>") + green() +
+           QStringLiteral("Вносимое количество") + close() + tail();
+}
+
+// Method 0 needs a reference element to work out a dose from.
+QString no_reference_message(const Compound &_entry)
+{
+    return head() + QStringLiteral("У ") + green() + escaped(_entry.name()) + close() +
+           QStringLiteral(" нет опорного элемента") + only_dose_input();
+}
+
+// ... and a positive content of it: with 0 the dose would be infinite.
+QString unusable_reference_message(const Compound &_entry, const Element &_reference)
+{
+    const QString state = _reference.value == 0.0 ? QStringLiteral(" равно нулю")
+                                                  : QStringLiteral(" указано неверно");
+    return head() + QStringLiteral("Содержание элемента ") + green() + escaped(_reference.name) +
+           close() + QStringLiteral(" в ") + green() + escaped(_entry.name()) + close() + state +
+           only_dose_input();
+}
+
+// Elements that get a row of their own: not "sol", and not the reference
+// element, which stands in row 0.
+bool shown_in_own_row(const QString &_name, const QString &_target)
+{
+    return !_name.isEmpty() && _name != QLatin1String("sol") &&
+           (_target.isEmpty() || _name != _target);
+}
+
+// The README the About box points to: next to the catalogues when the program
+// runs from its source tree, else where an installation puts it.
+QString readme_url()
+{
+    QString path = QDir::current().absoluteFilePath(QStringLiteral("README.md"));
+    if (!QFileInfo::exists(path))
+        path = QCoreApplication::applicationDirPath() +
+               QStringLiteral("/../share/doc/rovalin/README.md");
+    return QString::fromLatin1(QUrl::fromLocalFile(QDir::cleanPath(path)).toEncoded())
+        .toHtmlEscaped();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    ui = new Ui_MainWindow();
+    cur_fert = nullptr;
+    premix_fert = nullptr;
+    diy_fert = nullptr;
+    diysol_fert = nullptr;
+
+    methods_validator = new QDoubleValidator(0.01, 1000, 2);
+    tank_validator = new QIntValidator(1, 10000);
+    substance_validator = new QDoubleValidator(0.01, 10000, 2);
+    water_validator = new QIntValidator(1, 10000);
+
+    load_compounds(0);
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint);
+    change_type_fertilizers();
+
+    methods_validator->setNotation(QDoubleValidator::StandardNotation);
+    ui->val_methods->setValidator(methods_validator);
+    ui->tank_vol->setValidator(tank_validator);
+    substance_validator->setNotation(QDoubleValidator::StandardNotation);
+    ui->val_methods_2->setValidator(substance_validator);
+    ui->val_methods_3->setValidator(water_validator);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    // The line edits only keep guarded pointers to their validators.
+    delete methods_validator;
+    delete tank_validator;
+    delete water_validator;
+    delete substance_validator;
+    delete premix_fert;
+    delete diy_fert;
+    delete diysol_fert;
+}
+
+void MainWindow::load_compounds(int _type)
+{
+    if (!premix_fert)
+        premix_fert = new Premix_Fertilizer;
+    if (!diy_fert)
+        diy_fert = new Diy_Fertilizer;
+    if (!diysol_fert)
+        diysol_fert = new DiySol_Fertilizer;
+
+    const QString folder = QDir(QDir::currentPath()).absolutePath() + QStringLiteral("/settings/");
+    const QString products = QStringLiteral("commercial_products.json");
+    const QString compounds = QStringLiteral("compounds.json");
+    read_catalogue(folder + products, premix_fert);
+    read_catalogue(folder + compounds, diy_fert);
+    read_catalogue(folder + compounds, diysol_fert);
+
+    switch (_type) {
+    case 0:
+        cur_fert = premix_fert;
+        break;
+    case 1:
+        cur_fert = diy_fert;
+        break;
+    case 2:
+        cur_fert = diysol_fert;
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::change_compound(int _index)
+{
+    Q_UNUSED(_index)
+    show_data(false);
+}
+
+void MainWindow::counting_compound()
+{
+    ui->linfo->hide();
+
+    if (!ui->tank_vol->hasAcceptableInput()) {
+        inform(field_range_message(
+            QStringLiteral("<html><head/><body>Объём аквариума должен находится в диапазоне <br>"),
+            QStringLiteral("%1").arg(tank_validator->bottom()),
+            QStringLiteral("%1").arg(tank_validator->top()),
+            QStringLiteral(" литров </span><br> включительно</body></html>")));
+        return;
+    }
+    if (!cur_fert || cur_fert->get_type_fert() != QLatin1String("diy_sol")) {
+        show_data(true);
+        return;
+    }
+    if (!ui->val_methods_3->hasAcceptableInput()) {
+        inform(field_range_message(
+            QStringLiteral("<html><head/><body>Объём воды должен находится в диапазоне <br>"),
+            QStringLiteral("%1").arg(water_validator->bottom()),
+            QStringLiteral("%1").arg(water_validator->top()),
+            QStringLiteral(" мл </span><br> включительно</body></html>")));
+        return;
+    }
+    if (!ui->val_methods_2->hasAcceptableInput()) {
+        inform(field_range_message(
+            QStringLiteral(
+                "<html><head/><body>Количество хим.вещества должно находится в диапазоне <br>"),
+            number(substance_validator->bottom()), number(substance_validator->top()),
+            QStringLiteral(" г</span><br> включительно</body></html>")));
+        return;
+    }
+    show_data(true);
+}
+
+void MainWindow::change_type_fertilizers()
+{
+    if (ui->comboBox->count() > 0)
+        ui->comboBox->clear();
+    if (!cur_fert)
+        return;
+
+    const int n = cur_fert->count_compounds();
+    if (n == 0) {
+        ui->tableWidget->setRowCount(0);
+        ui->frcalculation->hide();
+        ui->comboBox->insertItem(0, cur_fert->get_list_title() + QStringLiteral(" пуст"));
+    } else {
+        for (int i = 0; i < n; ++i)
+            ui->comboBox->insertItem(i, cur_fert->compound_at(i)->title());
+    }
+    ui->linput_type_fert->setText(cur_fert->get_choose_title());
+}
+
+void MainWindow::hide_widgets(int _index)
+{
+    Q_UNUSED(_index)
+    ui->linfo->hide();
+}
+
+void MainWindow::change_calc_methods(int _index)
+{
+    ui->ltarget_name->hide();
+
+    const int k = ui->comboBox->currentIndex();
+    if (k == -1 || _index == -1 || !cur_fert || !cur_fert->compound_at(k))
+        return;
+    const Compound *entry = cur_fert->compound_at(k);
+
+    QString name = QStringLiteral("");
+    if (!entry->target().isEmpty())
+        name = entry->find_element(entry->target()).name;
+
+    ui->ltarget_name->show();
+    if (_index == 0)
+        ui->ltarget_name->setText(caption(escaped(name)));
+    else if (_index == 1)
+        ui->ltarget_name->setText(caption(cur_fert->get_input_title()));
+}
+
+void MainWindow::about()
+{
+    const QString body =
+        tr("<h2>Ровалин версия 2.0</h2>"
+           "<p><b>Ровалин</b> - это небольшое приложение облегчающее трудобудни начинающих, и не "
+           "только аквариумистов.<br>Служит для расчета дозировки удобрений, вносимых в аквариум, "
+           "с "
+           "целью обеспечить питанием водные растения или водоросли, кому как нравится.<br>Список "
+           "производителей УДО со временем будет пополняться.</p>"
+           "Критика программы только приветствуется.<br>"
+           "Вопросы и пожелания направляйте разработчикам:<br>"
+           "<b><a href=\"%1\">страница проекта</a></b><br><br>"
+           "Если программа вам пригодилась, помогите ее развитию:<br>"
+           "<b><a href=\"%1\">как помочь проекту</a></b>"
+           "<p>© 2026 Разработчики программы «Ровалин»</p>")
+            .arg(readme_url());
+    const QString title = tr("О программе \"Ровалин\"");
+    QMessageBox::about(this, title, body);
+}
+
+void MainWindow::handler_type_fert()
+{
+    if (ui->rbpremix->isChecked() && cur_fert != premix_fert) {
+        ui->frsol->hide();
+        cur_fert = premix_fert;
+        change_type_fertilizers();
+    } else if (ui->rbdiy->isChecked() && cur_fert != diy_fert) {
+        ui->frsol->hide();
+        cur_fert = diy_fert;
+        change_type_fertilizers();
+    } else if (ui->rbdiysol->isChecked() && cur_fert != diysol_fert) {
+        ui->frsol->show();
+        cur_fert = diysol_fert;
+        change_type_fertilizers();
+    }
+    change_calc_methods(ui->calc_methods->currentIndex());
+}
+
+void MainWindow::show_data(bool _is_calc)
+{
+    const int k = ui->comboBox->currentIndex();
+    if (k == -1 || !cur_fert || k >= cur_fert->count_compounds())
+        return;
+    ui->frcalculation->show();
+    const Compound *cp = cur_fert->compound_at(k);
+    if (!cp)
+        return;
+
+    // Typed numbers are read with the system locale, like the validators check them.
+    const QLocale locale = QLocale::system();
+    double full_set[4];
+    double short_set[2];
+    full_set[0] = locale.toDouble(ui->tank_vol->text());
+    full_set[3] = locale.toDouble(ui->val_methods->text());
+    full_set[1] = locale.toDouble(ui->val_methods_3->text());
+    full_set[2] = locale.toDouble(ui->val_methods_2->text());
+    full_set[2] *= 1000; // g to mg
+    short_set[0] = locale.toDouble(ui->tank_vol->text());
+    short_set[1] = locale.toDouble(ui->val_methods->text());
+    const bool solution = cur_fert->get_type_fert() == QLatin1String("diy_sol");
+    const double *values = solution ? full_set : short_set;
+    const unsigned size = solution ? sizeof full_set : sizeof short_set;
+
+    const int n = cp->count_elements();
+    const QString t = cp->target();
+    Element ref;
+    if (!t.isEmpty())
+        ref = cp->find_element(t);
+    const QString rn = ref.name;
+    const int m = ui->calc_methods->currentIndex();
+    const bool value_acceptable = ui->val_methods->hasAcceptableInput();
+
+    // Requests that cannot give a meaningful answer are explained before the
+    // table changes: an unchecked value or a dose from a missing or zero
+    // reference element would put 0, inf or nan on screen.
+    if (_is_calc && rn.isEmpty()) {
+        if (!value_acceptable) {
+            inform(cur_fert->range_message(m, t, methods_validator->bottom(),
+                                           methods_validator->top()));
+            return;
+        }
+        if (m == 0) {
+            inform(no_reference_message(*cp));
+            return;
+        }
+    }
+    if (_is_calc && !rn.isEmpty() && value_acceptable && m == 0 &&
+        !(ref.value > 0 && std::isfinite(ref.value))) {
+        inform(unusable_reference_message(*cp, ref));
+        return;
+    }
+
+    const QStringList labels{QStringLiteral("Название элемента"), cur_fert->column_title(_is_calc)};
+    int rows = rn.isEmpty() ? 0 : 1;
+    for (int i = 0; i < n; ++i) {
+        if (shown_in_own_row(cp->element_at(i).name, t))
+            ++rows;
+    }
+    ui->tableWidget->setRowCount(rows);
+    ui->tableWidget->setHorizontalHeaderLabels(labels);
+
+    int first = 0;
+    if (!rn.isEmpty()) {
+        // The reference row is drawn in the green of the messages' spans. The
+        // brush must stay solid: Qt 5.15 drops a NoBrush foreground (or, set as
+        // raw data, paints the text invisible).
+        const QBrush brush(QColor(85, 170, 127, 255), Qt::SolidPattern);
+        auto *name_item = new QTableWidgetItem(rn, 0);
+        name_item->setForeground(brush);
+        ui->tableWidget->setItem(0, 0, name_item);
+
+        double v = ref.value;
+        if (_is_calc) {
+            ui->linfo->show();
+            if (!value_acceptable) {
+                ui->linfo->setText(cur_fert->range_message(m, rn, methods_validator->bottom(),
+                                                           methods_validator->top()));
+                return;
+            }
+            const Calc_Result r = cur_fert->calculate(m, k, cp->index_element(rn), values, size);
+            ui->linfo->setText(cur_fert->result_message(m, k));
+            v = r.concentration;
+        }
+        auto *value_item = new QTableWidgetItem(number(v), 0);
+        value_item->setForeground(brush);
+        ui->tableWidget->setItem(0, 1, value_item);
+
+        if (ui->calc_methods->currentIndex() == 0)
+            ui->ltarget_name->setText(caption(escaped(rn)));
+        first = 1;
+    }
+
+    int j = 0;
+    for (int i = 0; i < n; ++i) {
+        const Element e = cp->element_at(i);
+        if (!shown_in_own_row(e.name, t))
+            continue;
+        double v = e.value;
+        if (_is_calc)
+            v = cur_fert->calculate(m, k, i, values, size).concentration;
+        ui->tableWidget->setItem(first + j, 0, new QTableWidgetItem(e.name, 0));
+        ui->tableWidget->setItem(first + j, 1, new QTableWidgetItem(number(v), 0));
+        ++j;
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void MainWindow::inform(const QString &_message)
+{
+    ui->linfo->show();
+    ui->linfo->setText(_message);
+}

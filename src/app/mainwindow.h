@@ -1,0 +1,67 @@
+#ifndef ROVALIN_MAINWINDOW_H
+#define ROVALIN_MAINWINDOW_H
+
+// MainWindow is the program's only window and its controller. It owns the
+// form (Ui_MainWindow, built from src/form/mainwindow.ui), four input
+// validators and the three calculators (Premix_Fertilizer, Diy_Fertilizer,
+// DiySol_Fertilizer, all Type_Fertilizer). cur_fert points at the one that
+// belongs to the selected radio button; every slot talks to the calculators
+// only through the Type_Fertilizer interface.
+//
+// The form connects its widgets to the slots by signature strings, and the
+// slots also call each other and nest through signals: clearing or filling
+// comboBox runs change_compound and hide_widgets before the setter returns.
+// The order of the steps inside each slot therefore matters.
+
+#include <QMainWindow>
+
+class QDoubleValidator;
+class QIntValidator;
+class QLineEdit;
+class Type_Fertilizer;
+class Premix_Fertilizer;
+class Diy_Fertilizer;
+class DiySol_Fertilizer;
+class Ui_MainWindow;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    QDoubleValidator *methods_validator;   // val_methods: 0.01 to 1000, 2 decimals
+    QIntValidator *tank_validator;         // tank_vol: 1 to 10000 l
+    QIntValidator *water_validator;        // val_methods_3: 1 to 10000 ml
+    QDoubleValidator *substance_validator; // val_methods_2: 0.01 to 10000 g, 2 decimals
+    Type_Fertilizer *cur_fert;
+    Premix_Fertilizer *premix_fert;
+    Diy_Fertilizer *diy_fert;
+    DiySol_Fertilizer *diysol_fert;
+    Ui_MainWindow *ui;
+
+public slots:
+    void change_compound(int _index);
+    void counting_compound();
+    void change_type_fertilizers();
+    void hide_widgets(int _index);
+    void change_calc_methods(int _index);
+    void about();
+    void handler_type_fert();
+    void show_data(bool _is_calc);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Creates the calculators, reads the catalogues from settings/ under the
+    // working directory and makes the calculator chosen by _type current
+    // (0 products, 1 dry compounds, 2 solutions).
+    void load_compounds(int _type);
+    // Shows _message in linfo.
+    void inform(const QString &_message);
+};
+
+#endif // ROVALIN_MAINWINDOW_H

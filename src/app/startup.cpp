@@ -1,0 +1,32 @@
+#include "startup.h"
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
+
+void use_narrow_font()
+{
+    const QString family = QStringLiteral("Liberation Sans Narrow");
+    if (!QFontDatabase().families().contains(family))
+        return;
+    QFont font = QApplication::font();
+    font.setFamily(family);
+    QApplication::setFont(font);
+}
+
+void start_main_window(MainWindow &_window)
+{
+    _window.show();
+    _window.ui->linfo->setVisible(false);
+    _window.ui->frsol->setVisible(false);
+
+    // Index 0 is method 0 (wanted concentration -> dose), index 1 method 1.
+    const QStringList methods{QStringLiteral("Итоговая концентрация, мг/л"),
+                              QStringLiteral("Вносимое количество")};
+    for (int i = 0; i < methods.size(); ++i)
+        _window.ui->calc_methods->insertItem(i, methods.at(i));
+}

@@ -1,0 +1,16 @@
+#ifndef ROVALIN_STARTUP_H
+#define ROVALIN_STARTUP_H
+
+class MainWindow;
+
+// Makes a narrow sans-serif the application's default family when one is
+// installed: the window's widgets have fixed pixel sizes, and the wide
+// default families of Linux desktops do not fit their captions.
+void use_narrow_font();
+
+// What the program does with its window between constructing it and entering
+// the event loop: shows it, hides the message and the solution inputs, and
+// fills the list of calculation methods (which selects method 0).
+void start_main_window(MainWindow &_window);
+
+#endif // ROVALIN_STARTUP_H
