@@ -1,0 +1,926 @@
+// The window end to end: start-up, kinds, entries and methods, calculations,
+// input checks, the order in which signals reach the slots, language-change
+// events and the About box. Run once in the C locale and once in ru_RU, where
+// the decimal separator is a comma and blanks group digits.
+
+#include "window_fixture.h"
+
+#include "message_text.h"
+
+#include <QtCore/private/qobject_p.h>
+
+#include <QMessageBox>
+#include <QTextDocument>
+#include <QTimer>
+
+#define G "<span style=\" color:#55aa7f;font-weight:600;\">"
+#define B "<span style=\" color:#5555ff; font-weight:600;\">"
+#define HEAD "<html><head/><body>"
+#define TAIL "</body></html>"
+
+namespace {
+
+const char *const tank_message = HEAD "Объём аквариума должен находится в диапазоне <br>" G
+                                      "от 1 до 10000 литров </span><br> включительно" TAIL;
+const char *const water_message = HEAD "Объём воды должен находится в диапазоне <br>" G
+                                       "от 1 до 10000 мл </span><br> включительно" TAIL;
+const char *const substance_message =
+    HEAD "Количество хим.вещества должно находится в диапазоне <br>" G
+         "от 0.01 до 10000 г</span><br> включительно" TAIL;
+
+QString caption(const QString &_text)
+{
+    return QStringLiteral(HEAD G) + _text + QStringLiteral(" :</span>" TAIL);
+}
+
+// Slots of the window as signals reach them, with their int argument.
+QStringList *recorded_slots = nullptr;
+
+void record_slot(QObject *_receiver, int _index, void **_argv)
+{
+    if (!recorded_slots || !qobject_cast<MainWindow *>(_receiver))
+        return;
+    const QMetaMethod method = _receiver->metaObject()->method(_index);
+    QString call = QString::fromLatin1(method.name()) + QLatin1Char('(');
+    if (method.parameterCount() == 1 && method.parameterType(0) == QMetaType::Int)
+        call += QString::number(*static_cast<int *>(_argv[1]));
+    recorded_slots->append(call + QLatin1Char(')'));
+}
+
+QSignalSpyCallbackSet slot_spy{nullptr, record_slot, nullptr, nullptr};
+
+QRadioButton *kind_button(Ui_MainWindow *_ui, const QString &_name)
+{
+    if (_name == QLatin1String("rbdiy"))
+        return _ui->rbdiy;
+    if (_name == QLatin1String("rbdiysol"))
+        return _ui->rbdiysol;
+    return _ui->rbpremix;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void start_up_state();
+    void slot_order_data();
+    void slot_order();
+    void kind_switch_data();
+    void kind_switch();
+    void clicking_current_kind_only_rewrites_caption();
+    void choosing_entry_redraws_table_and_hides_message();
+    void method_caption_data();
+    void method_caption();
+    void calculate_data();
+    void calculate();
+    void input_checks_data();
+    void input_checks();
+    void table_has_exactly_the_shown_rows();
+    void catalogues_data();
+    void catalogues();
+    void validators_data();
+    void validators();
+    void decimal_separator_follows_system_locale();
+    void language_change_data();
+    void language_change();
+    void about_box();
+    void meta_object();
+
+private:
+    // Chooses kind, entry and method as a user would, then types the inputs.
+    void prepare(const QString &_kind, int _entry, int _method);
+
+    Window_Fixture f;
+    QStringList slots_seen;
+};
+
+void TestMainWindow::initTestCase()
+{
+    if (qgetenv("LC_ALL").startsWith("ru_RU"))
+        QCOMPARE(QLocale::system().decimalPoint(), QLatin1Char(','));
+    qt_register_signal_spy_callbacks(&slot_spy);
+}
+
+void TestMainWindow::cleanupTestCase()
+{
+    qt_register_signal_spy_callbacks(nullptr);
+}
+
+void TestMainWindow::init()
+{
+    slots_seen.clear();
+    QVERIFY(f.open());
+}
+
+void TestMainWindow::cleanup()
+{
+    recorded_slots = nullptr;
+    f.close();
+}
+
+void TestMainWindow::prepare(const QString &_kind, int _entry, int _method)
+{
+    QRadioButton *button = kind_button(f.ui, _kind);
+    if (!button->isChecked())
+        Window_Fixture::click_radio(button);
+    Window_Fixture::choose(f.ui->comboBox, _entry);
+    Window_Fixture::choose(f.ui->calc_methods, _method);
+}
+
+void TestMainWindow::start_up_state()
+{
+    Ui_MainWindow *ui = f.ui;
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Ровалин"));
+    QVERIFY(ui->rbpremix->isChecked());
+    QVERIFY(!ui->linfo->isVisible());
+    QVERIFY(!ui->frsol->isVisible());
+    QVERIFY(ui->frcalculation->isVisible());
+    QVERIFY(ui->ltarget_name->isVisible());
+
+    QCOMPARE(f.items(ui->calc_methods),
+             (QStringList{"Итоговая концентрация, мг/л", "Вносимое количество"}));
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(ui->calc_methods->itemIcon(i).isNull());
+        QVERIFY(!ui->calc_methods->itemData(i).isValid());
+    }
+    QCOMPARE(ui->calc_methods->currentIndex(), 0);
+
+    QCOMPARE(f.items(ui->comboBox), (QStringList{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged"}));
+    QCOMPARE(ui->comboBox->currentIndex(), 0);
+    QCOMPARE(ui->linput_type_fert->text(), QStringLiteral("Выберите название УДО :"));
+    QCOMPARE(f.header(0), QStringLiteral("Название элемента"));
+    QCOMPARE(f.header(1), QStringLiteral("Концентрация, мг/мл"));
+    QCOMPARE(f.rows(), (QStringList{"K=5", "Fe=1"}));
+    QCOMPARE(ui->ltarget_name->text(), caption("K"));
+
+    QCOMPARE(ui->tank_vol->text(), QStringLiteral("10"));
+    QCOMPARE(ui->val_methods->text(), QStringLiteral("1"));
+    QCOMPARE(ui->val_methods_3->text(), QStringLiteral("1000"));
+    QCOMPARE(ui->val_methods_2->text(), QStringLiteral("1"));
+    // Qt adds the title and system-menu hints itself; no minimise or maximise button.
+    const Qt::WindowFlags flags = f.window->windowFlags();
+    QCOMPARE(f.window->windowType(), Qt::Window);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+}
+
+void TestMainWindow::slot_order_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("calls");
+
+    QTest::newRow("start-up") << "start-up"
+                              << QStringList{"change_compound(0)", "hide_widgets(0)",
+                                             "hide_widgets(0)", "change_calc_methods(0)"};
+    QTest::newRow("choose entry") << "entry"
+                                  << QStringList{"change_compound(1)", "hide_widgets(1)"};
+    QTest::newRow("choose method")
+        << "method" << QStringList{"hide_widgets(1)", "change_calc_methods(1)"};
+    QTest::newRow("switch kind") << "kind"
+                                 << QStringList{"handler_type_fert()", "change_compound(-1)",
+                                                "hide_widgets(-1)", "change_compound(0)",
+                                                "hide_widgets(0)"};
+    QTest::newRow("click current kind") << "same kind" << QStringList{"handler_type_fert()"};
+    QTest::newRow("press calculate") << "calculate" << QStringList{"counting_compound()"};
+}
+
+void TestMainWindow::slot_order()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, calls);
+
+    recorded_slots = &slots_seen;
+    if (action == QLatin1String("start-up"))
+        QVERIFY(f.open());
+    else if (action == QLatin1String("entry"))
+        Window_Fixture::choose(f.ui->comboBox, 1);
+    else if (action == QLatin1String("method"))
+        Window_Fixture::choose(f.ui->calc_methods, 1);
+    else if (action == QLatin1String("kind"))
+        Window_Fixture::click_radio(f.ui->rbdiy);
+    else if (action == QLatin1String("same kind"))
+        Window_Fixture::click_radio(f.ui->rbpremix);
+    else
+        f.calculate();
+    QCOMPARE(slots_seen, calls);
+}
+
+void TestMainWindow::kind_switch_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("solution_inputs");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("choose_caption");
+    QTest::addColumn<QString>("value_title");
+    QTest::addColumn<QStringList>("rows");
+
+    const QStringList compounds{"K2SO4", "Urea"};
+    const QStringList products{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged"};
+    QTest::newRow("to solution") << QStringList{"rbdiysol"} << true << compounds
+                                 << "Выберите хим.вещество :"
+                                 << "Массовая доля" << QStringList{"K=0.5", "S=0.1"};
+    QTest::newRow("to dry compound")
+        << QStringList{"rbdiy"} << false << compounds << "Выберите хим.вещество :"
+        << "Массовая доля" << QStringList{"K=0.5", "S=0.1"};
+    QTest::newRow("solution to dry compound")
+        << QStringList{"rbdiysol", "rbdiy"} << false << compounds << "Выберите хим.вещество :"
+        << "Массовая доля" << QStringList{"K=0.5", "S=0.1"};
+    QTest::newRow("solution back to products")
+        << QStringList{"rbdiysol", "rbpremix"} << false << products << "Выберите название УДО :"
+        << "Концентрация, мг/мл" << QStringList{"K=5", "Fe=1"};
+}
+
+void TestMainWindow::kind_switch()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, solution_inputs);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, choose_caption);
+    QFETCH(QString, value_title);
+    QFETCH(QStringList, rows);
+
+    Window_Fixture::choose(f.ui->comboBox, 2);
+    for (const QString &name : clicks) {
+        QRadioButton *button = kind_button(f.ui, name);
+        Window_Fixture::click_radio(button);
+        QVERIFY(button->isChecked());
+        QCOMPARE(f.ui->frsol->isVisible(), name == QLatin1String("rbdiysol"));
+    }
+    QCOMPARE(f.ui->frsol->isVisible(), solution_inputs);
+    QCOMPARE(f.items(f.ui->comboBox), entries);
+    QCOMPARE(f.ui->comboBox->currentIndex(), 0);
+    QCOMPARE(f.ui->linput_type_fert->text(), choose_caption);
+    QCOMPARE(f.header(1), value_title);
+    QCOMPARE(f.rows(), rows);
+    QVERIFY(f.ui->frcalculation->isVisible());
+    QCOMPARE(f.ui->ltarget_name->text(), caption(rows.first().section('=', 0, 0)));
+}
+
+void TestMainWindow::clicking_current_kind_only_rewrites_caption()
+{
+    // Gamma has no reference element: choosing it keeps Alpha's caption.
+    Window_Fixture::choose(f.ui->comboBox, 2);
+    QCOMPARE(f.ui->ltarget_name->text(), caption("K"));
+    const QStringList rows = f.rows();
+
+    Window_Fixture::click_radio(f.ui->rbpremix);
+    QCOMPARE(f.ui->comboBox->currentIndex(), 2);
+    QCOMPARE(f.items(f.ui->comboBox).size(), 5);
+    QCOMPARE(f.rows(), rows);
+    QCOMPARE(f.ui->ltarget_name->text(), caption(""));
+    QVERIFY(f.ui->ltarget_name->isVisible());
+}
+
+void TestMainWindow::choosing_entry_redraws_table_and_hides_message()
+{
+    f.calculate();
+    QVERIFY(f.ui->linfo->isVisible());
+    Window_Fixture::choose(f.ui->comboBox, 3);
+    QVERIFY(!f.ui->linfo->isVisible());
+    QCOMPARE(f.header(1), QStringLiteral("Концентрация, мг/мл"));
+    QCOMPARE(f.rows(), (QStringList{"Fe=0", "K=1"}));
+    QCOMPARE(f.ui->ltarget_name->text(), caption("Fe"));
+
+    f.calculate();
+    Window_Fixture::choose(f.ui->calc_methods, 1);
+    QVERIFY(!f.ui->linfo->isVisible());
+}
+
+void TestMainWindow::method_caption_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("products, reference element") << "rbpremix" << 0 << 0 << caption("K");
+    QTest::newRow("products, quantity") << "rbpremix" << 0 << 1 << caption("Вносим, мл");
+    QTest::newRow("quantity without reference") << "rbpremix" << 2 << 1 << caption("Вносим, мл");
+    QTest::newRow("target naming no element") << "rbpremix" << 1 << 0 << caption("");
+    QTest::newRow("no target") << "rbpremix" << 2 << 0 << caption("");
+    QTest::newRow("element key escaped") << "rbpremix" << 4 << 0 << caption("&lt;i&gt;");
+    QTest::newRow("dry compound, quantity") << "rbdiy" << 1 << 1 << caption("Вносим, мг");
+    QTest::newRow("dry compound, reference") << "rbdiy" << 1 << 0 << caption("N");
+    QTest::newRow("solution, quantity") << "rbdiysol" << 0 << 1 << caption("Вносим, мл");
+}
+
+void TestMainWindow::method_caption()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, entry);
+    QFETCH(int, method);
+    QFETCH(QString, text);
+
+    // Leave the method and come back so that the caption is built afresh.
+    prepare(kind, entry, 1 - method);
+    Window_Fixture::choose(f.ui->calc_methods, method);
+    QVERIFY(f.ui->ltarget_name->isVisible());
+    QCOMPARE(f.ui->ltarget_name->text(), text);
+}
+
+void TestMainWindow::calculate_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("tank");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("water");
+    QTest::addColumn<QString>("grams");
+    QTest::addColumn<QString>("message"); // empty: no message
+    QTest::addColumn<QString>("value_title");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<bool>("green_first_row");
+
+    const QString computed = QStringLiteral("Концентрация, мг/л");
+    QTest::newRow("product dose") << "rbpremix" << 0 << 0 << "100"
+                                  << "0.5"
+                                  << ""
+                                  << ""
+                                  << HEAD " Для достижения недельной концентрации " G
+                                          "K</span> равной<br>0.5 мг/л необходимо вносить <br>" B
+                                          "10 мл</span><br> УДО в неделю" TAIL
+                                  << computed << QStringList{"K=0.5", "Fe=0.1"} << true;
+    QTest::newRow("product concentrations")
+        << "rbpremix" << 0 << 1 << "100"
+        << "20"
+        << ""
+        << ""
+        << HEAD " При недельном внесении 20 мл УДО <br> концентрация " G
+                "K</span> станет равной<br>" B "1 мг/л </span>" TAIL
+        << computed << QStringList{"K=1", "Fe=0.2"} << true;
+    QTest::newRow("product without target, quantity")
+        << "rbpremix" << 2 << 1 << "50"
+        << "10"
+        << ""
+        << ""
+        << "" << computed << QStringList{"N=0.6", "P=0.2"} << false;
+    QTest::newRow("target naming no element, quantity")
+        << "rbpremix" << 1 << 1 << "100"
+        << "10"
+        << ""
+        << ""
+        << "" << computed << QStringList{"N=0.2", "P=0.05"} << false;
+    QTest::newRow("zero reference content, quantity")
+        << "rbpremix" << 3 << 1 << "10"
+        << "5"
+        << ""
+        << ""
+        << HEAD " При недельном внесении 5 мл УДО <br> концентрация " G
+                "Fe</span> станет равной<br>" B "0 мг/л </span>" TAIL
+        << computed << QStringList{"Fe=0", "K=0.5"} << true;
+
+    // No dose can exist: a message instead of inf or nan, the table as it was.
+    const QString only_quantity = QStringLiteral(",<br>расчет возможен только по условию<br>" G
+                                                 "Вносимое количество</span>" TAIL);
+    const QString catalogue = QStringLiteral("Концентрация, мг/мл");
+    QTest::newRow("dose without target")
+        << "rbpremix" << 2 << 0 << "100"
+        << "1"
+        << ""
+        << "" << HEAD "У " G "Gamma</span> нет опорного элемента" + only_quantity << catalogue
+        << QStringList{"N=3", "P=1"} << false;
+    QTest::newRow("dose with target naming no element")
+        << "rbpremix" << 1 << 0 << "100"
+        << "1"
+        << ""
+        << "" << HEAD "У " G "Beta &lt;b&gt;&amp;</span> нет опорного элемента" + only_quantity
+        << catalogue << QStringList{"N=2", "P=0.5"} << false;
+    QTest::newRow("dose with zero reference content")
+        << "rbpremix" << 3 << 0 << "100"
+        << "1"
+        << ""
+        << ""
+        << HEAD "Содержание элемента " G "Fe</span> в " G "Zero</span> равно нулю" + only_quantity
+        << catalogue << QStringList{"Fe=0", "K=1"} << true;
+
+    QTest::newRow("dry compound dose") << "rbdiy" << 0 << 0 << "100"
+                                       << "2"
+                                       << ""
+                                       << ""
+                                       << HEAD "Для достижения недельной концентрации " G
+                                               "K</span> равной<br>2 мг/л необходимо вносить <br>" B
+                                               "400 мг</span><br>K2SO4 в неделю" TAIL
+                                       << computed << QStringList{"K=2", "S=0.4"} << true;
+    QTest::newRow("dry compound rounding")
+        << "rbdiy" << 1 << 0 << "200"
+        << "10"
+        << ""
+        << ""
+        << HEAD "Для достижения недельной концентрации " G
+                "N</span> равной<br>10 мг/л необходимо вносить <br>" B
+                "4287.25 мг</span><br>Urea в неделю" TAIL
+        << computed << QStringList{"N=10"} << true;
+    QTest::newRow("dry compound concentrations")
+        << "rbdiy" << 0 << 1 << "100"
+        << "400"
+        << ""
+        << ""
+        << HEAD " При недельном внесении 400 мг K2SO4<br>концентрация " G
+                "K</span> станет равна<br>" B "2 мг/л </span>" TAIL
+        << computed << QStringList{"K=2", "S=0.4"} << true;
+
+    QTest::newRow("solution dose") << "rbdiysol" << 0 << 0 << "100"
+                                   << "2"
+                                   << "1000"
+                                   << "50"
+                                   << HEAD "Для достижения недельной концентрации " G
+                                           "K</span> равной<br>2 мг/л необходимо вносить <br>" B
+                                           "8 мл</span><br> водного раствора K2SO4 в неделю" TAIL
+                                   << computed << QStringList{"K=2", "S=0.4"} << true;
+    QTest::newRow("solution concentrations")
+        << "rbdiysol" << 0 << 1 << "100"
+        << "8"
+        << "1000"
+        << "50"
+        << HEAD "При недельном внесении 8 мл водного раствора K2SO4<br>концентрация " G
+                "K</span> станет равна<br>" B "2 мг/л </span>" TAIL
+        << computed << QStringList{"K=2", "S=0.4"} << true;
+    QTest::newRow("solution with decimals")
+        << "rbdiysol" << 0 << 0 << "60"
+        << "1.5"
+        << "500"
+        << "2.5"
+        << HEAD "Для достижения недельной концентрации " G
+                "K</span> равной<br>1.5 мг/л необходимо вносить <br>" B
+                "36 мл</span><br> водного раствора K2SO4 в неделю" TAIL
+        << computed << QStringList{"K=1.5", "S=0.3"} << true;
+    // In C the blank is refused while typing, in ru_RU it groups digits: 1000 either way.
+    QTest::newRow("solution water with digit group")
+        << "rbdiysol" << 0 << 1 << "100"
+        << "8"
+        << "1 000"
+        << "50"
+        << HEAD "При недельном внесении 8 мл водного раствора K2SO4<br>концентрация " G
+                "K</span> станет равна<br>" B "2 мг/л </span>" TAIL
+        << computed << QStringList{"K=2", "S=0.4"} << true;
+}
+
+void TestMainWindow::calculate()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, entry);
+    QFETCH(int, method);
+    QFETCH(QString, tank);
+    QFETCH(QString, value);
+    QFETCH(QString, water);
+    QFETCH(QString, grams);
+    QFETCH(QString, message);
+    QFETCH(QString, value_title);
+    QFETCH(QStringList, rows);
+    QFETCH(bool, green_first_row);
+
+    prepare(kind, entry, method);
+    Window_Fixture::type(f.ui->tank_vol, tank);
+    Window_Fixture::type(f.ui->val_methods, Window_Fixture::typed(value));
+    if (kind == QLatin1String("rbdiysol")) {
+        Window_Fixture::type(f.ui->val_methods_3, water);
+        Window_Fixture::type(f.ui->val_methods_2, Window_Fixture::typed(grams));
+    }
+    f.calculate();
+
+    QCOMPARE(f.ui->linfo->isVisible(), !message.isEmpty());
+    if (!message.isEmpty())
+        QCOMPARE(f.ui->linfo->text(), message);
+    QCOMPARE(f.header(0), QStringLiteral("Название элемента"));
+    QCOMPARE(f.header(1), value_title);
+    QCOMPARE(f.rows(), rows);
+
+    const QColor green(85, 170, 127, 255);
+    for (int row = 0; row < f.ui->tableWidget->rowCount(); ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const QVariant foreground =
+                f.ui->tableWidget->item(row, column)->data(Qt::ForegroundRole);
+            if (row == 0 && green_first_row) {
+                QCOMPARE(foreground.value<QBrush>().color(), green);
+                QCOMPARE(foreground.value<QBrush>().style(), Qt::SolidPattern);
+            } else {
+                QVERIFY2(!foreground.isValid(), qPrintable(f.cell(row, column)));
+            }
+        }
+    }
+}
+
+void TestMainWindow::input_checks_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("tank");
+    QTest::addColumn<QString>("water");
+    QTest::addColumn<QString>("grams");
+    QTest::addColumn<QString>("value"); // set as pasted text, unfiltered
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("value_title");
+    QTest::addColumn<QStringList>("rows");
+
+    const QString catalogue = QStringLiteral("Концентрация, мг/мл");
+    const QStringList alpha{"K=5", "Fe=1"};
+    const QStringList k2so4{"K=0.5", "S=0.1"};
+    QTest::newRow("tank empty") << "rbpremix" << 0 << 0 << ""
+                                << "1000"
+                                << "1"
+                                << "1" << tank_message << catalogue << alpha;
+    QTest::newRow("tank zero") << "rbpremix" << 0 << 0 << "0"
+                               << "1000"
+                               << "1"
+                               << "1" << tank_message << catalogue << alpha;
+    QTest::newRow("solution: tank before water") << "rbdiysol" << 0 << 0 << "0"
+                                                 << "0"
+                                                 << "0"
+                                                 << "1" << tank_message << "Массовая доля" << k2so4;
+    QTest::newRow("solution: water before quantity")
+        << "rbdiysol" << 0 << 0 << "10"
+        << "0"
+        << "0"
+        << "1" << water_message << "Массовая доля" << k2so4;
+    QTest::newRow("solution: no quantity") << "rbdiysol" << 0 << 0 << "10"
+                                           << "100"
+                                           << ""
+                                           << "1" << substance_message << "Массовая доля" << k2so4;
+    QTest::newRow("solution: quantity above range")
+        << "rbdiysol" << 0 << 0 << "10"
+        << "100"
+        << "20000"
+        << "1" << substance_message << "Массовая доля" << k2so4;
+    QTest::newRow("products ignore the solution fields") << "rbpremix" << 0 << 1 << "100"
+                                                         << ""
+                                                         << "0"
+                                                         << "20"
+                                                         << HEAD
+        " При недельном внесении 20 мл УДО <br> концентрация " G "K</span> станет равной<br>" B
+        "1 мг/л </span>" TAIL << "Концентрация, мг/л" << QStringList{"K=1", "Fe=0.2"};
+
+    // Out-of-range value with a reference element: header and row 0's name are
+    // rewritten, the numbers stay.
+    const QString wanted_k = QStringLiteral(
+        HEAD "Необходимая концентрация элемента " G "K</span> должна находиться в диапазоне <br>" G
+             "от 0.01 до 1000   мг/л</span><br> включительно" TAIL);
+    QTest::newRow("value zero") << "rbpremix" << 0 << 0 << "100"
+                                << ""
+                                << ""
+                                << "0" << wanted_k << "Концентрация, мг/л" << alpha;
+    QTest::newRow("value above range") << "rbpremix" << 0 << 0 << "100"
+                                       << ""
+                                       << ""
+                                       << "2000" << wanted_k << "Концентрация, мг/л" << alpha;
+    QTest::newRow("value with three decimals")
+        << "rbpremix" << 0 << 0 << "100"
+        << ""
+        << ""
+        << "1.234" << wanted_k << "Концентрация, мг/л" << alpha;
+    QTest::newRow("quantity empty")
+        << "rbdiy" << 0 << 1 << "100"
+        << ""
+        << ""
+        << ""
+        << HEAD "Дозировка вещества должна находиться в диапазоне <br>" G
+                "от 0.01 до 1000   мг</span><br> включительно" TAIL
+        << "Концентрация, мг/л" << k2so4;
+    // Without a reference element the value is checked all the same, and the
+    // table stays as it was.
+    QTest::newRow("quantity empty without target")
+        << "rbpremix" << 2 << 1 << "100"
+        << ""
+        << ""
+        << ""
+        << HEAD "Дозировка УДО должна находиться в диапазоне <br>" G
+                "от 0.01 до 1000   мл</span><br> включительно" TAIL
+        << catalogue << QStringList{"N=3", "P=1"};
+    QTest::newRow("value zero, target naming no element")
+        << "rbpremix" << 1 << 0 << "100"
+        << ""
+        << ""
+        << "0"
+        << HEAD "Необходимая концентрация элемента " G
+                "Mg</span> должна находиться в диапазоне <br>" G
+                "от 0.01 до 1000   мг/л</span><br> включительно" TAIL
+        << catalogue << QStringList{"N=2", "P=0.5"};
+    QTest::newRow("solution quantity above range")
+        << "rbdiysol" << 0 << 1 << "100"
+        << "1000"
+        << "1"
+        << "1000.5"
+        << HEAD "Дозировка водного раствора вещества должна находиться в диапазоне <br>" G
+                "от 0.01 до 1000   мл</span><br> включительно" TAIL
+        << "Концентрация, мг/л" << k2so4;
+}
+
+void TestMainWindow::input_checks()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, entry);
+    QFETCH(int, method);
+    QFETCH(QString, tank);
+    QFETCH(QString, water);
+    QFETCH(QString, grams);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    QFETCH(QString, value_title);
+    QFETCH(QStringList, rows);
+
+    prepare(kind, entry, method);
+    const QString caption_before = f.ui->ltarget_name->text();
+    Window_Fixture::type(f.ui->tank_vol, tank);
+    Window_Fixture::type(f.ui->val_methods_3, water);
+    Window_Fixture::type(f.ui->val_methods_2, grams);
+    f.ui->val_methods->setText(Window_Fixture::typed(value));
+    f.calculate();
+
+    QVERIFY(f.ui->linfo->isVisible());
+    QCOMPARE(f.ui->linfo->text(), message);
+    QCOMPARE(f.header(1), value_title);
+    QCOMPARE(f.rows(), rows);
+    QCOMPARE(f.ui->ltarget_name->text(), caption_before);
+}
+
+void TestMainWindow::table_has_exactly_the_shown_rows()
+{
+    Catalogues catalogues = test_catalogues();
+    catalogues.products = R"([
+        {"name": "Many", "target": "K", "K": 1, "N": 2, "P": 3, "S": 4},
+        {"name": "Odd", "": 5, "K": 2, "sol": 1},
+        {"name": "WithSol", "target": "Fe", "Fe": 1, "N": 1, "sol": 1},
+        {"name": "Empty"}
+    ])";
+    QVERIFY(f.open(catalogues));
+    QCOMPARE(f.rows(), (QStringList{"K=1", "N=2", "P=3", "S=4"}));
+
+    // An empty key and "sol" take no row: no row of "Many" may stay behind.
+    Window_Fixture::choose(f.ui->comboBox, 1);
+    QCOMPARE(f.rows(), (QStringList{"K=2"}));
+    Window_Fixture::choose(f.ui->comboBox, 2);
+    QCOMPARE(f.rows(), (QStringList{"Fe=1", "N=1"}));
+    Window_Fixture::type(f.ui->tank_vol, "10");
+    f.calculate();
+    QCOMPARE(f.rows(), (QStringList{"Fe=1", "N=1"}));
+    Window_Fixture::choose(f.ui->comboBox, 3);
+    QCOMPARE(f.ui->tableWidget->rowCount(), 0);
+}
+
+void TestMainWindow::catalogues_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QByteArray>("products");
+    QTest::addColumn<QByteArray>("compounds");
+    QTest::addColumn<QStringList>("product_entries");
+    QTest::addColumn<QStringList>("compound_entries");
+
+    const Catalogues good = test_catalogues();
+    const QStringList no_products{"Список производителей пуст"};
+    const QStringList no_compounds{"Список хим.веществ пуст"};
+    const QStringList products{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged"};
+    const QStringList compounds{"K2SO4", "Urea"};
+
+    QTest::newRow("no settings folder")
+        << false << QByteArray() << QByteArray() << no_products << no_compounds;
+    QTest::newRow("products missing")
+        << true << QByteArray() << good.compounds << no_products << compounds;
+    QTest::newRow("products not JSON")
+        << true << QByteArray("[{\"name\": ") << good.compounds << no_products << compounds;
+    QTest::newRow("compounds an object, products fine")
+        << true << good.products << QByteArray(R"({"name": "A", "K": 1})") << products
+        << no_compounds;
+    QTest::newRow("both empty arrays")
+        << true << QByteArray("[]") << QByteArray("[]") << no_products << no_compounds;
+}
+
+void TestMainWindow::catalogues()
+{
+    QFETCH(bool, folder);
+    QFETCH(QByteArray, products);
+    QFETCH(QByteArray, compounds);
+    QFETCH(QStringList, product_entries);
+    QFETCH(QStringList, compound_entries);
+
+    Catalogues catalogues;
+    catalogues.settings_folder = folder;
+    catalogues.products = products;
+    catalogues.compounds = compounds;
+    QVERIFY(f.open(catalogues));
+
+    const QList<QPair<QRadioButton *, QStringList>> kinds{{f.ui->rbpremix, product_entries},
+                                                          {f.ui->rbdiy, compound_entries},
+                                                          {f.ui->rbdiysol, compound_entries},
+                                                          {f.ui->rbpremix, product_entries}};
+    for (const auto &kind : kinds) {
+        Window_Fixture::click_radio(kind.first);
+        QCOMPARE(f.items(f.ui->comboBox), kind.second);
+        const bool empty = kind.second.size() == 1 && kind.second.first().endsWith(" пуст");
+        QCOMPARE(f.ui->frcalculation->isVisible(), !empty);
+        QCOMPARE(f.ui->linput_type_fert->text(), kind.first == f.ui->rbpremix
+                                                     ? QStringLiteral("Выберите название УДО :")
+                                                     : QStringLiteral("Выберите хим.вещество :"));
+        if (empty) {
+            QCOMPARE(f.ui->tableWidget->rowCount(), 0);
+            // Redrawing the table for the placeholder changes nothing.
+            f.window->show_data(false);
+            QVERIFY(!f.ui->frcalculation->isVisible());
+        }
+    }
+    QCOMPARE(f.ui->calc_methods->count(), 2);
+
+    // Pressing the button with an empty list asks for nothing.
+    f.calculate();
+    if (product_entries.first().endsWith(" пуст"))
+        QVERIFY(!f.ui->linfo->isVisible());
+}
+
+void TestMainWindow::validators_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys"); // typed key by key
+    QTest::addColumn<QString>("text"); // what the field then holds
+    QTest::addColumn<bool>("acceptable");
+
+    QTest::newRow("tank whole litres") << "tank_vol"
+                                       << "250"
+                                       << "250" << true;
+    QTest::newRow("tank refuses a fraction") << "tank_vol"
+                                             << "10.5"
+                                             << "105" << true;
+    QTest::newRow("tank top") << "tank_vol"
+                              << "10000"
+                              << "10000" << true;
+    QTest::newRow("tank above top") << "tank_vol"
+                                    << "100001"
+                                    << "10000" << true;
+    QTest::newRow("tank zero") << "tank_vol"
+                               << "0"
+                               << "0" << false;
+    QTest::newRow("tank minus") << "tank_vol"
+                                << "-5"
+                                << "5" << true;
+    QTest::newRow("water whole ml") << "val_methods_3"
+                                    << "10.5"
+                                    << "105" << true;
+    QTest::newRow("value two decimals") << "val_methods"
+                                        << "1.234"
+                                        << "1.23" << true;
+    QTest::newRow("value bottom") << "val_methods"
+                                  << "0.01"
+                                  << "0.01" << true;
+    QTest::newRow("value below bottom") << "val_methods"
+                                        << "0.001"
+                                        << "0.00" << false;
+    QTest::newRow("value top") << "val_methods"
+                               << "1000"
+                               << "1000" << true;
+    QTest::newRow("value no exponent") << "val_methods"
+                                       << "1e3"
+                                       << "13" << true;
+    QTest::newRow("value no letters") << "val_methods"
+                                      << "abc"
+                                      << "" << false;
+    QTest::newRow("quantity top") << "val_methods_2"
+                                  << "10000"
+                                  << "10000" << true;
+    QTest::newRow("quantity two decimals") << "val_methods_2"
+                                           << "2.555"
+                                           << "2.55" << true;
+}
+
+void TestMainWindow::validators()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(bool, acceptable);
+
+    auto *edit = f.window->findChild<QLineEdit *>(field);
+    QVERIFY(edit);
+    Window_Fixture::type(edit, Window_Fixture::typed(keys));
+    QCOMPARE(edit->text(), Window_Fixture::typed(text));
+    QCOMPARE(edit->hasAcceptableInput(), acceptable);
+}
+
+void TestMainWindow::decimal_separator_follows_system_locale()
+{
+    const bool comma = QLocale::system().decimalPoint() == QLatin1Char(',');
+    Window_Fixture::choose(f.ui->calc_methods, 1);
+
+    // The validator drops the keystroke that the locale does not know.
+    Window_Fixture::type(f.ui->val_methods, "1.5");
+    QCOMPARE(f.ui->val_methods->text(), comma ? QStringLiteral("15") : QStringLiteral("1.5"));
+
+    Window_Fixture::type(f.ui->tank_vol, "100");
+    Window_Fixture::type(f.ui->val_methods, Window_Fixture::typed("1.5"));
+    f.calculate();
+    // Whatever the locale, the window prints points.
+    QCOMPARE(f.rows(), (QStringList{"K=0.075", "Fe=0.015"}));
+    QVERIFY(f.ui->linfo->text().contains(QStringLiteral("внесении 1.5 мл")));
+}
+
+void TestMainWindow::language_change_data()
+{
+    QTest::addColumn<int>("event");
+    QTest::addColumn<bool>("restores");
+
+    QTest::newRow("language change") << int(QEvent::LanguageChange) << true;
+    QTest::newRow("font change") << int(QEvent::FontChange) << false;
+    QTest::newRow("palette change") << int(QEvent::PaletteChange) << false;
+    QTest::newRow("window state change") << int(QEvent::WindowStateChange) << false;
+    QTest::newRow("enabled change") << int(QEvent::EnabledChange) << false;
+    QTest::newRow("locale change") << int(QEvent::LocaleChange) << false;
+}
+
+void TestMainWindow::language_change()
+{
+    QFETCH(int, event);
+    QFETCH(bool, restores);
+
+    Window_Fixture::click_radio(f.ui->rbdiy);
+    f.calculate();
+    const QString message = f.ui->linfo->text();
+    const QString caption_before = f.ui->ltarget_name->text();
+    const QStringList rows = f.rows();
+    QCOMPARE(f.ui->linput_type_fert->text(), QStringLiteral("Выберите хим.вещество :"));
+    QCOMPARE(f.header(1), QStringLiteral("Концентрация, мг/л"));
+
+    QEvent change(static_cast<QEvent::Type>(event));
+    QCoreApplication::sendEvent(f.window.get(), &change);
+
+    QCOMPARE(f.ui->linput_type_fert->text(), restores ? QStringLiteral("Выберите название УДО :")
+                                                      : QStringLiteral("Выберите хим.вещество :"));
+    QCOMPARE(f.header(0), QStringLiteral("Название элемента"));
+    QCOMPARE(f.header(1), restores ? QStringLiteral("Концентрация (мг/л)")
+                                   : QStringLiteral("Концентрация, мг/л"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Ровалин"));
+    QCOMPARE(f.ui->pushButton->text(), QStringLiteral("Рассчитать"));
+    // Texts that depend on the data are left alone.
+    QCOMPARE(f.ui->linfo->text(), message);
+    QCOMPARE(f.ui->ltarget_name->text(), caption_before);
+    QCOMPARE(f.rows(), rows);
+    QCOMPARE(f.items(f.ui->comboBox), (QStringList{"K2SO4", "Urea"}));
+}
+
+void TestMainWindow::about_box()
+{
+    QString title;
+    QString text;
+    bool rich = false;
+    // The box is modal: read and close it from inside its own event loop.
+    QTimer poll;
+    poll.setInterval(10);
+    int attempts = 0;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            if (++attempts > 300)
+                poll.stop();
+            return;
+        }
+        poll.stop();
+        title = box->windowTitle();
+        text = box->text();
+        rich = Qt::mightBeRichText(text);
+        box->accept();
+    });
+    poll.start();
+    f.ui->menu->actions().value(0)->trigger();
+
+    QCOMPARE(title, QStringLiteral("О программе \"Ровалин\""));
+    QVERIFY(rich);
+    QVERIFY(text.startsWith(QStringLiteral(
+        "<h2>Ровалин версия 2.0</h2><p><b>Ровалин</b> - это небольшое приложение облегчающее "
+        "трудобудни начинающих, и не только аквариумистов.<br>Служит для расчета дозировки "
+        "удобрений, вносимых в аквариум, с целью обеспечить питанием водные растения или "
+        "водоросли, кому как нравится.<br>Список производителей УДО со временем будет "
+        "пополняться.</p>")));
+    QVERIFY(text.endsWith(QStringLiteral("<p>© 2026 Разработчики программы «Ровалин»</p>")));
+    // No invented addresses: the links lead to the project's README.
+    QVERIFY(!text.contains(QLatin1String("mailto:")));
+    QCOMPARE(text.count(QLatin1String("<a href=\"file://")), 2);
+    QCOMPARE(text.count(QLatin1String("README.md\">")), 2);
+    QVERIFY(text.contains(QLatin1String("</a></b><br><br>")));
+}
+
+void TestMainWindow::meta_object()
+{
+    MainWindow *window = f.window.get();
+    QCOMPARE(window->qt_metacast("MainWindow"), static_cast<void *>(window));
+    QCOMPARE(window->qt_metacast(nullptr), static_cast<void *>(nullptr));
+    const QMetaObject *meta = window->metaObject();
+    const QStringList expected{"change_compound(int)",      "counting_compound()",
+                               "change_type_fertilizers()", "hide_widgets(int)",
+                               "change_calc_methods(int)",  "about()",
+                               "handler_type_fert()",       "show_data(bool)"};
+    QStringList slots_in_order;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        QCOMPARE(meta->method(i).access(), QMetaMethod::Public);
+        slots_in_order << QString::fromLatin1(meta->method(i).methodSignature());
+    }
+    QCOMPARE(slots_in_order, expected);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
