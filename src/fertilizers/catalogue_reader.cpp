@@ -47,8 +47,15 @@ int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert)
         return 0;
     const QByteArray content = file.readAll();
     file.close();
+    return parse_catalogue(content, _fert);
+}
 
-    const QJsonDocument document = QJsonDocument::fromJson(content);
+int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert)
+{
+    if (!_fert)
+        return 0;
+
+    const QJsonDocument document = QJsonDocument::fromJson(_content);
     if (!document.isArray())
         return 0;
 

@@ -1,6 +1,7 @@
 #ifndef ROVALIN_CATALOGUE_READER_H
 #define ROVALIN_CATALOGUE_READER_H
 
+#include <QByteArray>
 #include <QString>
 
 class Type_Fertilizer;
@@ -14,5 +15,8 @@ class Type_Fertilizer;
 // adds nothing, and array members that are not objects, or objects without a
 // "name", are skipped.
 int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert);
+
+// The same for a file's content already in memory.
+int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert);
 
 #endif // ROVALIN_CATALOGUE_READER_H
