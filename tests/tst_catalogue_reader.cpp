@@ -7,6 +7,7 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,6 +45,8 @@ private slots:
     void missing_file_adds_nothing();
     void directory_adds_nothing();
     void unreadable_file_adds_nothing();
+    void only_regular_files_are_read_data();
+    void only_regular_files_are_read();
     void null_calculator_is_ignored();
     void appends_to_what_is_there();
     void each_calculator_gets_its_own_copies();
@@ -199,6 +202,37 @@ void TestCatalogueReader::unreadable_file_adds_nothing()
     QCOMPARE(::waitpid(child, &status, 0), child);
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void TestCatalogueReader::only_regular_files_are_read_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO, which would block") << "fifo";
+    QTest::newRow("link to an endless device") << "device";
+    QTest::newRow("file of 3 GiB adds nothing") << "huge";
+}
+
+void TestCatalogueReader::only_regular_files_are_read()
+{
+    QFETCH(QString, kind);
+    const QString path = dir->filePath(QStringLiteral("compounds.json"));
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    } else if (kind == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else {
+        // More than a QByteArray holds; sparse, so it costs no disk.
+        write(R"([{"name": "A"}])");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(qint64(3) << 30)); // beyond what a QByteArray holds
+    }
+    Diy_Fertilizer fert;
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(read_catalogue(path, &fert), 0);
+    QVERIFY(timer.elapsed() < 5000);
 }
 
 void TestCatalogueReader::null_calculator_is_ignored()

@@ -5,6 +5,7 @@
 #include "type_fertilizer.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,6 +43,11 @@ int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert)
     if (!_fert)
         return 0;
 
+    // Only regular files: opening a FIFO would block the start-up for good, and
+    // a device such as /dev/zero would never end.
+    const QFileInfo info(_file_name);
+    if (!info.isFile())
+        return 0;
     QFile file(_file_name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0;

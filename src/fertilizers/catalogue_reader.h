@@ -13,7 +13,7 @@ class Type_Fertilizer;
 // of the keys (compared code unit by code unit). Anything the reader cannot use
 // is passed over silently: a file that cannot be opened or is not a JSON array
 // adds nothing, and array members that are not objects, or objects without a
-// "name", are skipped.
+// "name", are skipped. Only regular files are opened.
 int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert);
 
 // The same for a file's content already in memory.
