@@ -5,6 +5,7 @@
 
 int main(int argc, char **argv)
 {
+    enable_high_dpi_scaling();
     QApplication application(argc, argv);
     use_narrow_font();
     MainWindow window;

@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QTableWidgetItem>
 #include <QUrl>
+#include <QVector>
 
 #include <cmath>
 
@@ -62,6 +63,15 @@ QString unusable_reference_message(const Compound &_entry, const Element &_refer
     return head() + QStringLiteral("Содержание элемента ") + green() + escaped(_reference.name) +
            close() + QStringLiteral(" в ") + green() + escaped(_entry.name()) + close() + state +
            only_dose_input();
+}
+
+// A result a double cannot hold, from extreme catalogue values.
+QString out_of_range_message(const Compound &_entry)
+{
+    return head() + QStringLiteral("Для ") + green() + escaped(_entry.name()) + close() +
+           QStringLiteral(" результат расчета выходит за пределы допустимых чисел.<br>"
+                          "Проверьте значения элементов в каталоге") +
+           tail();
 }
 
 // Elements that get a row of their own: not "sol", and not the reference
@@ -340,41 +350,49 @@ void MainWindow::show_data(bool _is_calc)
         if (shown_in_own_row(cp->element_at(i).name, t))
             ++rows;
     }
-    ui->tableWidget->setRowCount(rows);
-    ui->tableWidget->setHorizontalHeaderLabels(labels);
+    // The reference row is drawn in the green of the messages' spans. The
+    // brush must stay solid: Qt 5.15 drops a NoBrush foreground (or, set as
+    // raw data, paints the text invisible).
+    const QBrush brush(QColor(85, 170, 127, 255), Qt::SolidPattern);
+    const auto write_row = [this, &brush](int _row, const QString &_name, double _value,
+                                          bool _reference) {
+        auto *name_item = new QTableWidgetItem(_name, 0);
+        auto *value_item = new QTableWidgetItem(number(_value), 0);
+        if (_reference) {
+            name_item->setForeground(brush);
+            value_item->setForeground(brush);
+        }
+        ui->tableWidget->setItem(_row, 0, name_item);
+        ui->tableWidget->setItem(_row, 1, value_item);
+    };
 
-    int first = 0;
-    if (!rn.isEmpty()) {
-        // The reference row is drawn in the green of the messages' spans. The
-        // brush must stay solid: Qt 5.15 drops a NoBrush foreground (or, set as
-        // raw data, paints the text invisible).
-        const QBrush brush(QColor(85, 170, 127, 255), Qt::SolidPattern);
+    if (_is_calc && !rn.isEmpty() && !value_acceptable) {
+        // Only the header, the row count and the reference element's name
+        // change; the numbers of the last request stay.
+        ui->tableWidget->setRowCount(rows);
+        ui->tableWidget->setHorizontalHeaderLabels(labels);
         auto *name_item = new QTableWidgetItem(rn, 0);
         name_item->setForeground(brush);
         ui->tableWidget->setItem(0, 0, name_item);
-
-        double v = ref.value;
-        if (_is_calc) {
-            ui->linfo->show();
-            if (!value_acceptable) {
-                ui->linfo->setText(cur_fert->range_message(m, rn, methods_validator->bottom(),
-                                                           methods_validator->top()));
-                return;
-            }
-            const Calc_Result r = cur_fert->calculate(m, k, cp->index_element(rn), values, size);
-            ui->linfo->setText(cur_fert->result_message(m, k));
-            v = r.concentration;
-        }
-        auto *value_item = new QTableWidgetItem(number(v), 0);
-        value_item->setForeground(brush);
-        ui->tableWidget->setItem(0, 1, value_item);
-
-        if (ui->calc_methods->currentIndex() == 0)
-            ui->ltarget_name->setText(caption(escaped(rn)));
-        first = 1;
+        inform(
+            cur_fert->range_message(m, rn, methods_validator->bottom(), methods_validator->top()));
+        return;
     }
 
-    int j = 0;
+    // Work everything out first, in the calculator's order (reference element,
+    // its message, then the others), so that a figure too large or too small
+    // for a double never reaches the screen.
+    double ref_value = ref.value;
+    QString message;
+    bool finite = true;
+    if (_is_calc && !rn.isEmpty()) {
+        const Calc_Result r = cur_fert->calculate(m, k, cp->index_element(rn), values, size);
+        message = cur_fert->result_message(m, k);
+        ref_value = r.concentration;
+        finite = std::isfinite(r.dose) && std::isfinite(r.concentration);
+    }
+    QVector<QPair<QString, double>> others;
+    others.reserve(rows);
     for (int i = 0; i < n; ++i) {
         const Element e = cp->element_at(i);
         if (!shown_in_own_row(e.name, t))
@@ -382,10 +400,27 @@ void MainWindow::show_data(bool _is_calc)
         double v = e.value;
         if (_is_calc)
             v = cur_fert->calculate(m, k, i, values, size).concentration;
-        ui->tableWidget->setItem(first + j, 0, new QTableWidgetItem(e.name, 0));
-        ui->tableWidget->setItem(first + j, 1, new QTableWidgetItem(number(v), 0));
-        ++j;
+        finite = finite && std::isfinite(v);
+        others.append({e.name, v});
     }
+    if (!finite) {
+        inform(out_of_range_message(*cp));
+        return;
+    }
+
+    ui->tableWidget->setRowCount(rows);
+    ui->tableWidget->setHorizontalHeaderLabels(labels);
+    int first = 0;
+    if (!rn.isEmpty()) {
+        if (_is_calc)
+            inform(message);
+        write_row(0, rn, ref_value, true);
+        if (ui->calc_methods->currentIndex() == 0)
+            ui->ltarget_name->setText(caption(escaped(rn)));
+        first = 1;
+    }
+    for (int j = 0; j < others.size(); ++j)
+        write_row(first + j, others.at(j).first, others.at(j).second, false);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -8,6 +8,13 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+void enable_high_dpi_scaling()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
 void use_narrow_font()
 {
     const QString family = QStringLiteral("Liberation Sans Narrow");

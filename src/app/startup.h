@@ -3,6 +3,12 @@
 
 class MainWindow;
 
+// Call before the application object exists. The window has a fixed pixel
+// layout with point-size fonts: at 120 or 144 DPI the fonts would grow and the
+// widgets not. Scaling the whole window instead keeps the logical DPI at 96,
+// where everything fits; PassThrough keeps fractional factors such as 1.25.
+void enable_high_dpi_scaling();
+
 // Makes a narrow sans-serif the application's default family when one is
 // installed: the window's widgets have fixed pixel sizes, and the wide
 // default families of Linux desktops do not fit their captions.
