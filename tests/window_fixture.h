@@ -116,7 +116,14 @@ public:
         _edit->setFocus();
         QTest::keyClick(_edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(_edit, Qt::Key_Backspace);
-        QTest::keyClicks(_edit, _text);
+        for (const QChar c : _text) {
+            // QTest maps only ASCII to keys; other characters come as text.
+            if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+                QTest::keyClick(_edit, char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, _edit, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+        }
     }
 
     static void choose(QComboBox *_box, int _index)

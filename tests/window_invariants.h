@@ -1,0 +1,75 @@
+#ifndef ROVALIN_WINDOW_INVARIANTS_H
+#define ROVALIN_WINDOW_INVARIANTS_H
+
+// What must hold after any user action, whatever the catalogues and inputs.
+
+#include "window_fixture.h"
+
+#include "diysol_fertilizer.h"
+#include "message_text.h"
+#include "type_fertilizer.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+// The element names the table must show for the current entry, in order.
+inline QStringList expected_row_names(const MainWindow &_window)
+{
+    const Type_Fertilizer *fert = _window.cur_fert;
+    const Compound *entry =
+        fert ? fert->compound_at(_window.ui->comboBox->currentIndex()) : nullptr;
+    if (!entry || _window.ui->comboBox->currentIndex() >= fert->count_compounds())
+        return {};
+    const QString target = entry->target();
+    QStringList names;
+    if (!target.isEmpty() && entry->contains_element(target))
+        names << target;
+    for (int i = 0; i < entry->count_elements(); ++i) {
+        const QString name = entry->element_at(i).name;
+        if (!name.isEmpty() && name != QLatin1String("sol") && name != target)
+            names << name;
+    }
+    return names;
+}
+
+// An empty text when every invariant holds, else what broke.
+inline QString broken_invariant(const Window_Fixture &_f)
+{
+    const MainWindow &window = *_f.window;
+    const Ui_MainWindow *ui = _f.ui;
+
+    const bool solution = window.cur_fert == window.diysol_fert;
+    if (ui->frsol->isHidden() == solution)
+        return QStringLiteral("the solution inputs are %1 while %2 is current")
+            .arg(ui->frsol->isHidden() ? "hidden" : "shown", window.cur_fert->get_type_fert());
+
+    QStringList names;
+    for (int row = 0; row < ui->tableWidget->rowCount(); ++row) {
+        names << _f.cell(row, 0);
+        bool ok = false;
+        const double value = _f.cell(row, 1).toDouble(&ok);
+        if (!ok || !std::isfinite(value))
+            return QStringLiteral("row %1 shows \"%2\"").arg(row).arg(_f.cell(row, 1));
+    }
+    const QStringList expected = expected_row_names(window);
+    if (names != expected)
+        return QStringLiteral("rows [%1], expected [%2]")
+            .arg(names.join(QLatin1Char(',')).left(200), expected.join(QLatin1Char(',')).left(200));
+
+    static const QRegularExpression not_a_number(
+        QStringLiteral("(?<![A-Za-z])(inf|nan)(?![A-Za-z])"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const QLabel *label : {ui->linfo, ui->ltarget_name}) {
+        if (label->isHidden())
+            continue;
+        const QString text = label->text();
+        if (!text.startsWith(message_text::head()) || !text.endsWith(message_text::tail()))
+            return label->objectName() + QStringLiteral(" is no whole document: ") + text.left(300);
+        if (not_a_number.match(text).hasMatch())
+            return label->objectName() + QStringLiteral(" shows: ") + text.left(300);
+    }
+    return QString();
+}
+
+#endif // ROVALIN_WINDOW_INVARIANTS_H
