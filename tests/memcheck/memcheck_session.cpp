@@ -1,0 +1,69 @@
+// A whole session the way a user has one, for valgrind's memcheck: the program
+// starts as main() starts it, one calculation runs for each kind of
+// fertilizer, and the window closes. Run it from a folder holding settings/
+// (the repository's root). Exits non-zero when a calculation shows no result.
+
+#include "mainwindow.h"
+#include "startup.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Chooses the kind, types the inputs, presses «Рассчитать» and checks that the
+// message gives the weekly dose for the wanted concentration and that the
+// reference row shows that concentration. Returns false after printing why.
+bool calculate(Ui_MainWindow *_ui, QRadioButton *_kind)
+{
+    _kind->click();
+    _ui->comboBox->setCurrentIndex(0);
+    _ui->calc_methods->setCurrentIndex(0);
+    _ui->tank_vol->setText(QStringLiteral("100"));
+    _ui->val_methods->setText(QStringLiteral("5"));
+    _ui->val_methods_3->setText(QStringLiteral("500"));
+    _ui->val_methods_2->setText(QStringLiteral("50"));
+    _ui->pushButton->click();
+
+    const QString kind = _kind->text();
+    const QString message = _ui->linfo->text();
+    const QTableWidgetItem *reference = _ui->tableWidget->item(0, 1);
+    QString fault;
+    if (!_kind->isChecked())
+        fault = QStringLiteral("the kind is not selected");
+    else if (!_ui->linfo->isVisible() || message.isEmpty())
+        fault = QStringLiteral("no message is shown");
+    else if (!message.contains(QStringLiteral("в неделю")))
+        fault = QStringLiteral("the message is not a dose: ") + message;
+    else if (!reference || reference->text() != QLatin1String("5"))
+        fault = QStringLiteral("the reference row does not show 5 mg/l: ") +
+                (reference ? reference->text() : QStringLiteral("<none>"));
+    if (fault.isEmpty())
+        return true;
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(kind), qUtf8Printable(fault));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    enable_high_dpi_scaling();
+    QApplication application(argc, argv);
+    use_narrow_font();
+    MainWindow window;
+    start_main_window(window);
+
+    QTimer::singleShot(0, &window, [&window]() {
+        Ui_MainWindow *ui = window.ui;
+        bool ok = true;
+        for (QRadioButton *kind : {ui->rbpremix, ui->rbdiy, ui->rbdiysol})
+            ok = calculate(ui, kind) && ok;
+        window.close();
+        QCoreApplication::exit(ok ? 0 : 1);
+    });
+    return application.exec();
+}
