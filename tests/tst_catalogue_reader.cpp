@@ -258,6 +258,17 @@ void TestCatalogueReader::each_calculator_gets_its_own_copies()
     QCOMPARE(dump(diy), dump(sol));
     QVERIFY(diy.compound_at(0) != sol.compound_at(0));
     QVERIFY(diy.compound_at(1) != sol.compound_at(1));
+
+    // One read for two calculators gives the same as two reads.
+    Diy_Fertilizer diy_once;
+    DiySol_Fertilizer sol_once;
+    QCOMPARE(read_catalogue(path, {&diy_once, &sol_once}), 2);
+    QCOMPARE(dump(diy_once), dump(diy));
+    QCOMPARE(dump(sol_once), dump(diy));
+    QVERIFY(diy_once.compound_at(0) != sol_once.compound_at(0));
+    QVERIFY(diy_once.compound_at(0)->find_element(QStringLiteral("K")).value == 0.5);
+    QCOMPARE(read_catalogue(path, {&diy_once, nullptr}), 0);
+    QCOMPARE(diy_once.count_compounds(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogueReader)

@@ -148,8 +148,8 @@ void MainWindow::load_compounds(int _type)
     const QString products = QStringLiteral("commercial_products.json");
     const QString compounds = QStringLiteral("compounds.json");
     read_catalogue(folder + products, premix_fert);
-    read_catalogue(folder + compounds, diy_fert);
-    read_catalogue(folder + compounds, diysol_fert);
+    // One read of compounds.json; each of the two calculators gets its own entries.
+    read_catalogue(folder + compounds, {diy_fert, diysol_fert});
 
     switch (_type) {
     case 0:

@@ -10,37 +10,68 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QStringList>
+#include <QVector>
 
 #include <algorithm>
 
 namespace {
 
-Compound *read_entry(const QJsonObject &_object)
+// The entry's numeric members, in ascending order of their keys compared code
+// unit by code unit. QJsonObject keeps its keys in code-point order, which
+// differs beyond the BMP, so they are sorted again.
+QVector<Element> numeric_members(const QJsonObject &_object)
 {
-    // A "name" of another type than string gives an empty name.
-    const QString name = _object.value(QLatin1String("name")).toString(QStringLiteral(""));
-    auto *entry = new Compound(name, name);
-
-    const QJsonValue target = _object.value(QLatin1String("target"));
-    if (target.isString())
-        entry->set_target(target.toString());
-
-    QStringList keys = _object.keys();
-    std::sort(keys.begin(), keys.end()); // QString's order is by UTF-16 code unit
-    for (const QString &key : qAsConst(keys)) {
-        const QJsonValue value = _object.value(key);
-        if (value.isDouble())
-            entry->add_element(new Element(key, value.toDouble()));
+    QVector<Element> members;
+    for (auto it = _object.constBegin(); it != _object.constEnd(); ++it) {
+        if (it.value().isDouble())
+            members.append(Element(it.key(), it.value().toDouble()));
     }
-    return entry;
+    std::sort(members.begin(), members.end(),
+              [](const Element &_a, const Element &_b) { return _a.name < _b.name; });
+    return members;
+}
+
+int add_entries(const QJsonDocument &_document, const QVector<Type_Fertilizer *> &_ferts)
+{
+    if (!_document.isArray())
+        return 0;
+
+    int added = 0;
+    const QJsonArray entries = _document.array();
+    for (const QJsonValue &value : entries) {
+        if (!value.isObject())
+            continue;
+        const QJsonObject object = value.toObject();
+        if (!object.contains(QLatin1String("name")))
+            continue;
+
+        // A "name" of another type than string gives an empty name.
+        const QString name = object.value(QLatin1String("name")).toString(QStringLiteral(""));
+        const QJsonValue target = object.value(QLatin1String("target"));
+        const QVector<Element> members = numeric_members(object);
+        for (Type_Fertilizer *fert : _ferts) {
+            auto *entry = new Compound(name, name);
+            if (target.isString())
+                entry->set_target(target.toString());
+            for (const Element &member : members)
+                entry->add_element(new Element(member));
+            fert->add_compound(entry);
+        }
+        ++added;
+    }
+    return added;
 }
 
 } // namespace
 
 int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert)
 {
-    if (!_fert)
+    return read_catalogue(_file_name, QVector<Type_Fertilizer *>{_fert});
+}
+
+int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &_ferts)
+{
+    if (_ferts.contains(nullptr))
         return 0;
 
     // Only regular files: opening a FIFO would block the start-up for good, and
@@ -53,28 +84,12 @@ int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert)
         return 0;
     const QByteArray content = file.readAll();
     file.close();
-    return parse_catalogue(content, _fert);
+    return add_entries(QJsonDocument::fromJson(content), _ferts);
 }
 
 int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert)
 {
     if (!_fert)
         return 0;
-
-    const QJsonDocument document = QJsonDocument::fromJson(_content);
-    if (!document.isArray())
-        return 0;
-
-    int added = 0;
-    const QJsonArray entries = document.array();
-    for (const QJsonValue &value : entries) {
-        if (!value.isObject())
-            continue;
-        const QJsonObject object = value.toObject();
-        if (!object.contains(QLatin1String("name")))
-            continue;
-        _fert->add_compound(read_entry(object));
-        ++added;
-    }
-    return added;
+    return add_entries(QJsonDocument::fromJson(_content), {_fert});
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 class Type_Fertilizer;
 
@@ -15,6 +16,10 @@ class Type_Fertilizer;
 // adds nothing, and array members that are not objects, or objects without a
 // "name", are skipped. Only regular files are opened.
 int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert);
+
+// Reads the file once and gives each calculator its own copy of every entry;
+// returns the number of entries each got. Nothing is read if one is null.
+int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &_ferts);
 
 // The same for a file's content already in memory.
 int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert);
