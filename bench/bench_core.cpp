@@ -1,0 +1,119 @@
+// Throughput of the parts that run for every user: reading catalogues of 10 to
+// 100,000 entries, the calculation of every element of a 20-element entry, and
+// a whole "Рассчитать" through the real window.
+
+#include "catalogue_reader.h"
+#include "diy_fertilizer.h"
+#include "diysol_fertilizer.h"
+#include "mainwindow.h"
+#include "startup.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+const char *const symbols[] = {"B",  "C", "Ca", "Cl", "Co", "Cu", "Fe", "K",  "Mg", "Mn",
+                               "Mo", "N", "Na", "Ni", "P",  "S",  "Se", "Si", "Zn", "sol"};
+
+// A catalogue of _count entries with _elements numeric members each, as a
+// user's file would hold them: names, a target, a source text.
+QByteArray catalogue(int _count, int _elements = 6)
+{
+    QByteArray text = "[\n";
+    for (int i = 0; i < _count; ++i) {
+        text += i ? ",\n  {" : "  {";
+        text += "\"name\": \"Entry " + QByteArray::number(i) + "\", \"target\": \"Fe\"";
+        for (int e = 0; e < _elements; ++e)
+            text += ", \"" + QByteArray(symbols[e]) + "\": " + QByteArray::number(0.01 * (e + 1));
+        text += ", \"source\": \"label quoted by a retailer\", \"checked\": \"2026-12-07\"}";
+    }
+    return text + "\n]\n";
+}
+
+void read_catalogue_file(benchmark::State &_state)
+{
+    const int count = static_cast<int>(_state.range(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("compounds.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(catalogue(count)) < 0)
+        _state.SkipWithError("cannot write the catalogue");
+    file.close();
+    for (auto _ : _state) {
+        Diy_Fertilizer fert;
+        benchmark::DoNotOptimize(read_catalogue(path, &fert));
+    }
+    _state.SetItemsProcessed(_state.iterations() * count);
+    _state.SetBytesProcessed(_state.iterations() * file.size());
+}
+BENCHMARK(read_catalogue_file)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMicrosecond);
+
+// What show_data(true) asks of the calculator for one entry: every element.
+void calculate_20_elements(benchmark::State &_state)
+{
+    DiySol_Fertilizer fert;
+    parse_catalogue(catalogue(1, 20), &fert);
+    const int elements = fert.compound_at(0)->count_elements();
+    const double values[4] = {100, 1000, 50000, 2};
+    int method = 0;
+    for (auto _ : _state) {
+        for (int e = 0; e < elements; ++e)
+            benchmark::DoNotOptimize(fert.calculate(method, 0, e, values, sizeof values));
+        benchmark::DoNotOptimize(fert.result_message(method, 0));
+        method ^= 1;
+    }
+    _state.SetItemsProcessed(_state.iterations() * elements);
+}
+BENCHMARK(calculate_20_elements)->Unit(benchmark::kMicrosecond);
+
+// A whole request through the real window, offscreen: read the fields, check
+// them, calculate, write the message and the table.
+void show_data_in_window(benchmark::State &_state)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("settings"));
+    QFile file(dir.filePath(QStringLiteral("settings/compounds.json")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(catalogue(10, 20)) < 0)
+        _state.SkipWithError("cannot write the catalogue");
+    file.close();
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    MainWindow window;
+    start_main_window(window);
+    window.ui->rbdiysol->click();
+    window.ui->tank_vol->setText(QStringLiteral("100"));
+    window.ui->val_methods->setText(QStringLiteral("2"));
+    for (auto _ : _state)
+        window.show_data(true);
+    if (window.ui->tableWidget->rowCount() != 19 || window.ui->linfo->isHidden())
+        _state.SkipWithError("the window did not calculate");
+    QDir::setCurrent(previous);
+}
+BENCHMARK(show_data_in_window)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    enable_high_dpi_scaling();
+    QApplication application(argc, argv);
+    use_narrow_font();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
