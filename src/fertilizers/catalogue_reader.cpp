@@ -53,8 +53,9 @@ int add_entries(const QJsonDocument &_document, const QVector<Type_Fertilizer *>
             auto *entry = new Compound(name, name);
             if (target.isString())
                 entry->set_target(target.toString());
+            entry->reserve_elements(members.size());
             for (const Element &member : members)
-                entry->add_element(new Element(member));
+                entry->add_element(member);
             fert->add_compound(entry);
         }
         ++added;

@@ -17,7 +17,7 @@ Element Compound::element_at(int _i) const
 {
     if (_i < 0 || _i >= count_elements())
         return Element();
-    return *elements[static_cast<std::size_t>(_i)];
+    return elements[static_cast<std::size_t>(_i)];
 }
 
 Element Compound::find_element(const QString &_key) const
@@ -28,7 +28,7 @@ Element Compound::find_element(const QString &_key) const
 int Compound::index_element(const QString &_key) const
 {
     for (int i = 0; i < count_elements(); ++i) {
-        if (elements[static_cast<std::size_t>(i)]->name == _key)
+        if (elements[static_cast<std::size_t>(i)].name == _key)
             return i;
     }
     return -1;
@@ -41,6 +41,19 @@ bool Compound::contains_element(const QString &_key) const
 
 void Compound::add_element(Element *_element)
 {
-    if (_element)
-        elements.emplace_back(_element);
+    if (!_element)
+        return;
+    elements.push_back(std::move(*_element));
+    delete _element;
+}
+
+void Compound::add_element(const Element &_element)
+{
+    elements.push_back(_element);
+}
+
+void Compound::reserve_elements(int _count)
+{
+    if (_count > 0)
+        elements.reserve(static_cast<std::size_t>(_count));
 }

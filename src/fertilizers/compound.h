@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <memory>
 #include <vector>
 
 // One catalogue entry: a ready-made product or a chemical compound with its
@@ -32,9 +31,12 @@ public:
 
     // Takes ownership of an element made with new; a null pointer is ignored.
     void add_element(Element *_element);
+    // The same for an element the caller need not allocate.
+    void add_element(const Element &_element);
+    void reserve_elements(int _count);
 
 private:
-    std::vector<std::unique_ptr<Element>> elements;
+    std::vector<Element> elements;
     QString name_;
     QString title_;
     QString target_ = QStringLiteral("");
