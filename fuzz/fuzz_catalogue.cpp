@@ -1,0 +1,128 @@
+// A catalogue file's bytes go through the catalogue reader into each of the
+// three calculators, and every entry then goes through all that the window asks
+// of a calculator. The target looks for crashes, leaks, undefined behaviour and
+// hangs. The results are plain IEEE arithmetic on whatever the file holds (inf
+// and nan included; the window guards what it shows), so only promises about
+// structure are checked.
+
+#include "catalogue_reader.h"
+#include "diy_fertilizer.h"
+#include "diysol_fertilizer.h"
+#include "message_text.h"
+#include "premix_fertilizer.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Larger inputs are passed over: they find nothing new and only slow a run.
+constexpr std::size_t kMaxBytes = 1 << 20;
+
+// Elements calculated per calculator, counted over all entries, the one before
+// and the one past each entry's elements included. Larger catalogues are gone
+// through in part only; this keeps each input cheap, and so the run fast.
+constexpr int kBudget = 64;
+
+// Valid window inputs: tank (l), water (ml), compound (mg), method value.
+// Products and dry compounds take the tank and the method value.
+constexpr double kInputs[][4] = {
+    {1, 1, 0.01 * 1000, 0.01},
+    {100, 1000, 1000, 1},
+    {10000, 10000, 10000 * 1000, 1000},
+};
+
+void check(bool _holds, const char *_what)
+{
+    if (_holds)
+        return;
+    std::fprintf(stderr, "fuzz_catalogue: %s\n", _what);
+    std::abort();
+}
+
+void check_message(const QString &_message)
+{
+    check(_message.startsWith(message_text::head()) && _message.endsWith(message_text::tail()),
+          "a message is not a whole rich-text document");
+}
+
+void check_number(double _value)
+{
+    check(!message_text::number(_value).isEmpty(), "a number formats as an empty text");
+}
+
+void exercise(Type_Fertilizer &_fert, int _added, bool _solution)
+{
+    check(_fert.count_compounds() == _added, "count_compounds differs from what the reader said");
+    _fert.column_title(false);
+    _fert.column_title(true);
+
+    int budget = kBudget;
+    for (int i = 0; i < _fert.count_compounds() && budget > 0; ++i) {
+        const Compound *entry = _fert.compound_at(i);
+        check(entry != nullptr, "no entry at a valid index");
+        for (const int method : {0, 1, 7})
+            check_message(_fert.range_message(method, entry->target(), 0.01, 1000));
+
+        const int elements = entry->count_elements();
+        for (int e = 1; e < elements; ++e)
+            check(!(entry->element_at(e).name < entry->element_at(e - 1).name),
+                  "elements are not in the order of their keys");
+
+        // One past the end as well, unless the budget runs out first.
+        const int last = std::min(elements, budget);
+        budget -= last + 2;
+        for (const int method : {0, 1}) {
+            for (const auto &row : kInputs) {
+                const double pair[2] = {row[0], row[3]};
+                const double *values = _solution ? row : pair;
+                const unsigned size = _solution ? sizeof row : sizeof pair;
+                // The dose does not depend on the element.
+                double dose = 0;
+                for (int e = -1; e <= last; ++e) {
+                    const Calc_Result result = _fert.calculate(method, i, e, values, size);
+                    dose = result.dose;
+                    check_number(result.concentration);
+                }
+                check_number(dose);
+                check_message(_fert.result_message(method, i));
+            }
+        }
+    }
+
+    // Indices outside the catalogue.
+    for (const int method : {0, 1}) {
+        for (const int i : {-1, _fert.count_compounds()}) {
+            _fert.calculate(method, i, 0, kInputs[1], sizeof kInputs[1]);
+            check_message(_fert.result_message(method, i));
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _size)
+{
+    if (_size > kMaxBytes)
+        return 0;
+    // A copy that owns its bytes, like the QFile::readAll() of read_catalogue.
+    const QByteArray content(reinterpret_cast<const char *>(_data), static_cast<int>(_size));
+
+    Premix_Fertilizer premix;
+    Diy_Fertilizer diy;
+    DiySol_Fertilizer diy_sol;
+    const int added = parse_catalogue(content, &premix);
+    check(parse_catalogue(content, &diy) == added && parse_catalogue(content, &diy_sol) == added,
+          "the same bytes gave catalogues of different sizes");
+
+    exercise(premix, added, false);
+    exercise(diy, added, false);
+    exercise(diy_sol, added, true);
+    return 0;
+}
