@@ -16,19 +16,43 @@
 
 namespace {
 
-// The entry's numeric members, in ascending order of their keys compared code
-// unit by code unit. QJsonObject keeps its keys in code-point order, which
-// differs beyond the BMP, so they are sorted again.
-QVector<Element> numeric_members(const QJsonObject &_object)
+// Adds one entry read from _object to each of _ferts; false when it has no
+// "name".
+bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_ferts)
 {
+    // A missing key reads as undefined; a "name" of another type than string
+    // gives an empty name.
+    const QJsonValue name_value = _object.value(QLatin1String("name"));
+    if (name_value.isUndefined())
+        return false;
+    const QString name = name_value.toString(QStringLiteral(""));
+    const QJsonValue target = _object.value(QLatin1String("target"));
+
+    // Every numeric member is an element, "name" and "target" included. Keys
+    // are decoded for numeric members only: a key costs more than its value.
     QVector<Element> members;
+    members.reserve(_object.size());
     for (auto it = _object.constBegin(); it != _object.constEnd(); ++it) {
-        if (it.value().isDouble())
-            members.append(Element(it.key(), it.value().toDouble()));
+        const QJsonValue value = it.value();
+        if (value.isDouble())
+            members.append(Element(it.key(), value.toDouble()));
     }
+
+    // The numeric members go in ascending order of their keys compared code
+    // unit by code unit. QJsonObject keeps its keys in code-point order, which
+    // differs beyond the BMP, so they are sorted again.
     std::sort(members.begin(), members.end(),
               [](const Element &_a, const Element &_b) { return _a.name < _b.name; });
-    return members;
+    for (Type_Fertilizer *fert : _ferts) {
+        auto *entry = new Compound(name, name);
+        if (target.isString())
+            entry->set_target(target.toString());
+        entry->reserve_elements(members.size());
+        for (const Element &member : members)
+            entry->add_element(member);
+        fert->add_compound(entry);
+    }
+    return true;
 }
 
 int add_entries(const QJsonDocument &_document, const QVector<Type_Fertilizer *> &_ferts)
@@ -39,26 +63,8 @@ int add_entries(const QJsonDocument &_document, const QVector<Type_Fertilizer *>
     int added = 0;
     const QJsonArray entries = _document.array();
     for (const QJsonValue &value : entries) {
-        if (!value.isObject())
-            continue;
-        const QJsonObject object = value.toObject();
-        if (!object.contains(QLatin1String("name")))
-            continue;
-
-        // A "name" of another type than string gives an empty name.
-        const QString name = object.value(QLatin1String("name")).toString(QStringLiteral(""));
-        const QJsonValue target = object.value(QLatin1String("target"));
-        const QVector<Element> members = numeric_members(object);
-        for (Type_Fertilizer *fert : _ferts) {
-            auto *entry = new Compound(name, name);
-            if (target.isString())
-                entry->set_target(target.toString());
-            entry->reserve_elements(members.size());
-            for (const Element &member : members)
-                entry->add_element(member);
-            fert->add_compound(entry);
-        }
-        ++added;
+        if (value.isObject() && add_entry(value.toObject(), _ferts))
+            ++added;
     }
     return added;
 }
