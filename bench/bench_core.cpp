@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -37,6 +38,14 @@ QByteArray catalogue(int _count, int _elements = 6)
     return text + "\n]\n";
 }
 
+// Catalogue sizes: from a short home list to far beyond any real one.
+void entry_counts(benchmark::internal::Benchmark *_bench)
+{
+    for (const int count : {10, 1000, 10000, 100000})
+        _bench->Arg(count);
+    _bench->Unit(benchmark::kMicrosecond);
+}
+
 void read_catalogue_file(benchmark::State &_state)
 {
     const int count = static_cast<int>(_state.range(0));
@@ -53,14 +62,22 @@ void read_catalogue_file(benchmark::State &_state)
     _state.SetItemsProcessed(_state.iterations() * count);
     _state.SetBytesProcessed(_state.iterations() * file.size());
 }
-BENCHMARK(read_catalogue_file)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(read_catalogue_file)->Apply(entry_counts);
 
 // What show_data(true) asks of the calculator for one entry: every element.
+// Qt's JSON parser alone on the same catalogues: the share of the reading
+// that is not ours.
+void parse_json_only(benchmark::State &_state)
+{
+    const int count = static_cast<int>(_state.range(0));
+    const QByteArray text = catalogue(count);
+    for (auto _ : _state)
+        benchmark::DoNotOptimize(QJsonDocument::fromJson(text).isArray());
+    _state.SetItemsProcessed(_state.iterations() * count);
+    _state.SetBytesProcessed(_state.iterations() * text.size());
+}
+BENCHMARK(parse_json_only)->Apply(entry_counts);
+
 void calculate_20_elements(benchmark::State &_state)
 {
     DiySol_Fertilizer fert;

@@ -1,15 +1,17 @@
-// The two programs whose start-up is compared: ROVALIN_PROBE_BARE gives a bare
-// Qt 5 QMainWindow that shows and quits; without it, the program as main()
-// starts it. Both write "idle" to stdout when their event loop first runs
-// idle, and quit there.
+// The programs whose start-up is compared: ROVALIN_PROBE_BARE gives a bare
+// Qt 5 QMainWindow that shows and quits, ROVALIN_PROBE_LABEL the same window
+// showing one line of text (so it loads the system's fonts, as any window
+// with text must); without either, the program as main() starts it. Each
+// writes "idle" to stdout when its event loop first runs idle, and quits there.
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
 #include <cstdio>
 
-#ifndef ROVALIN_PROBE_BARE
+#if !defined(ROVALIN_PROBE_BARE) && !defined(ROVALIN_PROBE_LABEL)
 #include "mainwindow.h"
 #include "startup.h"
 #endif
@@ -19,6 +21,11 @@ int main(int argc, char **argv)
 #ifdef ROVALIN_PROBE_BARE
     QApplication application(argc, argv);
     QMainWindow window;
+    window.show();
+#elif defined(ROVALIN_PROBE_LABEL)
+    QApplication application(argc, argv);
+    QMainWindow window;
+    window.setCentralWidget(new QLabel(QStringLiteral("Ровалин")));
     window.show();
 #else
     enable_high_dpi_scaling();
