@@ -18,14 +18,12 @@
 
 int main(int argc, char **argv)
 {
-#ifdef ROVALIN_PROBE_BARE
+#if defined(ROVALIN_PROBE_BARE) || defined(ROVALIN_PROBE_LABEL)
     QApplication application(argc, argv);
     QMainWindow window;
-    window.show();
-#elif defined(ROVALIN_PROBE_LABEL)
-    QApplication application(argc, argv);
-    QMainWindow window;
+#ifdef ROVALIN_PROBE_LABEL
     window.setCentralWidget(new QLabel(QStringLiteral("Ровалин")));
+#endif
     window.show();
 #else
     enable_high_dpi_scaling();

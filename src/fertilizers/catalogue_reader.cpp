@@ -26,7 +26,10 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
     if (name_value.isUndefined())
         return false;
     const QString name = name_value.toString(QStringLiteral(""));
-    const QJsonValue target = _object.value(QLatin1String("target"));
+    // Only a string "target" names the reference element.
+    const QJsonValue target_value = _object.value(QLatin1String("target"));
+    const bool has_target = target_value.isString();
+    const QString target = target_value.toString();
 
     // Every numeric member is an element, "name" and "target" included. Keys
     // are decoded for numeric members only: a key costs more than its value.
@@ -45,8 +48,8 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
               [](const Element &_a, const Element &_b) { return _a.name < _b.name; });
     for (Type_Fertilizer *fert : _ferts) {
         auto *entry = new Compound(name, name);
-        if (target.isString())
-            entry->set_target(target.toString());
+        if (has_target)
+            entry->set_target(target);
         entry->reserve_elements(members.size());
         for (const Element &member : members)
             entry->add_element(member);
