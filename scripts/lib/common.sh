@@ -6,9 +6,10 @@ ROVALIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Debian packages needed to build the program and run its tests: the narrow
 # font the window is laid out for, Qt's private headers for one test hook, a
 # private X server for the scaling tests, and the tools that check the install
-# and build the Debian package.
+# and build the Debian package (CPack reads the program's dependencies with
+# dpkg-shlibdeps, which needs file).
 ROVALIN_BUILD_PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-liberation
-    xvfb x11-xserver-utils desktop-file-utils appstream dpkg-dev)
+    xvfb x11-xserver-utils desktop-file-utils appstream dpkg-dev file)
 
 # ensure_packages PACKAGE...: installs the packages that are missing. As root
 # it uses apt-get; otherwise it prints the one command to run and exits.
