@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Throughput of the parts that run for every user: reading catalogues of 10 to
 // 100,000 entries, the calculation of every element of a 20-element entry, and
 // a whole "Рассчитать" through the real window.

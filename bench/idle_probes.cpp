@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The programs whose start-up is compared: ROVALIN_PROBE_BARE gives a bare
 // Qt 5 QMainWindow that shows and quits, ROVALIN_PROBE_LABEL the same window
 // showing one line of text (so it loads the system's fonts, as any window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // measure_startup RUNS BARE LABEL PROBE SHIPPED_DIR
 // Starts the bare window (BARE), the bare window with a line of text (LABEL)
 // and the program (PROBE, from SHIPPED_DIR with the shipped catalogues, and

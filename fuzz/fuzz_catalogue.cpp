@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A catalogue file's bytes go through the catalogue reader into each of the
 // three calculators, and every entry then goes through all that the window asks
 // of a calculator. The target looks for crashes, leaks, undefined behaviour and

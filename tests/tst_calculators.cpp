@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three calculators: arithmetic, preconditions, the remembered result and
 // every message, byte for byte. Run once in the C locale and once where the
 // system writes decimal commas: the messages always use a point.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading one catalogue file into one calculator: what becomes an entry, in
 // which order its elements come, and what is passed over.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Look-ups and ownership of the catalogue records and of a calculator's list.
 
 #include "compound.h"

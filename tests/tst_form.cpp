@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as the form builds it: every named object with its class,
 // parent and place, the fonts, colours and properties a user can see, the
 // stacking order, the menu, the texts and the connections to the window.

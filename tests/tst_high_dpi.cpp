@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // At 96, 120 and 144 DPI (100 %, 125 %, 150 % scaling) every caption, field
 // and list entry of the window fits its widget. Run on a real X server (Xvfb)
 // whose Xft.dpi is ROVALIN_TEST_DPI, with the program's start-up settings.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Catalogues that nobody should write but somebody will: deep, huge, broken,
 // unreadable. The window must start, show what it could read (or the empty
 // placeholder), and work. Start-up times are printed for the record.

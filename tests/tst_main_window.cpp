@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window end to end: start-up, kinds, entries and methods, calculations,
 // input checks, the order in which signals reach the slots, language-change
 // events and the About box. Run once in the C locale and once in ru_RU, where

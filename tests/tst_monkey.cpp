@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ten thousand random user actions over catalogues with tricky entries, with
 // the window's invariants checked after every one. The seed is printed; set
 // ROVALIN_MONKEY_SEED to replay a run, ROVALIN_MONKEY_ACTIONS for more actions.

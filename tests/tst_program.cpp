@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The installed program as a user starts it: from a folder holding settings/,
 // with Qt's own options passed through.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogues shipped in settings/: every entry is read, every figure has
 // a provenance, and the fractions of every compound with a formula agree with
 // that formula, recomputed here from standard atomic weights.

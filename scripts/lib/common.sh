@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the scripts in this folder; source it, do not run it.
 
 # The repository's root, whatever the caller's working directory.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef ROVALIN_STARTUP_H
 #define ROVALIN_STARTUP_H
 

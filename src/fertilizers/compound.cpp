@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "compound.h"
 
 Compound::Compound(const QString &_name, const QString &_title) : name_(_name), title_(_title) {}

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "diysol_fertilizer.h"
 
 #include "message_text.h"

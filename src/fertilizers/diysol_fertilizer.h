@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef ROVALIN_DIYSOL_FERTILIZER_H
 #define ROVALIN_DIYSOL_FERTILIZER_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef ROVALIN_MESSAGE_TEXT_H
 #define ROVALIN_MESSAGE_TEXT_H
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "premix_fertilizer.h"
 
 #include "message_text.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "type_fertilizer.h"
 
 Type_Fertilizer::Type_Fertilizer() = default;

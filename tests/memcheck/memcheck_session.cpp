@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole session the way a user has one, for valgrind's memcheck: the program
 // starts as main() starts it, one calculation runs for each kind of
 // fertilizer, and the window closes. Run it from a folder holding settings/
