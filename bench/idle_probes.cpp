@@ -30,6 +30,7 @@ int main(int argc, char **argv)
 #else
     enable_high_dpi_scaling();
     QApplication application(argc, argv);
+    set_desktop_identity();
     use_narrow_font();
     MainWindow window;
     start_main_window(window);

@@ -2,7 +2,7 @@
 
 // The window end to end: start-up, kinds, entries and methods, calculations,
 // input checks, the order in which signals reach the slots, language-change
-// events and the About box. Run once in the C locale and once in ru_RU, where
+// events, the About box and what the program tells the desktop. Run once in the C locale and once in ru_RU, where
 // the decimal separator is a comma and blanks group digits.
 
 #include "window_fixture.h"
@@ -11,7 +11,9 @@
 
 #include <QtCore/private/qobject_p.h>
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -60,6 +62,18 @@ QRadioButton *kind_button(Ui_MainWindow *_ui, const QString &_name)
     return _ui->rbpremix;
 }
 
+// Whether the picture shows anything: an icon whose SVG could not be rendered
+// (no resource, no SVG plugin) gives a null or fully transparent pixmap.
+bool shows_something(const QPixmap &_pixmap)
+{
+    const QImage image = _pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255)
+                return true;
+    return false;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -94,6 +108,8 @@ private slots:
     void language_change_data();
     void language_change();
     void about_box();
+    void desktop_identity_data();
+    void desktop_identity();
     void meta_object();
 
 private:
@@ -869,6 +885,7 @@ void TestMainWindow::about_box()
 {
     QString title;
     QString text;
+    QPixmap icon;
     bool rich = false;
     // The box is modal: read and close it from inside its own event loop.
     QTimer poll;
@@ -885,6 +902,7 @@ void TestMainWindow::about_box()
         title = box->windowTitle();
         text = box->text();
         rich = Qt::mightBeRichText(text);
+        icon = box->iconPixmap();
         box->accept();
     });
     poll.start();
@@ -904,6 +922,51 @@ void TestMainWindow::about_box()
     QCOMPARE(text.count(QLatin1String("<a href=\"file://")), 2);
     QCOMPARE(text.count(QLatin1String("README.md\">")), 2);
     QVERIFY(text.contains(QLatin1String("</a></b><br><br>")));
+    // The box shows the program's icon, not the generic information sign.
+    QVERIFY(shows_something(icon));
+}
+
+void TestMainWindow::desktop_identity_data()
+{
+    QTest::addColumn<bool>("in_theme");
+    QTest::newRow("the icon theme has the icon") << true;
+    QTest::newRow("the built-in icon") << false;
+}
+
+void TestMainWindow::desktop_identity()
+{
+    QFETCH(bool, in_theme);
+    const QString id = QStringLiteral(ROVALIN_APP_ID);
+
+    // A hicolor theme of its own, holding the icon as an installation does.
+    QTemporaryDir themes;
+    QVERIFY(themes.isValid());
+    const QDir hicolor(themes.filePath(QStringLiteral("hicolor")));
+    QVERIFY(hicolor.mkpath(QStringLiteral("scalable/apps")));
+    QFile index(hicolor.filePath(QStringLiteral("index.theme")));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=hicolor\nDirectories=scalable/apps\n\n"
+                "[scalable/apps]\nSize=128\nMinSize=8\nMaxSize=512\nType=Scalable\n");
+    index.close();
+    if (in_theme)
+        QVERIFY(QFile::copy(QStringLiteral(":/rovalin/icon.svg"),
+                            hicolor.filePath(QStringLiteral("scalable/apps/") + id + ".svg")));
+
+    const QStringList search_paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    const auto restore = qScopeGuard([&] {
+        QIcon::setThemeSearchPaths(search_paths);
+        QIcon::setThemeName(theme);
+        set_desktop_identity();
+    });
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    set_desktop_identity();
+
+    QCOMPARE(QGuiApplication::desktopFileName(), id);
+    const QIcon icon = f.window->windowIcon();
+    QCOMPARE(icon.name(), in_theme ? id : QString());
+    QVERIFY(shows_something(icon.pixmap(64)));
 }
 
 void TestMainWindow::meta_object()

@@ -67,6 +67,7 @@ public:
         previous_dir = QDir::currentPath();
         if (!QDir::setCurrent(dir->path()))
             return false;
+        set_desktop_identity();
         use_narrow_font();
         window = std::make_unique<MainWindow>();
         ui = window->ui;

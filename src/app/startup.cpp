@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QStringList>
 
 void enable_high_dpi_scaling()
@@ -15,6 +16,16 @@ void enable_high_dpi_scaling()
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
+void set_desktop_identity()
+{
+    // The icon lives in this static library, so the program must register it.
+    Q_INIT_RESOURCE(rovalin_icon);
+    const QString id = QStringLiteral(ROVALIN_APP_ID);
+    QGuiApplication::setDesktopFileName(id);
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(id, QIcon(QStringLiteral(":/rovalin/icon.svg"))));
 }
 
 void use_narrow_font()

@@ -11,6 +11,12 @@ class MainWindow;
 // where everything fits; PassThrough keeps fractional factors such as 1.25.
 void enable_high_dpi_scaling();
 
+// Call once the application object exists. Names the menu entry the program
+// belongs to (task bars and docks match its windows to the entry by it; on
+// Wayland it is the windows' app id), and gives every window the program's
+// icon: the icon theme's, else the one built into the program.
+void set_desktop_identity();
+
 // Makes a narrow sans-serif the application's default family when one is
 // installed: the window's widgets have fixed pixel sizes, and the wide
 // default families of Linux desktops do not fit their captions.

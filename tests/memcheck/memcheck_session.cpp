@@ -55,6 +55,7 @@ int main(int argc, char **argv)
 {
     enable_high_dpi_scaling();
     QApplication application(argc, argv);
+    set_desktop_identity();
     use_narrow_font();
     MainWindow window;
     start_main_window(window);
