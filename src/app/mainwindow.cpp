@@ -91,7 +91,7 @@ QString readme_url()
     QString path = QDir::current().absoluteFilePath(QStringLiteral("README.md"));
     if (!QFileInfo::exists(path))
         path = QCoreApplication::applicationDirPath() +
-               QStringLiteral("/../share/doc/rovalin/README.md");
+               QStringLiteral("/" ROVALIN_README_FROM_PROGRAM);
     return QString::fromLatin1(QUrl::fromLocalFile(QDir::cleanPath(path)).toEncoded())
         .toHtmlEscaped();
 }
