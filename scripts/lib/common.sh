@@ -9,11 +9,11 @@ ROVALIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # font the window is laid out for, Qt's SVG plugin that draws the icon, Qt's
 # private headers for one test hook, a private X server for the scaling tests
 # (with xwininfo, which reads the window's class), and the tools that check the
-# install (strace tells which catalogues the program opens) and build the
-# Debian package (CPack reads the program's dependencies with dpkg-shlibdeps,
-# which needs file).
+# install (strace tells which catalogues the program opens) and build and check
+# the Debian package (CPack reads the program's dependencies with
+# dpkg-shlibdeps, which needs file).
 ROVALIN_BUILD_PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-liberation libqt5svg5
-    xvfb x11-xserver-utils x11-utils desktop-file-utils appstream dpkg-dev file strace)
+    xvfb x11-xserver-utils x11-utils desktop-file-utils appstream dpkg-dev file strace lintian)
 
 # ensure_packages PACKAGE...: installs the packages that are missing. As root
 # it uses apt-get; otherwise it prints the one command to run and exits.
