@@ -14,7 +14,9 @@
 #include "premix_fertilizer.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstddef>
@@ -96,6 +98,16 @@ void exercise(Type_Fertilizer &_fert, int _added, bool _solution)
                 check_message(_fert.result_message(method, i));
             }
         }
+        if (_solution) {
+            // Whether the window's inputs dissolve, at both ends of their ranges.
+            const auto &solution = static_cast<const DiySol_Fertilizer &>(_fert);
+            for (const double grams : {0.01, 1.0, 10000.0})
+                for (const int water : {1, 1000, 10000}) {
+                    const QString message = solution.undissolved_message(i, grams, water);
+                    if (!message.isEmpty())
+                        check_message(message);
+                }
+        }
     }
 
     // Indices outside the catalogue.
@@ -119,9 +131,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _si
     Premix_Fertilizer premix;
     Diy_Fertilizer diy;
     DiySol_Fertilizer diy_sol;
-    const int added = parse_catalogue(content, &premix);
+    QStringList problems;
+    const int added = parse_catalogue(content, &premix, QStringLiteral("F"), &problems);
     check(parse_catalogue(content, &diy) == added && parse_catalogue(content, &diy_sol) == added,
           "the same bytes gave catalogues of different sizes");
+    // Every problem is one line about this file; a file that gave nothing says why.
+    static const QRegularExpression line(QStringLiteral("^F(:[1-9][0-9]*:[1-9][0-9]*)?: [^\\n]+$"));
+    for (const QString &problem : problems)
+        check(line.match(problem).hasMatch(), "a problem is not one line about the file");
+    check(added > 0 || !problems.isEmpty(), "a file that gave no entry gave no reason");
 
     exercise(premix, added, false);
     exercise(diy, added, false);

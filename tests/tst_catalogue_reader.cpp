@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Reading one catalogue file into one calculator: what becomes an entry, in
-// which order its elements come, and what is passed over.
+// which order its elements come, what is passed over, and how the reader says
+// so ("F" stands for the file's path in the expected problems).
 
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 
 #include <QtTest>
+
+#include <cmath>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -26,9 +29,13 @@ QString dump(const Type_Fertilizer &_fert)
             const Element element = entry->element_at(j);
             elements << element.name + QLatin1Char('=') + QString::number(element.value, 'g', 17);
         }
-        lines << QStringList{entry->name(), entry->title(), entry->target(),
-                             elements.join(QLatin1Char(','))}
-                     .join(QLatin1Char('|'));
+        QStringList fields{entry->name(), entry->title(), entry->target(),
+                           elements.join(QLatin1Char(','))};
+        if (!std::isnan(entry->solubility()) || !std::isnan(entry->solubility_at_c()))
+            fields << QStringLiteral("solubility=%1@%2")
+                          .arg(entry->solubility())
+                          .arg(entry->solubility_at_c());
+        lines << fields.join(QLatin1Char('|'));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -79,72 +86,142 @@ void TestCatalogueReader::reads_file_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("added");
     QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("problems");
 
     QTest::newRow("elements sorted by key")
         << QByteArray(R"([{"name": "KNO3", "target": "K", "N": 0.1385, "K": 0.3867}])") << 1
-        << "KNO3|KNO3|K|K=0.38669999999999999,N=0.13850000000000001";
+        << "KNO3|KNO3|K|K=0.38669999999999999,N=0.13850000000000001"
+        << "";
     QTest::newRow("string number is no element")
-        << QByteArray(R"([{"name": "X", "N": "5"}])") << 1 << "X|X||";
+        << QByteArray(R"([{"name": "X", "N": "5"}])") << 1 << "X|X||"
+        << "";
     QTest::newRow("numeric name gives empty text and an element")
-        << QByteArray(R"([{"name": 5, "N": 1}])") << 1 << "|||N=1,name=5";
+        << QByteArray(R"([{"name": 5, "N": 1}])") << 1 << "|||N=1,name=5"
+        << "";
     QTest::newRow("null name gives empty text")
-        << QByteArray(R"([{"name": null, "K": 2}])") << 1 << "|||K=2";
+        << QByteArray(R"([{"name": null, "K": 2}])") << 1 << "|||K=2"
+        << "";
     QTest::newRow("object without name skipped")
-        << QByteArray(R"([{"target": "N", "N": 1}, {"name": "B"}])") << 1 << "B|B||";
+        << QByteArray(R"([{"target": "N", "N": 1}, {"name": "B"}])") << 1 << "B|B||"
+        << "F: объект № 1 пропущен: у него нет \"name\"";
     QTest::newRow("empty target") << QByteArray(R"([{"name": "A", "target": "", "N": 1}])") << 1
-                                  << "A|A||N=1";
+                                  << "A|A||N=1"
+                                  << "";
     QTest::newRow("numeric target")
-        << QByteArray(R"([{"name": "A", "target": 7, "N": 1}])") << 1 << "A|A||N=1,target=7";
-    QTest::newRow("null target") << QByteArray(R"([{"name": "A", "target": null}])") << 1
-                                 << "A|A||";
+        << QByteArray(R"([{"name": "A", "target": 7, "N": 1}])") << 1 << "A|A||N=1,target=7"
+        << "";
+    QTest::newRow("null target") << QByteArray(R"([{"name": "A", "target": null}])") << 1 << "A|A||"
+                                 << "";
     QTest::newRow("target naming no element kept")
-        << QByteArray(R"([{"name": "A", "target": "Fe", "N": 1}])") << 1 << "A|A|Fe|N=1";
+        << QByteArray(R"([{"name": "A", "target": "Fe", "N": 1}])") << 1 << "A|A|Fe|N=1"
+        << "";
     QTest::newRow("upper case before lower case")
-        << QByteArray(R"([{"name": "A", "b": 1, "Ca": 2, "B": 3}])") << 1 << "A|A||B=3,Ca=2,b=1";
+        << QByteArray(R"([{"name": "A", "b": 1, "Ca": 2, "B": 3}])") << 1 << "A|A||B=3,Ca=2,b=1"
+        << "";
     QTest::newRow("non-ASCII keys by code unit")
         << QByteArray(R"([{"name": "A", "Ж": 1, "a": 2, "Z": 3, "É": 4}])") << 1
-        << "A|A||Z=3,a=2,É=4,Ж=1";
+        << "A|A||Z=3,a=2,É=4,Ж=1"
+        << "";
     // A surrogate pair (U+1F600) sorts before U+FF21 by code unit, after it by code point.
     QTest::newRow("surrogate pair before high BMP character")
         << QByteArray("[{\"name\": \"A\", \"\xEF\xBC\xA1\": 1, \"\xF0\x9F\x98\x80\": 2}]") << 1
-        << QString::fromUtf8("A|A||\xF0\x9F\x98\x80=2,\xEF\xBC\xA1=1");
+        << QString::fromUtf8("A|A||\xF0\x9F\x98\x80=2,\xEF\xBC\xA1=1") << "";
     QTest::newRow("sol stored like any number")
         << QByteArray(R"([{"name": "A", "target": "K", "sol": 316, "K": 0.39}])") << 1
-        << "A|A|K|K=0.39000000000000001,sol=316";
+        << "A|A|K|K=0.39000000000000001,sol=316"
+        << "";
     QTest::newRow("other value types give nothing")
         << QByteArray(R"([{"name": "A", "t": true, "n": null, "a": [1], "o": {"K": 1}, "s": "1"}])")
-        << 1 << "A|A||";
+        << 1 << "A|A||"
+        << "";
     QTest::newRow("numbers as JSON writes them")
         << QByteArray(R"([{"name": "A", "e": 1.5e-3, "i": 5, "m": -0, "n": -2.5}])") << 1
-        << "A|A||e=0.0015,i=5,m=0,n=-2.5";
+        << "A|A||e=0.0015,i=5,m=0,n=-2.5"
+        << "";
     QTest::newRow("repeated key keeps the later value")
-        << QByteArray(R"([{"name": "A", "K": 1, "K": 2}])") << 1 << "A|A||K=2";
+        << QByteArray(R"([{"name": "A", "K": 1, "K": 2}])") << 1 << "A|A||K=2"
+        << "";
     QTest::newRow("repeated name keeps the later one")
-        << QByteArray(R"([{"name": "A", "name": "B"}])") << 1 << "B|B||";
+        << QByteArray(R"([{"name": "A", "name": "B"}])") << 1 << "B|B||"
+        << "";
     QTest::newRow("equal names both listed in file order")
         << QByteArray(R"([{"name": "A", "K": 1}, {"name": "A", "K": 2}])") << 2
-        << "A|A||K=1\nA|A||K=2";
+        << "A|A||K=1\nA|A||K=2"
+        << "";
     QTest::newRow("non-objects skipped")
         << QByteArray(R"([1, "s", [{"name": "deep"}], null, true, {"name": "A"}, {}])") << 1
-        << "A|A||";
+        << "A|A||"
+        << "F: элементы массива № 1, 2, 3, 4, 5 пропущены: это не объекты { … }\n"
+           "F: объект № 7 пропущен: у него нет \"name\"";
     QTest::newRow("Cyrillic name") << QByteArray(R"([{"name": "Сульфат калия", "K": 0.45}])") << 1
-                                   << "Сульфат калия|Сульфат калия||K=0.45000000000000001";
+                                   << "Сульфат калия|Сульфат калия||K=0.45000000000000001"
+                                   << "";
     QTest::newRow("byte-order mark")
-        << QByteArray("\xEF\xBB\xBF[{\"name\": \"A\", \"K\": 1}]") << 1 << "A|A||K=1";
+        << QByteArray("\xEF\xBB\xBF[{\"name\": \"A\", \"K\": 1}]") << 1 << "A|A||K=1"
+        << "";
     QTest::newRow("CRLF line ends")
-        << QByteArray("[\r\n {\"name\": \"A\",\r\n  \"K\": 1}\r\n]\r\n") << 1 << "A|A||K=1";
-    QTest::newRow("empty array") << QByteArray("[]") << 0 << "";
+        << QByteArray("[\r\n {\"name\": \"A\",\r\n  \"K\": 1}\r\n]\r\n") << 1 << "A|A||K=1"
+        << "";
+    QTest::newRow("empty array") << QByteArray("[]") << 0 << ""
+                                 << "F: в массиве нет ни одной записи";
 
-    QTest::newRow("empty file") << QByteArray() << 0 << "";
-    QTest::newRow("top-level object") << QByteArray(R"({"name": "A", "K": 1})") << 0 << "";
-    QTest::newRow("top-level scalar") << QByteArray("5") << 0 << "";
-    QTest::newRow("invalid JSON") << QByteArray(R"([{"name": "A", "K": 1},])") << 0 << "";
-    QTest::newRow("truncated") << QByteArray(R"([{"name": "A")") << 0 << "";
-    QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[]") << 0 << "";
+    QTest::newRow("empty file") << QByteArray() << 0 << ""
+                                << "F: файл пуст";
+    QTest::newRow("top-level object") << QByteArray(R"({"name": "A", "K": 1})") << 0 << ""
+                                      << "F: в файле объект { … }, а должен быть массив [ … ]";
+    QTest::newRow("top-level scalar") << QByteArray("5") << 0 << ""
+                                      << "F:1:1: здесь не может стоять такое значение";
+    QTest::newRow("invalid JSON") << QByteArray(R"([{"name": "A", "K": 1},])") << 0 << ""
+                                  << "F:1:24: после запятой нет элемента (лишняя запятая?)";
+    QTest::newRow("truncated") << QByteArray(R"([{"name": "A")") << 0 << ""
+                               << "F:1:13: строка не закрыта: не хватает кавычки";
+    QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[]") << 0 << ""
+                                          << "F:1:1: здесь не может стоять такое значение";
     QTest::newRow("number beyond double")
-        << QByteArray(R"([{"name": "A", "K": 1e400}, {"name": "B"}])") << 0 << "";
+        << QByteArray(R"([{"name": "A", "K": 1e400}, {"name": "B"}])") << 0 << ""
+        << "F:1:25: неправильно записано число";
     QTest::newRow("invalid UTF-8 in a string")
-        << QByteArray("[{\"name\": \"A\xC3\x28\"}, {\"name\": \"B\"}]") << 0 << "";
+        << QByteArray("[{\"name\": \"A\xC3\x28\"}, {\"name\": \"B\"}]") << 0 << ""
+        << "F:1:13: в строке знаки не в кодировке UTF-8";
+
+    // The solubility object makes no element; its numbers are kept as they are.
+    QTest::newRow("solubility") << QByteArray(R"([{"name": "A", "target": "K", "K": 0.39,
+                           "solubility": {"g_per_l": 319, "at_c": 20, "source": "s"}}])")
+                                << 1 << "A|A|K|K=0.39000000000000001|solubility=319@20"
+                                << "";
+    QTest::newRow("solubility without temperature")
+        << QByteArray(R"([{"name": "A", "solubility": {"g_per_l": 60}}])") << 1
+        << "A|A|||solubility=60@nan"
+        << "";
+    QTest::newRow("solubility figures of other types")
+        << QByteArray(R"([{"name": "A", "solubility": {"g_per_l": "319", "at_c": null}}])") << 1
+        << "A|A||"
+        << "";
+    QTest::newRow("solubility not an object is a number like any")
+        << QByteArray(R"([{"name": "A", "solubility": 319}])") << 1 << "A|A||solubility=319"
+        << "";
+
+    // Where the JSON breaks: line and column from 1, the column in characters.
+    QTest::newRow("missing comma, second line")
+        << QByteArray("[\n  {\"name\": \"A\"}\n  {\"name\": \"B\"}\n]") << 0 << ""
+        << "F:3:3: пропущена запятая между элементами";
+    QTest::newRow("column in characters, not bytes")
+        << QByteArray(R"([{"name": "Сульфат"} {"name": "B"}])") << 0 << ""
+        << "F:1:22: пропущена запятая между элементами";
+    QTest::newRow("byte-order mark takes no column")
+        << QByteArray("\xEF\xBB\xBF[,]") << 0 << ""
+        << "F:1:2: здесь не может стоять такое значение";
+    QTest::newRow("CRLF lines counted once")
+        << QByteArray("[\r\n{\"name\": \"A\"},\r\n]") << 0 << ""
+        << "F:3:1: после запятой нет элемента (лишняя запятая?)";
+    QTest::newRow("text after the array") << QByteArray("[] x") << 0 << ""
+                                          << "F:1:4: лишний текст после конца массива";
+    QTest::newRow("only blanks") << QByteArray(" \n\t ") << 0 << ""
+                                 << "F: файл пуст";
+    QTest::newRow("ten skipped numbers shown, then how many more")
+        << QByteArray("[1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, {\"name\": \"A\"}]") << 1 << "A|A||"
+        << "F: элементы массива № 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 и ещё 2 пропущены: это не "
+           "объекты { … }";
 }
 
 void TestCatalogueReader::reads_file()
@@ -153,25 +230,43 @@ void TestCatalogueReader::reads_file()
     QFETCH(int, added);
     QFETCH(QString, entries);
 
+    QFETCH(QString, problems);
+
     Diy_Fertilizer fert;
-    QCOMPARE(read_catalogue(write(content), &fert), added);
+    QStringList lines;
+    const QString path = write(content);
+    QCOMPARE(read_catalogue(path, &fert, &lines), added);
     QCOMPARE(fert.count_compounds(), added);
     QCOMPARE(dump(fert), entries);
+    QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);
 }
 
 void TestCatalogueReader::missing_file_adds_nothing()
 {
     Diy_Fertilizer fert;
-    QCOMPARE(read_catalogue(dir->filePath(QStringLiteral("absent.json")), &fert), 0);
+    QStringList problems;
+    const QString absent = dir->filePath(QStringLiteral("absent.json"));
+    QCOMPARE(read_catalogue(absent, &fert, &problems), 0);
     QCOMPARE(fert.count_compounds(), 0);
+    QCOMPARE(problems, QStringList{absent + QStringLiteral(": нет такого файла")});
+
+    // Without its folder the reader names the folder it looked in.
+    problems.clear();
+    const QString folder = dir->filePath(QStringLiteral("settings"));
+    QCOMPARE(read_catalogue(folder + QStringLiteral("/compounds.json"), &fert, &problems), 0);
+    QCOMPARE(problems,
+             QStringList{folder + QStringLiteral("/compounds.json: нет папки ") + folder});
 }
 
 void TestCatalogueReader::directory_adds_nothing()
 {
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("compounds.json")));
     Diy_Fertilizer fert;
-    QCOMPARE(read_catalogue(dir->filePath(QStringLiteral("compounds.json")), &fert), 0);
+    QStringList problems;
+    const QString path = dir->filePath(QStringLiteral("compounds.json"));
+    QCOMPARE(read_catalogue(path, &fert, &problems), 0);
     QCOMPARE(fert.count_compounds(), 0);
+    QCOMPARE(problems, QStringList{path + QStringLiteral(": это папка, а не файл")});
 }
 
 void TestCatalogueReader::unreadable_file_adds_nothing()
@@ -183,12 +278,17 @@ void TestCatalogueReader::unreadable_file_adds_nothing()
     if (::geteuid() != 0) {
         QVERIFY(::access(native.constData(), R_OK) != 0);
         Diy_Fertilizer fert;
-        QCOMPARE(read_catalogue(path, &fert), 0);
+        QStringList problems;
+        QCOMPARE(read_catalogue(path, &fert, &problems), 0);
         QCOMPARE(fert.count_compounds(), 0);
+        QCOMPARE(problems, QStringList{path + QStringLiteral(": нет прав на чтение файла")});
         return;
     }
 
-    // Permission bits do not stop root: read as an ordinary user in a child.
+    // Permission bits do not stop root: read as an ordinary user in a child,
+    // who may look into the folder but not read the file.
+    QVERIFY(QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner | QFileDevice::ExeOther));
     const pid_t child = ::fork();
     QVERIFY(child != -1);
     if (child == 0) {
@@ -198,7 +298,11 @@ void TestCatalogueReader::unreadable_file_adds_nothing()
         if (::access(native.constData(), R_OK) == 0)
             ::_exit(101);
         Diy_Fertilizer fert;
-        ::_exit(read_catalogue(path, &fert) + fert.count_compounds());
+        QStringList problems;
+        const int read = read_catalogue(path, &fert, &problems) + fert.count_compounds();
+        if (problems != QStringList{path + QStringLiteral(": нет прав на чтение файла")})
+            ::_exit(102);
+        ::_exit(read);
     }
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
@@ -209,20 +313,29 @@ void TestCatalogueReader::unreadable_file_adds_nothing()
 void TestCatalogueReader::only_regular_files_are_read_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("FIFO, which would block") << "fifo";
-    QTest::newRow("link to an endless device") << "device";
-    QTest::newRow("file of 3 GiB adds nothing") << "huge";
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("FIFO, which would block") << "fifo"
+                                             << "это не обычный файл";
+    QTest::newRow("link to an endless device") << "device"
+                                               << "это не обычный файл";
+    QTest::newRow("link to nothing") << "dangling"
+                                     << "ссылка ведёт на файл, которого нет";
+    QTest::newRow("file of 3 GiB adds nothing") << "huge"
+                                                << "файл слишком велик";
 }
 
 void TestCatalogueReader::only_regular_files_are_read()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, problem);
     const QString path = dir->filePath(QStringLiteral("compounds.json"));
     const QByteArray native = QFile::encodeName(path);
     if (kind == QLatin1String("fifo")) {
         QCOMPARE(::mkfifo(native.constData(), 0600), 0);
     } else if (kind == QLatin1String("device")) {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (kind == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(dir->filePath(QStringLiteral("gone.json")), path));
     } else {
         // More than a QByteArray holds; sparse, so it costs no disk.
         write(R"([{"name": "A"}])");
@@ -231,10 +344,12 @@ void TestCatalogueReader::only_regular_files_are_read()
         QVERIFY(file.resize(qint64(3) << 30)); // beyond what a QByteArray holds
     }
     Diy_Fertilizer fert;
+    QStringList problems;
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(read_catalogue(path, &fert), 0);
+    QCOMPARE(read_catalogue(path, &fert, &problems), 0);
     QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(problems, QStringList{path + QStringLiteral(": ") + problem});
 }
 
 void TestCatalogueReader::null_calculator_is_ignored()

@@ -177,13 +177,27 @@ void TestHighDpi::table_texts_fit()
 void TestHighDpi::messages_fit()
 {
     QLabel *info = f.ui->linfo;
+    const auto fits = [&] {
+        if (info->isVisible())
+            QVERIFY2(info->heightForWidth(info->width()) <= info->height(),
+                     qPrintable(info->text()));
+    };
     Window_Fixture::type(f.ui->tank_vol, "10000");
     for_each_entry([&] {
         Window_Fixture::type(f.ui->val_methods, Window_Fixture::typed("0.01"));
         f.calculate();
-        if (info->isVisible())
-            QVERIFY2(info->heightForWidth(info->width()) <= info->height(),
-                     qPrintable(info->text()));
+        fits();
+        if (f.ui->frsol->isHidden())
+            return;
+        // More compound than dissolves, in the least and the most water.
+        Window_Fixture::type(f.ui->val_methods_2, Window_Fixture::typed("9999.99"));
+        for (const char *water : {"1", "10000"}) {
+            Window_Fixture::type(f.ui->val_methods_3, water);
+            f.calculate();
+            fits();
+        }
+        Window_Fixture::type(f.ui->val_methods_3, "1000");
+        Window_Fixture::type(f.ui->val_methods_2, "1");
     });
 }
 

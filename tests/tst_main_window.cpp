@@ -2,8 +2,8 @@
 
 // The window end to end: start-up, kinds, entries and methods, calculations,
 // input checks, the order in which signals reach the slots, language-change
-// events, the About box and what the program tells the desktop. Run once in the C locale and once in ru_RU, where
-// the decimal separator is a comma and blanks group digits.
+// events, the About box and what the program tells the desktop. Run once in the C locale and once
+// in ru_RU, where the decimal separator is a comma and blanks group digits.
 
 #include "window_fixture.h"
 
@@ -14,8 +14,13 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTimer>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 #define G "<span style=\" color:#55aa7f;font-weight:600;\">"
 #define B "<span style=\" color:#5555ff; font-weight:600;\">"
@@ -62,6 +67,47 @@ QRadioButton *kind_button(Ui_MainWindow *_ui, const QString &_name)
     return _ui->rbpremix;
 }
 
+// The lines the program writes to standard error while this lives, its own
+// ("rovalin: ..."), not Qt's.
+class Stderr_Capture
+{
+public:
+    Stderr_Capture()
+    {
+        std::fflush(stderr);
+        if (file.open()) {
+            saved = ::dup(2);
+            ::dup2(file.handle(), 2);
+        }
+    }
+    ~Stderr_Capture() { restore(); }
+
+    QStringList lines()
+    {
+        restore();
+        file.seek(0);
+        QStringList own;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+            if (line.startsWith(QLatin1String("rovalin: ")))
+                own << line;
+        return own;
+    }
+
+private:
+    void restore()
+    {
+        if (saved == -1)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved, 2);
+        ::close(saved);
+        saved = -1;
+    }
+
+    QTemporaryFile file;
+    int saved = -1;
+};
+
 // Whether the picture shows anything: an icon whose SVG could not be rendered
 // (no resource, no SVG plugin) gives a null or fully transparent pixmap.
 bool shows_something(const QPixmap &_pixmap)
@@ -99,6 +145,8 @@ private slots:
     void calculate();
     void input_checks_data();
     void input_checks();
+    void solubility_check_data();
+    void solubility_check();
     void table_has_exactly_the_shown_rows();
     void catalogues_data();
     void catalogues();
@@ -661,6 +709,102 @@ void TestMainWindow::input_checks()
     QCOMPARE(f.ui->ltarget_name->text(), caption_before);
 }
 
+void TestMainWindow::solubility_check_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("water");
+    QTest::addColumn<QString>("grams");
+    QTest::addColumn<QString>("refusal"); // empty: the request is calculated
+
+    const auto refusal = [](const QString &_water, const QString &_most) {
+        return QStringLiteral(HEAD "Столько вещества не растворится:<br>") + _water +
+               QStringLiteral(" мл воды<br>растворяется не больше " G) + _most +
+               QStringLiteral(" г</span>" TAIL);
+    };
+    // Entries: 0 KNO3 316 g/l at 20 °C, 1 60 g/l at no temperature, 2 60 g/l at
+    // a temperature that is text, 3 zero, 4 negative, 5 text, 6 none, 7 "sol" 60.
+    QTest::newRow("below the limit") << "rbdiysol" << 0 << 0 << "1000"
+                                     << "300" << QString();
+    QTest::newRow("at the limit: 31.6 g in 100 ml for 316 g/l") << "rbdiysol" << 0 << 0 << "100"
+                                                                << "31.6" << QString();
+    // 257.54 * 1000 / 815 comes out a hair above 316 in doubles.
+    QTest::newRow("at the limit within rounding: 257.54 g in 815 ml")
+        << "rbdiysol" << 0 << 1 << "815"
+        << "257.54" << QString();
+    QTest::newRow("above the limit") << "rbdiysol" << 0 << 0 << "1000"
+                                     << "500" << refusal("при 20 °C в 1000", "316");
+    QTest::newRow("just above the limit, decimals typed as the system writes them")
+        << "rbdiysol" << 0 << 0 << "100"
+        << "31.61" << refusal("при 20 °C в 100", "31.6");
+    QTest::newRow("above the limit, given dose") << "rbdiysol" << 0 << 1 << "7"
+                                                 << "3" << refusal("при 20 °C в 7", "2.212");
+    QTest::newRow("no temperature") << "rbdiysol" << 1 << 0 << "1000"
+                                    << "61" << refusal("в 1000", "60");
+    QTest::newRow("temperature not a number") << "rbdiysol" << 2 << 1 << "1000"
+                                              << "61" << refusal("в 1000", "60");
+    QTest::newRow("zero solubility is no figure") << "rbdiysol" << 3 << 0 << "1000"
+                                                  << "9999" << QString();
+    QTest::newRow("negative solubility is no figure") << "rbdiysol" << 4 << 0 << "1000"
+                                                      << "9999" << QString();
+    QTest::newRow("solubility as text is no figure") << "rbdiysol" << 5 << 0 << "1000"
+                                                     << "9999" << QString();
+    QTest::newRow("no solubility") << "rbdiysol" << 6 << 0 << "1000"
+                                   << "9999" << QString();
+    QTest::newRow("sol is never read") << "rbdiysol" << 7 << 0 << "1000"
+                                       << "9999" << QString();
+    QTest::newRow("dry compound never checked") << "rbdiy" << 0 << 0 << "1000"
+                                                << "500" << QString();
+}
+
+void TestMainWindow::solubility_check()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, entry);
+    QFETCH(int, method);
+    QFETCH(QString, water);
+    QFETCH(QString, grams);
+    QFETCH(QString, refusal);
+
+    Catalogues catalogues = test_catalogues();
+    catalogues.compounds = R"([
+        {"name": "KNO3", "target": "N", "K": 0.3867, "N": 0.1385,
+         "solubility": {"g_per_l": 316, "at_c": 20, "source": "s"}},
+        {"name": "No temperature", "target": "K", "K": 0.5, "solubility": {"g_per_l": 60}},
+        {"name": "Text temperature", "target": "K", "K": 0.5,
+         "solubility": {"g_per_l": 60, "at_c": "20"}},
+        {"name": "Zero", "target": "K", "K": 0.5, "solubility": {"g_per_l": 0, "at_c": 20}},
+        {"name": "Negative", "target": "K", "K": 0.5,
+         "solubility": {"g_per_l": -60, "at_c": 20}},
+        {"name": "Text", "target": "K", "K": 0.5, "solubility": {"g_per_l": "60", "at_c": 20}},
+        {"name": "None", "target": "K", "K": 0.5},
+        {"name": "Sol", "target": "K", "K": 0.5, "sol": 60}
+    ])";
+    QVERIFY(f.open(catalogues));
+    prepare(kind, entry, method);
+    Window_Fixture::type(f.ui->tank_vol, "100");
+    Window_Fixture::type(f.ui->val_methods, Window_Fixture::typed("2.5"));
+    Window_Fixture::type(f.ui->val_methods_3, water);
+    Window_Fixture::type(f.ui->val_methods_2, Window_Fixture::typed(grams));
+    const QString caption_before = f.ui->ltarget_name->text();
+    const QStringList rows_before = f.rows();
+    f.calculate();
+
+    if (refusal.isEmpty()) {
+        QVERIFY2(!f.ui->linfo->text().contains(QLatin1String("не растворится")),
+                 qPrintable(f.ui->linfo->text()));
+        QCOMPARE(f.header(1), QStringLiteral("Концентрация, мг/л"));
+        return;
+    }
+    // Nothing is worked out: the message, and the table and caption as they were.
+    QVERIFY(f.ui->linfo->isVisible());
+    QCOMPARE(f.ui->linfo->text(), refusal);
+    QCOMPARE(f.header(1), QStringLiteral("Массовая доля"));
+    QCOMPARE(f.rows(), rows_before);
+    QCOMPARE(f.ui->ltarget_name->text(), caption_before);
+}
+
 void TestMainWindow::table_has_exactly_the_shown_rows()
 {
     Catalogues catalogues = test_catalogues();
@@ -692,6 +836,9 @@ void TestMainWindow::catalogues_data()
     QTest::addColumn<QByteArray>("compounds");
     QTest::addColumn<QStringList>("product_entries");
     QTest::addColumn<QStringList>("compound_entries");
+    // What is wrong with each file, "%1" standing for the settings folder.
+    QTest::addColumn<QStringList>("product_problems");
+    QTest::addColumn<QStringList>("compound_problems");
 
     const Catalogues good = test_catalogues();
     const QStringList no_products{"Список производителей пуст"};
@@ -699,17 +846,38 @@ void TestMainWindow::catalogues_data()
     const QStringList products{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged"};
     const QStringList compounds{"K2SO4", "Urea"};
 
+    const QString products_file = QStringLiteral("%1/commercial_products.json");
+    const QString compounds_file = QStringLiteral("%1/compounds.json");
+    const QString no_entry = QStringLiteral(": в массиве нет ни одной записи");
+
+    QTest::newRow("catalogues fine") << true << good.products << good.compounds << products
+                                     << compounds << QStringList() << QStringList();
     QTest::newRow("no settings folder")
-        << false << QByteArray() << QByteArray() << no_products << no_compounds;
+        << false << QByteArray() << QByteArray() << no_products << no_compounds
+        << QStringList{products_file + ": нет папки %1"}
+        << QStringList{compounds_file + ": нет папки %1"};
     QTest::newRow("products missing")
-        << true << QByteArray() << good.compounds << no_products << compounds;
+        << true << QByteArray() << good.compounds << no_products << compounds
+        << QStringList{products_file + ": нет такого файла"} << QStringList();
     QTest::newRow("products not JSON")
-        << true << QByteArray("[{\"name\": ") << good.compounds << no_products << compounds;
+        << true << QByteArray("[{\"name\": ") << good.compounds << no_products << compounds
+        << QStringList{products_file + ":1:10: объект не закрыт: не хватает }"} << QStringList();
+    QTest::newRow("compounds with a trailing comma")
+        << true << good.products << QByteArray("[\n  {\"name\": \"A\", \"K\": 1},\n]\n") << products
+        << no_compounds << QStringList()
+        << QStringList{compounds_file + ":3:1: после запятой нет элемента (лишняя запятая?)"};
     QTest::newRow("compounds an object, products fine")
         << true << good.products << QByteArray(R"({"name": "A", "K": 1})") << products
-        << no_compounds;
+        << no_compounds << QStringList()
+        << QStringList{compounds_file + ": в файле объект { … }, а должен быть массив [ … ]"};
+    QTest::newRow("products with nothing usable")
+        << true << QByteArray(R"([1, {"K": 1}])") << good.compounds << no_products << compounds
+        << QStringList{products_file + ": элемент массива № 1 пропущен: это не объект { … }",
+                       products_file + ": объект № 2 пропущен: у него нет \"name\""}
+        << QStringList();
     QTest::newRow("both empty arrays")
-        << true << QByteArray("[]") << QByteArray("[]") << no_products << no_compounds;
+        << true << QByteArray("[]") << QByteArray("[]") << no_products << no_compounds
+        << QStringList{products_file + no_entry} << QStringList{compounds_file + no_entry};
 }
 
 void TestMainWindow::catalogues()
@@ -720,11 +888,27 @@ void TestMainWindow::catalogues()
     QFETCH(QStringList, product_entries);
     QFETCH(QStringList, compound_entries);
 
+    QFETCH(QStringList, product_problems);
+    QFETCH(QStringList, compound_problems);
+
     Catalogues catalogues;
     catalogues.settings_folder = folder;
     catalogues.products = products;
     catalogues.compounds = compounds;
+    Stderr_Capture output;
     QVERIFY(f.open(catalogues));
+
+    // Each problem once on standard error; the placeholder of a list the file
+    // left empty says the same when the mouse rests on it.
+    const QString settings = QDir::currentPath() + QStringLiteral("/settings");
+    for (QString &line : product_problems)
+        line = line.arg(settings);
+    for (QString &line : compound_problems)
+        line = line.arg(settings);
+    QStringList expected_output;
+    for (const QString &line : product_problems + compound_problems)
+        expected_output << QStringLiteral("rovalin: ") + line;
+    QCOMPARE(output.lines(), expected_output);
 
     const QList<QPair<QRadioButton *, QStringList>> kinds{{f.ui->rbpremix, product_entries},
                                                           {f.ui->rbdiy, compound_entries},
@@ -734,6 +918,12 @@ void TestMainWindow::catalogues()
         Window_Fixture::click_radio(kind.first);
         QCOMPARE(f.items(f.ui->comboBox), kind.second);
         const bool empty = kind.second.size() == 1 && kind.second.first().endsWith(" пуст");
+        const QStringList &problems =
+            kind.first == f.ui->rbpremix ? product_problems : compound_problems;
+        QCOMPARE(f.ui->comboBox->itemData(0, Qt::ToolTipRole).toString(),
+                 empty ? problems.join(QLatin1Char('\n')) : QString());
+        QVERIFY(!f.ui->comboBox->itemData(0, Qt::UserRole).isValid());
+        QVERIFY(f.ui->comboBox->itemIcon(0).isNull());
         QCOMPARE(f.ui->frcalculation->isVisible(), !empty);
         QCOMPARE(f.ui->linput_type_fert->text(), kind.first == f.ui->rbpremix
                                                      ? QStringLiteral("Выберите название УДО :")

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Ten thousand random user actions over catalogues with tricky entries, with
-// the window's invariants checked after every one. The seed is printed; set
+// the window's invariants checked after every one (and after every
+// calculation, that no solution is worked out that cannot dissolve). The seed is printed; set
 // ROVALIN_MONKEY_SEED to replay a run, ROVALIN_MONKEY_ACTIONS for more actions.
 
 #include "window_invariants.h"
@@ -13,6 +14,7 @@ namespace {
 Catalogues tricky_catalogues()
 {
     const QByteArray entries = R"([
+        {"name": "Soluble", "target": "K", "K": 0.4, "solubility": {"g_per_l": 300, "at_c": 20}},
         {"name": "Plain", "target": "Fe", "Fe": 1, "K": 5, "N": 2},
         {"name": "Huge", "target": "K", "K": 1e308, "N": 1e300},
         {"name": "Tiny", "target": "K", "K": 5e-324, "N": 1e-300},
@@ -29,7 +31,11 @@ Catalogues tricky_catalogues()
         {"name": "Plain", "target": "Fe", "Fe": 0.25},
         {"name": "Many", "target": "S", "B": 0.01, "Ca": 0.1, "Cl": 0.2, "Cu": 0.001,
          "Fe": 0.02, "K": 0.3, "Mg": 0.05, "Mn": 0.01, "Mo": 0.0001, "N": 0.14, "Na": 0.1,
-         "P": 0.2, "S": 0.18, "Zn": 0.002, "b": 1, "sol": 300}
+         "P": 0.2, "S": 0.18, "Zn": 0.002, "b": 1, "sol": 300},
+        {"name": "Vastly soluble", "target": "K", "K": 0.4,
+         "solubility": {"g_per_l": 1e308, "at_c": -1e308}},
+        {"name": "Odd solubility", "target": "K", "K": 0.4, "solubility": {"g_per_l": "x"}},
+        {"name": "Barely soluble", "target": "K", "K": 0.4, "solubility": {"g_per_l": 5e-324}}
     ])";
     Catalogues catalogues;
     catalogues.products = entries;
@@ -121,10 +127,15 @@ void TestMonkey::random_actions_keep_the_window_sound()
             break;
         case 6:
         case 7:
-        case 8:
+        case 8: {
             f.calculate();
             action = QStringLiteral("calculate");
+            const QString broken = broken_solubility_invariant(f);
+            if (!broken.isEmpty())
+                QFAIL(qPrintable(
+                    QStringLiteral("seed %1, action %2: %3").arg(seed).arg(step).arg(broken)));
             break;
+        }
         default: {
             QEvent change(QEvent::LanguageChange);
             QCoreApplication::sendEvent(f.window.get(), &change);

@@ -74,4 +74,33 @@ inline QString broken_invariant(const Window_Fixture &_f)
     return QString();
 }
 
+// Right after "Рассчитать": a solution with clearly more compound than its
+// water dissolves gets no result but the message that says so, and one with
+// clearly less is not refused. Within 0.1 % of the limit either may happen.
+inline QString broken_solubility_invariant(const Window_Fixture &_f)
+{
+    const MainWindow &window = *_f.window;
+    const Ui_MainWindow *ui = _f.ui;
+    const Compound *entry = window.diysol_fert->compound_at(ui->comboBox->currentIndex());
+    if (window.cur_fert != window.diysol_fert || !entry || !ui->tank_vol->hasAcceptableInput() ||
+        !ui->val_methods_3->hasAcceptableInput() || !ui->val_methods_2->hasAcceptableInput())
+        return QString();
+    const double limit = entry->solubility();
+    if (!std::isfinite(limit) || limit <= 0)
+        return QString();
+
+    const QLocale locale = QLocale::system();
+    const double grams = locale.toDouble(ui->val_methods_2->text());
+    const double per_litre = grams * 1000 / locale.toDouble(ui->val_methods_3->text());
+    const bool refused =
+        ui->linfo->isVisible() &&
+        ui->linfo->text().startsWith(message_text::head() +
+                                     QStringLiteral("Столько вещества не растворится"));
+    if ((per_litre > limit * 1.001 && !refused) || (per_litre < limit * 0.999 && refused))
+        return QStringLiteral("%1 g/l of %2, which dissolves up to %3 g/l: %4")
+            .arg(per_litre)
+            .arg(entry->name(), QString::number(limit), ui->linfo->text().left(300));
+    return QString();
+}
+
 #endif // ROVALIN_WINDOW_INVARIANTS_H

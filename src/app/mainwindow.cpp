@@ -25,6 +25,7 @@
 #include <QVector>
 
 #include <cmath>
+#include <cstdio>
 
 using namespace message_text;
 
@@ -149,9 +150,18 @@ void MainWindow::load_compounds(int _type)
     const QString folder = QDir(QDir::currentPath()).absolutePath() + QStringLiteral("/settings/");
     const QString products = QStringLiteral("commercial_products.json");
     const QString compounds = QStringLiteral("compounds.json");
-    read_catalogue(folder + products, premix_fert);
+    QStringList product_problems;
+    read_catalogue(folder + products, premix_fert, &product_problems);
+    products_problems = product_problems.join(QLatin1Char('\n'));
     // One read of compounds.json; each of the two calculators gets its own entries.
-    read_catalogue(folder + compounds, {diy_fert, diysol_fert});
+    QStringList compound_problems;
+    read_catalogue(folder + compounds, {diy_fert, diysol_fert}, &compound_problems);
+    compounds_problems = compound_problems.join(QLatin1Char('\n'));
+    // A user who edits the catalogues by hand learns from a terminal what is
+    // wrong with them, and where.
+    for (const QString &problem : product_problems + compound_problems)
+        std::fprintf(stderr, "rovalin: %s\n", problem.toUtf8().constData());
+    std::fflush(stderr);
 
     switch (_type) {
     case 0:
@@ -206,6 +216,16 @@ void MainWindow::counting_compound()
             QStringLiteral(" г</span><br> включительно</body></html>")));
         return;
     }
+    // A solution with more compound than the water dissolves would be weaker
+    // than every figure worked out from it.
+    const QLocale locale = QLocale::system();
+    const QString undissolved = diysol_fert->undissolved_message(
+        ui->comboBox->currentIndex(), locale.toDouble(ui->val_methods_2->text()),
+        qRound(locale.toDouble(ui->val_methods_3->text())));
+    if (!undissolved.isEmpty()) {
+        inform(undissolved);
+        return;
+    }
     show_data(true);
 }
 
@@ -221,6 +241,10 @@ void MainWindow::change_type_fertilizers()
         ui->tableWidget->setRowCount(0);
         ui->frcalculation->hide();
         ui->comboBox->insertItem(0, cur_fert->get_list_title() + QStringLiteral(" пуст"));
+        // Hovering over the list says why it is empty.
+        const QString &why = cur_fert == premix_fert ? products_problems : compounds_problems;
+        if (!why.isEmpty())
+            ui->comboBox->setItemData(0, why, Qt::ToolTipRole);
     } else {
         // One insertion of all titles: inserting them one by one makes the
         // list's model announce every row, a sixth of the start-up with a

@@ -60,10 +60,16 @@ protected:
 private:
     // Creates the calculators, reads the catalogues from settings/ under the
     // working directory and makes the calculator chosen by _type current
-    // (0 products, 1 dry compounds, 2 solutions).
+    // (0 products, 1 dry compounds, 2 solutions). What the reader could not
+    // use goes to standard error, a line a problem.
     void load_compounds(int _type);
     // Shows _message in linfo.
     void inform(const QString &_message);
+
+    // What was wrong with each catalogue file, a line a problem: the tool tip
+    // of the "... пуст" entry when the file leaves its list empty.
+    QString products_problems;
+    QString compounds_problems;
 };
 
 #endif // ROVALIN_MAINWINDOW_H

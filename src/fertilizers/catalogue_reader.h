@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class Type_Fertilizer;
@@ -13,17 +14,26 @@ class Type_Fertilizer;
 // added. The file is a JSON array of objects; an object becomes an entry when it
 // has a "name", with "target" as its reference element when that is a
 // non-empty string, and every numeric member as an element, in ascending order
-// of the keys (compared code unit by code unit). Anything the reader cannot use
-// is passed over silently: a file that cannot be opened or is not a JSON array
-// adds nothing, and array members that are not objects, or objects without a
-// "name", are skipped. Only regular files are opened.
-int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert);
+// of the keys (compared code unit by code unit). An object member
+// "solubility" gives the entry's solubility from its numbers "g_per_l" and
+// "at_c". Anything the reader cannot use adds nothing: a file that cannot be
+// opened or is not a JSON array, array members that are not objects, objects
+// without a "name". Only regular files are opened.
+//
+// When _problems is given, the reader says there what it could not use, in
+// Russian, one line a problem: "<file>: <what>", or "<file>:<line>:<column>:
+// <what>" where the JSON is broken (both 1-based, the column in characters).
+int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert,
+                   QStringList *_problems = nullptr);
 
 // Reads the file once and gives each calculator its own copy of every entry;
 // returns the number of entries each got. Nothing is read if one is null.
-int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &_ferts);
+int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &_ferts,
+                   QStringList *_problems = nullptr);
 
-// The same for a file's content already in memory.
-int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert);
+// The same for a file's content already in memory; _file_name only names it
+// in the problems.
+int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert,
+                    const QString &_file_name = QString(), QStringList *_problems = nullptr);
 
 #endif // ROVALIN_CATALOGUE_READER_H

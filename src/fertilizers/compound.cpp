@@ -59,3 +59,9 @@ void Compound::reserve_elements(int _count)
     if (_count > 0)
         elements.reserve(static_cast<std::size_t>(_count));
 }
+
+void Compound::set_solubility(double _g_per_l, double _at_c)
+{
+    solubility_ = _g_per_l;
+    solubility_at_c_ = _at_c;
+}

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 // One catalogue entry: a ready-made product or a chemical compound with its
@@ -37,11 +38,20 @@ public:
     void add_element(const Element &_element);
     void reserve_elements(int _count);
 
+    // How much of the compound as named dissolves: grams per litre of water at
+    // solubility_at_c() °C. Not a number where the catalogue gives none; the
+    // figures are kept as the catalogue has them, usable or not.
+    double solubility() const { return solubility_; }
+    double solubility_at_c() const { return solubility_at_c_; }
+    void set_solubility(double _g_per_l, double _at_c);
+
 private:
     std::vector<Element> elements;
     QString name_;
     QString title_;
     QString target_ = QStringLiteral("");
+    double solubility_ = std::numeric_limits<double>::quiet_NaN();
+    double solubility_at_c_ = std::numeric_limits<double>::quiet_NaN();
 
     Compound(const Compound &) = delete;
     Compound &operator=(const Compound &) = delete;

@@ -4,6 +4,8 @@
 
 #include "message_text.h"
 
+#include <cmath>
+
 using namespace message_text;
 
 DiySol_Fertilizer::DiySol_Fertilizer()
@@ -88,4 +90,27 @@ QString DiySol_Fertilizer::result_message(int _method, int _index) const
            QStringLiteral("концентрация ") + green() + target + close() +
            QStringLiteral(" станет равна<br>") + blue() + number(result_conc) +
            QStringLiteral(" мг/л ") + close() + tail();
+}
+
+QString DiySol_Fertilizer::undissolved_message(int _index, double _grams, int _water_ml) const
+{
+    const Compound *entry = compound_at(_index);
+    if (!entry || _water_ml <= 0)
+        return QString();
+    const double solubility = entry->solubility();
+    if (!std::isfinite(solubility) || solubility <= 0)
+        return QString();
+    // Grams per litre of water, compared without overflow: this side stays
+    // below 1e7 for the inputs the window accepts.
+    if (_grams * 1000 / _water_ml <= solubility * (1 + 1e-9))
+        return QString();
+
+    const QString water = QString::number(_water_ml);
+    const double at_c = entry->solubility_at_c();
+    const QString where = std::isfinite(at_c)
+                              ? QStringLiteral("при ") + number(at_c) + QStringLiteral(" °C в ")
+                              : QStringLiteral("в ");
+    return head() + QStringLiteral("Столько вещества не растворится:<br>") + where + water +
+           QStringLiteral(" мл воды<br>растворяется не больше ") + green() +
+           number(solubility * _water_ml / 1000) + QStringLiteral(" г") + close() + tail();
 }

@@ -23,6 +23,13 @@ public:
                           unsigned _size) override;
     QString result_message(int _method, int _index) const override;
 
+    // A solution of _grams of entry _index in _water_ml ml of water that
+    // cannot be made, because more than the entry's solubility would have to
+    // dissolve: the message that says so. Empty when it dissolves, and when the
+    // entry has no usable solubility (a finite number above 0). Exactly the
+    // solubility dissolves, within a relative 1e-9.
+    QString undissolved_message(int _index, double _grams, int _water_ml) const;
+
     // The pair remembered by the last calculation for a target element.
     double get_result_dose() const { return result_dose; }
     double get_result_conc() const { return result_conc; }
