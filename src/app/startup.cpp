@@ -24,8 +24,7 @@ void set_desktop_identity()
     Q_INIT_RESOURCE(rovalin_icon);
     const QString id = QStringLiteral(ROVALIN_APP_ID);
     QGuiApplication::setDesktopFileName(id);
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(id, QIcon(QStringLiteral(":/rovalin/icon.svg"))));
+    QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(QStringLiteral(":/rovalin/icon.svg"))));
 }
 
 void use_narrow_font()
