@@ -221,6 +221,7 @@ void TestShippedCatalogues::entry_is_sound()
 
     const bool compound = file == QLatin1String("compounds.json");
     QVERIFY(!entry.value(QLatin1String("name")).toString().trimmed().isEmpty());
+    QVERIFY2(!entry.contains(QLatin1String("sol")), "\"sol\" has given way to \"solubility\"");
 
     // The reference element exists and is positive.
     const QString target = entry.value(QLatin1String("target")).toString();
@@ -233,16 +234,29 @@ void TestShippedCatalogues::entry_is_sound()
             continue;
         const double value = it.value().toDouble();
         QVERIFY2(value > 0 && std::isfinite(value), qPrintable(it.key()));
-        if (it.key() == QLatin1String("sol"))
-            continue;
         QVERIFY2(atomic_weight.contains(it.key()),
                  qPrintable(QLatin1String("not an element: ") + it.key()));
         sum += value;
     }
     if (compound)
         QVERIFY2(sum <= 1.0, "mass fractions add up to more than the whole");
-    else
-        QVERIFY2(!entry.contains(QLatin1String("sol")), "sol belongs to compounds");
+
+    // Solubility: grams of the entry as named per litre of water, at a stated
+    // temperature when the source gives one, and where the figure comes from.
+    if (entry.contains(QLatin1String("solubility"))) {
+        QVERIFY2(compound, "a product is dosed as a liquid, it has no solubility");
+        QVERIFY(entry.value(QLatin1String("solubility")).isObject());
+        const QJsonObject solubility = entry.value(QLatin1String("solubility")).toObject();
+        const QJsonValue grams = solubility.value(QLatin1String("g_per_l"));
+        QVERIFY2(grams.isDouble() && grams.toDouble() > 0 && std::isfinite(grams.toDouble()),
+                 "g_per_l");
+        if (solubility.contains(QLatin1String("at_c"))) {
+            const QJsonValue celsius = solubility.value(QLatin1String("at_c"));
+            QVERIFY2(celsius.isDouble() && celsius.toDouble() >= 0 && celsius.toDouble() <= 100,
+                     "at_c");
+        }
+        QVERIFY(!solubility.value(QLatin1String("source")).toString().trimmed().isEmpty());
+    }
 
     // Figures without a formula say where they come from and when they were checked.
     if (!compound || !entry.contains(QLatin1String("formula"))) {
@@ -251,8 +265,6 @@ void TestShippedCatalogues::entry_is_sound()
             QDate::fromString(entry.value(QLatin1String("checked")).toString(), Qt::ISODate);
         QVERIFY2(checked.isValid(), "\"checked\" is not a yyyy-mm-dd date");
     }
-    if (entry.contains(QLatin1String("sol")) && entry.contains(QLatin1String("formula")))
-        QVERIFY(!entry.value(QLatin1String("sol_source")).toString().trimmed().isEmpty());
 }
 
 void TestShippedCatalogues::fractions_match_formula_data()
@@ -278,7 +290,7 @@ void TestShippedCatalogues::fractions_match_formula()
     QVERIFY2(ok, qPrintable(QLatin1String("cannot read formula ") + formula));
 
     for (auto it = entry.constBegin(); it != entry.constEnd(); ++it) {
-        if (!it.value().isDouble() || it.key() == QLatin1String("sol"))
+        if (!it.value().isDouble())
             continue;
         QVERIFY2(fractions.contains(it.key()),
                  qPrintable(it.key() + QLatin1String(" is not in ") + formula));
