@@ -184,7 +184,7 @@ void TestShippedCatalogues::every_entry_is_read_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("at_least");
 
-    QTest::newRow("compounds") << "compounds.json" << 25;
+    QTest::newRow("compounds") << "compounds.json" << 45;
     QTest::newRow("commercial products") << "commercial_products.json" << 10;
 }
 
