@@ -155,7 +155,7 @@ void TestForm::objects()
     if (point_size != 0) {
         QCOMPARE(widget->font().pointSize(), point_size);
         QCOMPARE(widget->font().bold(), bold);
-        QCOMPARE(widget->font().weight(), bold ? 75 : int(QFont::Normal));
+        QCOMPARE(widget->font().weight(), bold ? int(QFont::Bold) : int(QFont::Normal));
     }
 }
 
@@ -264,8 +264,12 @@ void TestForm::table()
         QVERIFY(item);
         QCOMPARE(item->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
         QVERIFY(item->font().bold());
-        QCOMPARE(item->font().weight(), 75);
+        QCOMPARE(item->font().weight(), int(QFont::Bold));
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         QVERIFY(!(item->font().resolve() & QFont::SizeResolved));
+#else
+        QVERIFY(!(item->font().resolveMask() & QFont::SizeResolved));
+#endif
     }
 }
 
@@ -482,8 +486,14 @@ void TestForm::actions()
     QVERIFY(action->icon().isNull());
     QVERIFY(action->shortcut().isEmpty());
     QStringList widgets;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     for (const QWidget *widget : action->associatedWidgets())
         widgets << widget->objectName();
+#else
+    for (const QObject *object : action->associatedObjects())
+        if (qobject_cast<const QWidget *>(object))
+            widgets << object->objectName();
+#endif
     QCOMPARE(widgets, shown_in);
 }
 

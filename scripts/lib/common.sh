@@ -6,14 +6,18 @@
 ROVALIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Debian packages needed to build the program and run its tests: the narrow
-# font the window is laid out for, Qt's SVG plugin that draws the icon, Qt's
-# private headers for one test hook, a private X server for the scaling tests
+# font the window is laid out for, a private X server for the scaling tests
 # (with xwininfo, which reads the window's class), and the tools that check the
 # install (strace tells which catalogues the program opens) and build and check
 # the Debian package (CPack reads the program's dependencies with
-# dpkg-shlibdeps, which needs file).
-ROVALIN_BUILD_PACKAGES=(cmake g++ make qtbase5-dev qtbase5-private-dev fonts-liberation libqt5svg5
-    xvfb x11-xserver-utils x11-utils desktop-file-utils appstream dpkg-dev file strace lintian)
+# dpkg-shlibdeps, which needs file). Then Qt: its private headers for one test
+# hook and its SVG plugins, which draw the icon; Qt 5 unless a script is asked
+# for Qt 6 (ROVALIN_QT6_PACKAGES instead of ROVALIN_QT5_PACKAGES).
+ROVALIN_COMMON_PACKAGES=(cmake g++ make fonts-liberation xvfb x11-xserver-utils x11-utils
+    desktop-file-utils appstream dpkg-dev file strace lintian)
+ROVALIN_QT5_PACKAGES=(qtbase5-dev qtbase5-private-dev libqt5svg5)
+ROVALIN_QT6_PACKAGES=(qt6-base-dev qt6-base-private-dev libqt6svg6)
+ROVALIN_BUILD_PACKAGES=("${ROVALIN_COMMON_PACKAGES[@]}" "${ROVALIN_QT5_PACKAGES[@]}")
 
 # ensure_packages PACKAGE...: installs the packages that are missing. As root
 # it uses apt-get; otherwise it prints the one command to run and exits.

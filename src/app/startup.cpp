@@ -13,7 +13,10 @@
 
 void enable_high_dpi_scaling()
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 always scales.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+#endif
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
@@ -30,7 +33,12 @@ void set_desktop_identity()
 void use_narrow_font()
 {
     const QString family = QStringLiteral("Liberation Sans Narrow");
-    if (!QFontDatabase().families().contains(family))
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const QStringList families = QFontDatabase().families();
+#else
+    const QStringList families = QFontDatabase::families();
+#endif
+    if (!families.contains(family))
         return;
     QFont font = QApplication::font();
     font.setFamily(family);
