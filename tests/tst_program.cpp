@@ -54,7 +54,9 @@ void TestProgram::starts_and_keeps_running()
             expected << QStringLiteral("rovalin: %1/%2: нет папки %1").arg(folder, name);
     }
     QStringList own;
+    // Windows ends the lines with CR LF.
     const QStringList lines = QString::fromUtf8(program.readAllStandardError())
+                                  .remove(QLatin1Char('\r'))
                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1String("rovalin: ")))
