@@ -237,6 +237,9 @@ void TestMainWindow::start_up_state()
     QCOMPARE(f.window->windowType(), Qt::Window);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    // The narrow font the form is laid out for: the system's, or on Windows
+    // the one the build brings along in fonts/.
+    QCOMPARE(QApplication::font().family(), QStringLiteral("Liberation Sans Narrow"));
 }
 
 void TestMainWindow::slot_order_data()

@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
@@ -30,16 +31,31 @@ void set_desktop_identity()
     QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(QStringLiteral(":/rovalin/icon.svg"))));
 }
 
+namespace {
+
+bool font_installed(const QString &_family)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    return QFontDatabase().families().contains(_family);
+#else
+    return QFontDatabase::families().contains(_family);
+#endif
+}
+
+} // namespace
+
 void use_narrow_font()
 {
     const QString family = QStringLiteral("Liberation Sans Narrow");
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    const QStringList families = QFontDatabase().families();
-#else
-    const QStringList families = QFontDatabase::families();
-#endif
-    if (!families.contains(family))
-        return;
+    if (!font_installed(family)) {
+        // The Windows build brings the font along, in fonts/ beside the program.
+        const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+        const QStringList files = fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files);
+        for (const QString &file : files)
+            QFontDatabase::addApplicationFont(fonts.filePath(file));
+        if (!font_installed(family))
+            return;
+    }
     QFont font = QApplication::font();
     font.setFamily(family);
     QApplication::setFont(font);

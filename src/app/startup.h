@@ -18,8 +18,9 @@ void enable_high_dpi_scaling();
 void set_desktop_identity();
 
 // Makes a narrow sans-serif the application's default family when one is
-// installed: the window's widgets have fixed pixel sizes, and the wide
-// default families of Linux desktops do not fit their captions.
+// installed, or when fonts/ beside the program brings it (as the Windows build
+// does): the window's widgets have fixed pixel sizes, and wider families do
+// not fit their captions.
 void use_narrow_font();
 
 // What the program does with its window between constructing it and entering
