@@ -4,7 +4,7 @@
 # launcher and the manual page name the installed program and the folder of the
 # catalogues, and the prefix is known only then (cpack and DESTDIR installs
 # choose it). Expects ROVALIN_SOURCE_DIR, ROVALIN_BINARY_DIR, ROVALIN_APP_ID,
-# ROVALIN_VERSION, ROVALIN_MAINTAINER, ROVALIN_UNIX and the install folders
+# ROVALIN_VERSION, ROVALIN_MAINTAINER and the install folders
 # ROVALIN_BIN, ROVALIN_DATA, ROVALIN_DOC and ROVALIN_PROGRAM_DIR, relative to
 # the prefix or absolute.
 
@@ -27,9 +27,6 @@ endforeach()
 
 configure_file("${ROVALIN_SOURCE_DIR}/${ROVALIN_APP_ID}.desktop.in"
                "${ROVALIN_BINARY_DIR}/${ROVALIN_APP_ID}.desktop" @ONLY)
-if(NOT ROVALIN_UNIX)
-    return()
-endif()
 configure_file("${ROVALIN_SOURCE_DIR}/rovalin.in" "${ROVALIN_BINARY_DIR}/rovalin" @ONLY)
 
 # A changelog entry is signed "Name <address>". Without an address the angle
