@@ -48,3 +48,26 @@ configure_and_build() {
     cmake -S "$ROVALIN_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# run_step LOG NAME COMMAND...: runs a step of a longer script in a subshell
+# that stops at the first failing command, its output added to LOG under a
+# "== NAME" line; prints the step's time, and on failure the end of LOG, and
+# then exits.
+run_step() {
+    local log=$1 name=$2 start=$SECONDS status
+    shift 2
+    echo "== $name" >>"$log"
+    set +e
+    (
+        set -e
+        "$@"
+    ) >>"$log" 2>&1
+    status=$?
+    set -e
+    if [ $status -ne 0 ]; then
+        echo "$(basename "$0"): $name failed after $((SECONDS - start)) s; the end of $log:" >&2
+        tail -n 80 "$log" >&2
+        exit 1
+    fi
+    printf '  %-22s %5d s\n' "$name" $((SECONDS - start))
+}

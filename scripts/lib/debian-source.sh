@@ -12,7 +12,6 @@
 # sources (*.sources) and the deb lines of one-line lists (*.list). Files
 # renamed to anything else, such as *.disabled, are not sources. KEYRING is the
 # source's Signed-By when that is a file.
-# scripts/fresh-machine finds its mirror the same way, for the main suite only.
 debian_deb_sources() {
     local suite=$1 file
     for file in /etc/apt/sources.list.d/*.sources; do
