@@ -1121,44 +1121,56 @@ void TestMainWindow::about_box()
 
 void TestMainWindow::desktop_identity_data()
 {
+    QTest::addColumn<QString>("theme");
     QTest::addColumn<bool>("in_theme");
-    QTest::newRow("the icon theme has the icon") << true;
-    QTest::newRow("the built-in icon") << false;
+    QTest::addColumn<bool>("themed");
+    QTest::newRow("hicolor holds the icon: the built-in one all the same")
+        << "hicolor" << true << false;
+    QTest::newRow("a desktop's theme holds it: the theme's after the first paint")
+        << "desktop" << true << true;
+    QTest::newRow("a desktop's theme without it: the built-in one") << "desktop" << false << false;
 }
 
 void TestMainWindow::desktop_identity()
 {
+    QFETCH(QString, theme);
     QFETCH(bool, in_theme);
+    QFETCH(bool, themed);
     const QString id = QStringLiteral(ROVALIN_APP_ID);
 
-    // A hicolor theme of its own, holding the icon as an installation does.
+    // A theme of its own, holding the icon as an installation does.
     QTemporaryDir themes;
     QVERIFY(themes.isValid());
-    const QDir hicolor(themes.filePath(QStringLiteral("hicolor")));
-    QVERIFY(hicolor.mkpath(QStringLiteral("scalable/apps")));
-    QFile index(hicolor.filePath(QStringLiteral("index.theme")));
+    const QDir folder(themes.filePath(theme));
+    QVERIFY(folder.mkpath(QStringLiteral("scalable/apps")));
+    QFile index(folder.filePath(QStringLiteral("index.theme")));
     QVERIFY(index.open(QIODevice::WriteOnly));
-    index.write("[Icon Theme]\nName=hicolor\nDirectories=scalable/apps\n\n"
+    index.write("[Icon Theme]\nName=" + theme.toUtf8() +
+                "\nDirectories=scalable/apps\n\n"
                 "[scalable/apps]\nSize=128\nMinSize=8\nMaxSize=512\nType=Scalable\n");
     index.close();
     if (in_theme)
         QVERIFY(QFile::copy(QStringLiteral(":/rovalin/icon.svg"),
-                            hicolor.filePath(QStringLiteral("scalable/apps/") + id + ".svg")));
+                            folder.filePath(QStringLiteral("scalable/apps/") + id + ".svg")));
 
     const QStringList search_paths = QIcon::themeSearchPaths();
-    const QString theme = QIcon::themeName();
+    const QString theme_in_use = QIcon::themeName();
     const auto restore = qScopeGuard([&] {
         QIcon::setThemeSearchPaths(search_paths);
-        QIcon::setThemeName(theme);
+        QIcon::setThemeName(theme_in_use);
         set_desktop_identity();
     });
     QIcon::setThemeSearchPaths({themes.path()});
-    QIcon::setThemeName(QStringLiteral("hicolor"));
+    QIcon::setThemeName(theme);
     set_desktop_identity();
 
+    // The first frame has the built-in icon; the theme's comes after it.
     QCOMPARE(QGuiApplication::desktopFileName(), id);
+    QCOMPARE(f.window->windowIcon().name(), QString());
+    f.window->update();
+    QTest::qWait(50);
     const QIcon icon = f.window->windowIcon();
-    QCOMPARE(icon.name(), in_theme ? id : QString());
+    QCOMPARE(icon.name(), themed ? id : QString());
     QVERIFY(shows_something(icon.pixmap(64)));
 }
 

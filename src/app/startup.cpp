@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QMetaObject>
 #include <QStringList>
 
 void enable_high_dpi_scaling()
@@ -22,13 +24,50 @@ void enable_high_dpi_scaling()
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
+namespace {
+
+// Looks the program up in the desktop's icon theme once the first widget has
+// been painted, and takes that icon where the theme has one: reading a theme's
+// index files costs more than the rest of the start-up, so it must not delay
+// the first frame.
+class Theme_Icon_After_First_Paint : public QObject
+{
+public:
+    explicit Theme_Icon_After_First_Paint(QObject *_parent) : QObject(_parent) {}
+
+protected:
+    bool eventFilter(QObject *_watched, QEvent *_event) override
+    {
+        if (_event->type() == QEvent::Paint) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    const QIcon themed = QIcon::fromTheme(QStringLiteral(ROVALIN_APP_ID));
+                    if (!themed.isNull())
+                        QApplication::setWindowIcon(themed);
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(_watched, _event);
+    }
+};
+
+} // namespace
+
 void set_desktop_identity()
 {
     // The icon lives in this static library, so the program must register it.
     Q_INIT_RESOURCE(rovalin_icon);
-    const QString id = QStringLiteral(ROVALIN_APP_ID);
-    QGuiApplication::setDesktopFileName(id);
-    QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(QStringLiteral(":/rovalin/icon.svg"))));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ROVALIN_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/rovalin/icon.svg")));
+    // hicolor, the theme every other one falls back to and the one in use
+    // without a desktop, holds at most the icon installed from that same file.
+    const QString theme = QIcon::themeName();
+    if (!theme.isEmpty() && theme != QLatin1String("hicolor"))
+        QCoreApplication::instance()->installEventFilter(
+            new Theme_Icon_After_First_Paint(QCoreApplication::instance()));
 }
 
 namespace {

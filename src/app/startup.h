@@ -14,7 +14,8 @@ void enable_high_dpi_scaling();
 // Call once the application object exists. Names the menu entry the program
 // belongs to (task bars and docks match its windows to the entry by it; on
 // Wayland it is the windows' app id), and gives every window the program's
-// icon: the icon theme's, else the one built into the program.
+// icon: the one built into the program, and once the window has been painted,
+// the desktop icon theme's where it has its own.
 void set_desktop_identity();
 
 // Makes a narrow sans-serif the application's default family when one is
