@@ -7,7 +7,8 @@
 // written here) RUNS times each, interleaved so that the machine's drift hits
 // all alike, and prints the time from the process start to its first idle
 // event loop (the "idle" line the probes write) as medians, with the ratios to
-// the bare window.
+// the bare window, and the peak memory the probes report there. With
+// ROVALIN_PROBE_RUNNER set (wine, say), each probe is started through it.
 
 #include <algorithm>
 #include <chrono>
@@ -24,12 +25,18 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Milliseconds from fork to the child's "idle" line; -1 if it never came.
-double time_to_idle(const char *_program, const char *_dir)
+struct Start
+{
+    double ms = -1;       // from fork to the child's "idle" line; -1 if it never came
+    double peak_kib = -1; // what the child reported there
+};
+
+Start time_to_idle(const char *_program, const char *_dir)
 {
     int out[2];
     if (pipe(out) != 0)
-        return -1;
+        return {};
+    const char *runner = std::getenv("ROVALIN_PROBE_RUNNER");
     const Clock::time_point start = Clock::now();
     const pid_t child = fork();
     if (child == 0) {
@@ -38,17 +45,22 @@ double time_to_idle(const char *_program, const char *_dir)
         close(out[1]);
         if (chdir(_dir) != 0)
             _exit(126);
-        execl(_program, _program, static_cast<char *>(nullptr));
+        if (runner && *runner)
+            execlp(runner, runner, _program, static_cast<char *>(nullptr));
+        else
+            execl(_program, _program, static_cast<char *>(nullptr));
         _exit(127);
     }
     close(out[1]);
     std::string line;
     char c;
-    double elapsed = -1;
+    Start result;
     while (read(out[0], &c, 1) == 1) {
-        if (c == '\n') {
-            if (line == "idle")
-                elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        if (c == '\n' || c == '\r') {
+            if (line.compare(0, 5, "idle ") == 0) {
+                result.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+                result.peak_kib = std::atof(line.c_str() + 5);
+            }
             break;
         }
         line += c;
@@ -56,7 +68,7 @@ double time_to_idle(const char *_program, const char *_dir)
     close(out[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? elapsed : -1;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? result : Start{};
 }
 
 // A folder with settings/ holding two catalogues of _count entries shaped like
@@ -113,30 +125,33 @@ int main(int argc, char **argv)
         const char *program;
         const char *dir;
         std::vector<double> times;
+        std::vector<double> peaks;
     };
-    std::vector<Case> cases{{"bare QMainWindow", argv[2], argv[5], {}},
-                            {"bare QMainWindow with one label", argv[3], argv[5], {}},
-                            {"rovalin, shipped catalogues", argv[4], argv[5], {}},
-                            {"rovalin, 10,000 entries", argv[4], large.c_str(), {}}};
+    std::vector<Case> cases{{"bare QMainWindow", argv[2], argv[5], {}, {}},
+                            {"bare QMainWindow with one label", argv[3], argv[5], {}, {}},
+                            {"rovalin, shipped catalogues", argv[4], argv[5], {}, {}},
+                            {"rovalin, 10,000 entries", argv[4], large.c_str(), {}, {}}};
     for (Case &each : cases) // one unmeasured start each: disk cache, font cache
         time_to_idle(each.program, each.dir);
     for (int run = 0; run < runs; ++run) {
         for (Case &each : cases) {
-            const double ms = time_to_idle(each.program, each.dir);
-            if (ms < 0) {
+            const Start start = time_to_idle(each.program, each.dir);
+            if (start.ms < 0) {
                 std::fprintf(stderr, "%s did not reach its event loop\n", each.name);
                 return 1;
             }
-            each.times.push_back(ms);
+            each.times.push_back(start.ms);
+            each.peaks.push_back(start.peak_kib);
         }
     }
     const double bare = median(cases[0].times);
-    std::printf("| start-up (%d runs each) | median ms | min ms | ratio to bare |\n", runs);
-    std::printf("|---|---|---|---|\n");
+    std::printf("| start-up (%d runs each) | median ms | min ms | ratio to bare | peak memory "
+                "MiB |\n",
+                runs);
+    std::printf("|---|---|---|---|---|\n");
     for (const Case &each : cases)
-        std::printf("| %s | %.1f | %.1f | %.2f |\n", each.name, median(each.times),
+        std::printf("| %s | %.1f | %.1f | %.2f | %.1f |\n", each.name, median(each.times),
                     *std::min_element(each.times.begin(), each.times.end()),
-                    median(each.times) / bare);
-    std::system(("rm -rf '" + large + "'").c_str());
-    return 0;
+                    median(each.times) / bare, median(each.peaks) / 1024);
+    return std::system(("rm -rf '" + large + "'").c_str()) == 0 ? 0 : 1;
 }
