@@ -7,6 +7,8 @@
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
+#include "formula.h"
+#include "message_text.h"
 
 #include <QtTest>
 
@@ -52,6 +54,8 @@ class TestCatalogueReader : public QObject
 private slots:
     void init();
 
+    void formula_data();
+    void formula();
     void reads_file_data();
     void reads_file();
     void missing_file_adds_nothing();
@@ -82,6 +86,136 @@ QString TestCatalogueReader::write(const QByteArray &_content)
     if (!file.open(QIODevice::WriteOnly) || file.write(_content) != _content.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+void TestCatalogueReader::formula_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("fraction"); // six significant digits
+    QTest::addColumn<QString>("groups");
+    QTest::addColumn<QString>("error"); // empty: the formula is read
+
+    // Fractions worked out apart from the program, from the same atomic weights.
+    QTest::newRow("hydrate after a middle dot") << "MgSO4·7H2O"
+                                                << "Mg"
+                                                << "0.098614"
+                                                << "SO4"
+                                                << "";
+    QTest::newRow("hydrate after a bullet") << "CuSO4•5H2O"
+                                            << "Cu"
+                                            << "0.254513"
+                                            << "SO4"
+                                            << "";
+    QTest::newRow("hydrate after an asterisk") << "CuSO4*5H2O"
+                                               << "Cu"
+                                               << "0.254513"
+                                               << "SO4"
+                                               << "";
+    QTest::newRow("hydrate after a full stop") << "FeSO4.7H2O"
+                                               << "Fe"
+                                               << "0.200877"
+                                               << "SO4"
+                                               << "";
+    QTest::newRow("group with a count, then a hydrate") << "Fe2(SO4)3·9H2O"
+                                                        << "Fe"
+                                                        << "0.198739"
+                                                        << "SO4"
+                                                        << "";
+    QTest::newRow("hydrate water as a group") << "MgSO4(H2O)7"
+                                              << "Mg"
+                                              << "0.098614"
+                                              << "SO4"
+                                              << "";
+    QTest::newRow("square brackets around a group") << "[Cu(NH3)4]SO4"
+                                                    << "N"
+                                                    << "0.246033"
+                                                    << "SO4"
+                                                    << "";
+    QTest::newRow("urea: CO is no carbonate") << "CO(NH2)2"
+                                              << "N"
+                                              << "0.466465"
+                                              << ""
+                                              << "";
+    QTest::newRow("adduct with a coefficient") << "(NH4)6Mo7O24·4H2O"
+                                               << "Mo"
+                                               << "0.543441"
+                                               << ""
+                                               << "";
+    QTest::newRow("blanks around ignored") << " \tKNO3 \n"
+                                           << "K"
+                                           << "0.386718"
+                                           << ""
+                                           << "";
+    QTest::newRow("hydrogen carbonate") << "KHCO3"
+                                        << "K"
+                                        << "0.390535"
+                                        << "CO3"
+                                        << "";
+    QTest::newRow("dihydrogen phosphate") << "KH2PO4"
+                                          << "P"
+                                          << "0.227609"
+                                          << "PO4"
+                                          << "";
+
+    const auto wrong = [](const char *_text, const char *_error) {
+        QTest::newRow(qPrintable(
+            QStringLiteral("«%1»: %2").arg(QString::fromUtf8(_text), QString::fromUtf8(_error))))
+            << QString::fromUtf8(_text) << ""
+            << ""
+            << "" << QString::fromUtf8(_error);
+    };
+    wrong("", "формула пуста");
+    wrong("  ", "формула пуста");
+    wrong("Xx2O", "позиция 1: нет элемента «Xx»");
+    wrong("kNO3", "позиция 1: здесь не может стоять «k»");
+    wrong("2H2O", "позиция 1: здесь не может стоять «2»");
+    wrong("  Xx", "позиция 3: нет элемента «Xx»");
+    wrong("Ca(NO3", "позиция 3: скобка «(» не закрыта");
+    wrong("KNO3)", "позиция 5: лишняя скобка «)»");
+    wrong("Fe2(SO4]3", "позиция 8: «]» закрывает «(»");
+    wrong("K()", "позиция 2: пустые скобки");
+    wrong("K0NO3", "позиция 2: количество не может быть 0");
+    wrong("H1001", "позиция 2: число больше 1000");
+    wrong("(((((((((H)))))))))", "позиция 9: больше 8 скобок одна в другой");
+    wrong("K NO3", "позиция 2: пробел внутри формулы");
+    wrong("KNO3·", "позиция 5: после «·» нет формулы");
+    wrong("KNO3·7", "позиция 6: после «·» нет формулы");
+    wrong("(MgSO4·7H2O)", "позиция 7: здесь не может стоять «·»");
+    wrong("K\x01", "позиция 2: здесь не может стоять «U+0001»");
+}
+
+void TestCatalogueReader::formula()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, element);
+    QFETCH(QString, fraction);
+    QFETCH(QString, groups);
+    QFETCH(QString, error);
+
+    const Formula formula(text);
+    QCOMPARE(formula.error(), error);
+    QCOMPARE(formula.is_valid(), error.isEmpty());
+    if (!error.isEmpty()) {
+        QVERIFY(formula.fractions().isEmpty());
+        return;
+    }
+    QCOMPARE(message_text::number(formula.fraction(element)), fraction);
+    QStringList found;
+    if (formula.has_sulfate())
+        found << "SO4";
+    if (formula.has_phosphate())
+        found << "PO4";
+    if (formula.has_carbonate())
+        found << "CO3";
+    QCOMPARE(found.join(QLatin1Char(',')), groups);
+    double sum = 0;
+    for (int i = 0; i < formula.fractions().size(); ++i) {
+        sum += formula.fractions().at(i).value;
+        if (i > 0)
+            QVERIFY(formula.fractions().at(i - 1).name < formula.fractions().at(i).name);
+    }
+    QVERIFY(std::abs(sum - 1) < 1e-12);
 }
 
 void TestCatalogueReader::reads_file_data()
@@ -225,6 +359,25 @@ void TestCatalogueReader::reads_file_data()
         << QByteArray("[1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, {\"name\": \"A\"}]") << 1 << "A|A||"
         << "F: элементы массива № 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 и ещё 2 пропущены: это не "
            "объекты { … }";
+    QTest::newRow("formula gives the elements but H, O and C")
+        << QByteArray(R"([{"name": "FeO", "formula": "FeO", "target": "Fe"}])") << 1
+        << "FeO|FeO|Fe|Fe=0.77730916986804743"
+        << "";
+    QTest::newRow("numbers kept, one off the formula by more than 1 %")
+        << QByteArray(R"([{"name": "X", "formula": "KCl", "K": 0.6, "Cl": 0.4755}])") << 1
+        << "X|X||Cl=0.47549999999999998,K=0.59999999999999998"
+        << "F: «X»: «K» = 0.6 расходится с формулой «KCl» (0.524467) больше чем на 1 %";
+    QTest::newRow("element the formula lacks; sol never checked")
+        << QByteArray(R"([{"name": "X", "formula": "KCl", "K": 0.5245, "Na": 0.1, "sol": 3}])") << 1
+        << "X|X||K=0.52449999999999997,Na=0.10000000000000001,sol=3"
+        << "F: «X»: в формуле «KCl» нет элемента «Na»";
+    QTest::newRow("unreadable formula with numbers kept")
+        << QByteArray(R"([{"name": "X", "formula": "KQ", "K": 1}])") << 1 << "X|X||K=1"
+        << "F: «X»: формула «KQ» не читается: позиция 2: нет элемента «Q»";
+    QTest::newRow("unreadable formula alone passed over")
+        << QByteArray(R"([{"name": "X", "formula": "K(", "target": "K"}, {"name": "Y"}])") << 1
+        << "Y|Y||"
+        << "F: «X»: формула «K(» не читается: позиция 2: скобка «(» не закрыта, запись пропущена";
 }
 
 void TestCatalogueReader::reads_file()
@@ -238,7 +391,7 @@ void TestCatalogueReader::reads_file()
     Diy_Fertilizer fert;
     QStringList lines;
     const QString path = write(content);
-    QCOMPARE(read_catalogue(path, &fert, &lines), added);
+    QCOMPARE(read_catalogue(path, &fert, &lines, Catalogue_Kind::compounds), added);
     QCOMPARE(fert.count_compounds(), added);
     QCOMPARE(dump(fert), entries);
     QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);

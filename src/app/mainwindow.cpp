@@ -152,11 +152,12 @@ void MainWindow::load_compounds(int _type)
     const QString compounds = QStringLiteral("compounds.json");
     QStringList product_problems;
     read_catalogue(folder + products, premix_fert, &product_problems);
-    products_problems = product_problems.join(QLatin1Char('\n'));
     // One read of compounds.json; each of the two calculators gets its own entries.
     QStringList compound_problems;
-    read_catalogue(folder + compounds, {diy_fert, diysol_fert}, &compound_problems);
+    read_catalogue(folder + compounds, {diy_fert, diysol_fert}, &compound_problems,
+                   Catalogue_Kind::compounds);
     compounds_problems = compound_problems.join(QLatin1Char('\n'));
+    products_problems = product_problems.join(QLatin1Char('\n'));
     // A user who edits the catalogues by hand learns from a terminal what is
     // wrong with them, and where.
     for (const QString &problem : product_problems + compound_problems)
@@ -254,6 +255,13 @@ void MainWindow::change_type_fertilizers()
         for (int i = 0; i < n; ++i)
             titles.append(cur_fert->compound_at(i)->title());
         ui->comboBox->insertItems(0, titles);
+        // Resting the mouse on an entry says what is wrong with it, or what to
+        // beware of.
+        for (int i = 0; i < n; ++i) {
+            const QString note = cur_fert->compound_at(i)->note();
+            if (!note.isEmpty())
+                ui->comboBox->setItemData(i, note, Qt::ToolTipRole);
+        }
     }
     ui->linput_type_fert->setText(cur_fert->get_choose_title());
 }

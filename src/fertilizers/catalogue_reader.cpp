@@ -2,8 +2,11 @@
 
 #include "catalogue_reader.h"
 
+#include "catalogue_file.h"
 #include "compound.h"
 #include "element.h"
+#include "formula.h"
+#include "message_text.h"
 #include "type_fertilizer.h"
 
 #include <QFile>
@@ -16,6 +19,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -84,34 +88,34 @@ QString numbers(const QVector<int> &_positions)
     return text;
 }
 
-// Collects the problems of one file, each as "<file>[:<place>]: <what>".
-class Problems
+// Checks a compound's numbers against its formula; each disagreement is a
+// line of the result.
+QStringList formula_disagreements(const Formula &_formula, const QString &_text,
+                                  const QVector<Element> &_members)
 {
-public:
-    Problems(const QString &_file_name, QStringList *_lines) : file(_file_name), lines(_lines) {}
-
-    void add(const QString &_what, const QString &_place = QString())
-    {
-        if (lines)
-            lines->append(file + (_place.isEmpty() ? QString() : QLatin1Char(':') + _place) +
-                          QStringLiteral(": ") + _what);
+    QStringList lines;
+    for (const Element &member : _members) {
+        if (member.name == QLatin1String("sol"))
+            continue;
+        const double expected = _formula.fraction(member.name);
+        if (expected == 0)
+            lines << QStringLiteral("в формуле %1 нет элемента %2")
+                         .arg(quoted(_text), quoted(member.name));
+        else if (!(std::abs(member.value - expected) <= 0.01 * expected))
+            lines << QStringLiteral("%1 = %2 расходится с формулой %3 (%4) больше чем на 1 %")
+                         .arg(quoted(member.name), message_text::number(member.value),
+                              quoted(_text), message_text::number(expected));
     }
+    return lines;
+}
 
-private:
-    QString file;
-    QStringList *lines;
-};
-
-// Adds one entry read from _object to each of _ferts; false when it has no
-// "name".
-bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_ferts)
+// Adds one entry read from _object to each of _ferts; false when it is passed
+// over (a compound whose only figures would come from an unreadable formula).
+bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_ferts,
+               Catalogue_Kind _kind, Catalogue_Problems &_problems)
 {
-    // A missing key reads as undefined; a "name" of another type than string
-    // gives an empty name.
-    const QJsonValue name_value = _object.value(QLatin1String("name"));
-    if (name_value.isUndefined())
-        return false;
-    const QString name = name_value.toString(QStringLiteral(""));
+    // A "name" of another type than string gives an empty name.
+    const QString name = _object.value(QLatin1String("name")).toString(QStringLiteral(""));
     // Only a string "target" names the reference element.
     const QJsonValue target_value = _object.value(QLatin1String("target"));
     const bool has_target = target_value.isString();
@@ -125,10 +129,12 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
     double solubility_at_c = none;
     QVector<Element> members;
     members.reserve(_object.size());
+    bool numbers = false;
     for (auto it = _object.constBegin(); it != _object.constEnd(); ++it) {
         const QJsonValue value = it.value();
         if (value.isDouble()) {
             members.append(Element(it.key(), value.toDouble()));
+            numbers = numbers || members.constLast().name != QLatin1String("sol");
         } else if (value.isObject() && it.key() == QLatin1String("solubility")) {
             const QJsonObject figures = value.toObject();
             const QJsonValue g_per_l = figures.value(QLatin1String("g_per_l"));
@@ -138,16 +144,46 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
         }
     }
 
+    // A compound's formula gives its elements when the entry has no numbers
+    // (all but H, O and C, which no one doses), and checks them when it has.
+    QString formula_text;
+    QStringList notes;
+    const QJsonValue formula_value = _object.value(QLatin1String("formula"));
+    if (_kind == Catalogue_Kind::compounds && formula_value.isString()) {
+        formula_text = formula_value.toString();
+        const Formula formula(formula_text);
+        if (!formula.is_valid()) {
+            notes << QStringLiteral("формула %1 не читается: %2")
+                             .arg(quoted(formula_text), formula.error()) +
+                         (numbers ? QString() : QStringLiteral(", запись пропущена"));
+        } else if (!numbers) {
+            for (const Element &element : formula.fractions()) {
+                if (element.name != QLatin1String("H") && element.name != QLatin1String("O") &&
+                    element.name != QLatin1String("C"))
+                    members.append(element);
+            }
+        } else {
+            notes << formula_disagreements(formula, formula_text, members);
+        }
+        for (const QString &note : notes)
+            _problems.add_about(name, note);
+        if (!formula.is_valid() && !numbers)
+            return false;
+    }
+
     // The numeric members go in ascending order of their keys compared code
     // unit by code unit. QJsonObject keeps its keys in code-point order, which
     // differs beyond the BMP, so they are sorted again.
     std::sort(members.begin(), members.end(),
               [](const Element &_a, const Element &_b) { return _a.name < _b.name; });
+    const QString note = notes.join(QLatin1Char('\n'));
     for (Type_Fertilizer *fert : _ferts) {
         auto *entry = new Compound(name, name);
         if (has_target)
             entry->set_target(target);
         entry->set_solubility(solubility, solubility_at_c);
+        entry->set_formula(formula_text);
+        entry->set_note(note);
         entry->reserve_elements(members.size());
         for (const Element &member : members)
             entry->add_element(member);
@@ -158,15 +194,17 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
 
 // Array elements passed over, by their positions: _one or _many, whose "%1"
 // stands for the numbers.
-void skipped(Problems &_problems, const QVector<int> &_positions, const QString &_one,
+void skipped(Catalogue_Problems &_problems, const QVector<int> &_positions, const QString &_one,
              const QString &_many)
 {
     if (!_positions.isEmpty())
         _problems.add((_positions.size() == 1 ? _one : _many).arg(numbers(_positions)));
 }
 
-int add_entries(const QByteArray &_content, const QVector<Type_Fertilizer *> &_ferts,
-                Problems &_problems)
+} // namespace
+
+int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_problems,
+                          const std::function<bool(const QJsonObject &)> &_add)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(_content, &error);
@@ -197,12 +235,16 @@ int add_entries(const QByteArray &_content, const QVector<Type_Fertilizer *> &_f
     const QJsonArray entries = document.array();
     for (int i = 0; i < entries.size(); ++i) {
         const QJsonValue value = entries.at(i);
-        if (!value.isObject())
+        if (!value.isObject()) {
             not_objects << i + 1;
-        else if (add_entry(value.toObject(), _ferts))
-            ++added;
-        else
+            continue;
+        }
+        const QJsonObject object = value.toObject();
+        // A missing key reads as undefined.
+        if (object.value(QLatin1String("name")).isUndefined())
             without_name << i + 1;
+        else if (_add(object))
+            ++added;
     }
     if (entries.isEmpty())
         _problems.add(QStringLiteral("в массиве нет ни одной записи"));
@@ -214,59 +256,100 @@ int add_entries(const QByteArray &_content, const QVector<Type_Fertilizer *> &_f
     return added;
 }
 
-} // namespace
-
-int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert, QStringList *_problems)
+void Catalogue_Problems::add(const QString &_what, const QString &_place)
 {
-    return read_catalogue(_file_name, QVector<Type_Fertilizer *>{_fert}, _problems);
+    if (lines)
+        lines->append(file + (_place.isEmpty() ? QString() : QLatin1Char(':') + _place) +
+                      QStringLiteral(": ") + _what);
 }
 
-int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &_ferts,
-                   QStringList *_problems)
+void Catalogue_Problems::add_about(const QString &_name, const QString &_what)
 {
-    if (_ferts.contains(nullptr))
-        return 0;
+    add(quoted(_name) + QStringLiteral(": ") + _what);
+}
 
+QString quoted(const QString &_text)
+{
+    // One line of well-formed text: no control characters or line breaks, no
+    // half of a surrogate pair.
+    QString text = _text;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
+            text[i] = QLatin1Char(' ');
+        else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return QStringLiteral("«") + text + QStringLiteral("»");
+}
+
+bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problems,
+                         QByteArray &_content)
+{
     // Only regular files: opening a FIFO would block the start-up for good, and
     // a device such as /dev/zero would never end.
-    Problems problems(_file_name, _problems);
     const QFileInfo info(_file_name);
     if (!info.isFile()) {
         const QString folder = info.absolutePath();
         if (!QFileInfo(folder).isDir())
-            problems.add(QStringLiteral("нет папки ") + folder);
+            _problems.add(QStringLiteral("нет папки ") + folder);
         else if (info.isSymLink() && !info.exists())
-            problems.add(QStringLiteral("ссылка ведёт на файл, которого нет"));
+            _problems.add(QStringLiteral("ссылка ведёт на файл, которого нет"));
         else if (!info.exists())
-            problems.add(QStringLiteral("нет такого файла"));
+            _problems.add(QStringLiteral("нет такого файла"));
         else if (info.isDir())
-            problems.add(QStringLiteral("это папка, а не файл"));
+            _problems.add(QStringLiteral("это папка, а не файл"));
         else
-            problems.add(QStringLiteral("это не обычный файл"));
-        return 0;
+            _problems.add(QStringLiteral("это не обычный файл"));
+        return false;
     }
     // A byte array holds less than 2 GiB: refuse what it cannot hold whole
     // rather than read part of it.
     if (info.size() >= std::numeric_limits<int>::max()) {
-        problems.add(QStringLiteral("файл слишком велик"));
-        return 0;
+        _problems.add(QStringLiteral("файл слишком велик"));
+        return false;
     }
     QFile file(_file_name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        problems.add(info.isReadable() ? QStringLiteral("файл не удаётся открыть")
-                                       : QStringLiteral("нет прав на чтение файла"));
-        return 0;
+        _problems.add(info.isReadable() ? QStringLiteral("файл не удаётся открыть")
+                                        : QStringLiteral("нет прав на чтение файла"));
+        return false;
     }
-    const QByteArray content = file.readAll();
-    file.close();
-    return add_entries(content, _ferts, problems);
+    _content = file.readAll();
+    return true;
+}
+
+int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert, QStringList *_problems,
+                   Catalogue_Kind _kind)
+{
+    return read_catalogue(_file_name, QVector<Type_Fertilizer *>{_fert}, _problems, _kind);
+}
+
+int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &_ferts,
+                   QStringList *_problems, Catalogue_Kind _kind)
+{
+    if (_ferts.contains(nullptr))
+        return 0;
+    Catalogue_Problems problems(_file_name, _problems);
+    QByteArray content;
+    if (!read_catalogue_file(_file_name, problems, content))
+        return 0;
+    return add_catalogue_objects(content, problems, [&](const QJsonObject &_object) {
+        return add_entry(_object, _ferts, _kind, problems);
+    });
 }
 
 int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert, const QString &_file_name,
-                    QStringList *_problems)
+                    QStringList *_problems, Catalogue_Kind _kind)
 {
     if (!_fert)
         return 0;
-    Problems problems(_file_name, _problems);
-    return add_entries(_content, {_fert}, problems);
+    Catalogue_Problems problems(_file_name, _problems);
+    return add_catalogue_objects(_content, problems, [&](const QJsonObject &_object) {
+        return add_entry(_object, {_fert}, _kind, problems);
+    });
 }

@@ -45,6 +45,16 @@ public:
     double solubility_at_c() const { return solubility_at_c_; }
     void set_solubility(double _g_per_l, double _at_c);
 
+    // The chemical formula the catalogue gives, as written; empty without one.
+    QString formula() const { return formula_; }
+    void set_formula(const QString &_formula) { formula_ = _formula; }
+
+    // What the entry's line in the list says when the mouse rests on it: what
+    // is wrong with the entry, or what to beware of, in plain text; empty when
+    // there is nothing to say.
+    QString note() const { return note_; }
+    void set_note(const QString &_note) { note_ = _note; }
+
 private:
     std::vector<Element> elements;
     QString name_;
@@ -52,6 +62,8 @@ private:
     QString target_ = QStringLiteral("");
     double solubility_ = std::numeric_limits<double>::quiet_NaN();
     double solubility_at_c_ = std::numeric_limits<double>::quiet_NaN();
+    QString formula_;
+    QString note_;
 
     Compound(const Compound &) = delete;
     Compound &operator=(const Compound &) = delete;

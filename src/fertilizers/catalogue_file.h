@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef ROVALIN_CATALOGUE_FILE_H
+#define ROVALIN_CATALOGUE_FILE_H
+
+// What the readers of the catalogue files share: reading a file safely,
+// parsing it as a JSON array of objects, and saying what could not be used.
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Collects the problems of one file, each as "<file>[:<place>]: <what>".
+class Catalogue_Problems
+{
+public:
+    Catalogue_Problems(const QString &_file_name, QStringList *_lines)
+        : file(_file_name), lines(_lines)
+    {}
+
+    void add(const QString &_what, const QString &_place = QString());
+    // "«<name>»: <what>", about one entry.
+    void add_about(const QString &_name, const QString &_what);
+
+private:
+    QString file;
+    QStringList *lines;
+};
+
+// _text in «», on one line: a catalogue text quoted in a problem.
+QString quoted(const QString &_text);
+
+// The whole of _file_name when it is a regular file that can be read and held;
+// otherwise says why and gives false.
+bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problems,
+                         QByteArray &_content);
+
+// Parses _content as a JSON array and hands each object that has a "name" to
+// _add, in order, which tells whether it made an entry of it; says what it
+// passed over (broken JSON, no array, elements that are not objects, objects
+// without "name"). Returns the number of entries made.
+int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_problems,
+                          const std::function<bool(const QJsonObject &)> &_add);
+
+#endif // ROVALIN_CATALOGUE_FILE_H
