@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A catalogue file's bytes go through the catalogue reader into each of the
-// three calculators, and every entry then goes through all that the window asks
-// of a calculator. The target looks for crashes, leaks, undefined behaviour and
-// hangs. The results are plain IEEE arithmetic on whatever the file holds (inf
+// three calculators, as compounds whose formulas give or check their figures,
+// and as recipes made of those compounds; every entry then goes through all
+// that the window asks of a calculator. The bytes are also read as a formula.
+// The target looks for crashes, leaks, undefined behaviour and hangs. The
+// results are plain IEEE arithmetic on whatever the file holds (inf
 // and nan included; the window guards what it shows), so only promises about
 // structure are checked.
 
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
+#include "formula.h"
 #include "message_text.h"
 #include "premix_fertilizer.h"
+#include "recipe_reader.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
@@ -19,6 +23,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -61,6 +66,38 @@ void check_number(double _value)
     check(!message_text::number(_value).isEmpty(), "a number formats as an empty text");
 }
 
+// Every problem is one line about the file F.
+void check_problems(const QStringList &_problems)
+{
+    static const QRegularExpression line(QStringLiteral("^F(:[1-9][0-9]*:[1-9][0-9]*)?: [^\\n]+$"));
+    for (const QString &problem : _problems)
+        check(line.match(problem).hasMatch(), "a problem is not one line about the file");
+}
+
+// A formula read gives fractions of the whole, in order; one not read says
+// where, on one line, and gives none.
+void check_formula(const QString &_text)
+{
+    const Formula formula(_text);
+    if (!formula.is_valid()) {
+        check(formula.fractions().isEmpty(), "a formula not read gave fractions");
+        check((formula.error().startsWith(QStringLiteral("позиция ")) ||
+               formula.error() == QStringLiteral("формула пуста")) &&
+                  !formula.error().contains(QLatin1Char('\n')),
+              "a formula's error is not one line that says where");
+        return;
+    }
+    double sum = 0;
+    for (int i = 0; i < formula.fractions().size(); ++i) {
+        const double fraction = formula.fractions().at(i).value;
+        check(fraction > 0 && fraction <= 1, "a fraction is not part of the whole");
+        check(i == 0 || formula.fractions().at(i - 1).name < formula.fractions().at(i).name,
+              "a formula's elements are not in order");
+        sum += fraction;
+    }
+    check(std::abs(sum - 1) < 1e-9, "a formula's fractions do not add up to the whole");
+}
+
 void exercise(Type_Fertilizer &_fert, int _added, bool _solution)
 {
     check(_fert.count_compounds() == _added, "count_compounds differs from what the reader said");
@@ -73,6 +110,12 @@ void exercise(Type_Fertilizer &_fert, int _added, bool _solution)
         check(entry != nullptr, "no entry at a valid index");
         for (const int method : {0, 1, 7})
             check_message(_fert.range_message(method, entry->target(), 0.01, 1000));
+
+        check(entry->refusal().isEmpty() || (entry->refusal().startsWith(message_text::head()) &&
+                                             entry->refusal().endsWith(message_text::tail())),
+              "a refusal is not a whole rich-text document");
+        check(entry->warning().isEmpty() || entry->warning().startsWith(QStringLiteral("<br>")),
+              "a warning does not stand on a line of its own");
 
         const int elements = entry->count_elements();
         for (int e = 1; e < elements; ++e)
@@ -135,14 +178,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _si
     const int added = parse_catalogue(content, &premix, QStringLiteral("F"), &problems);
     check(parse_catalogue(content, &diy) == added && parse_catalogue(content, &diy_sol) == added,
           "the same bytes gave catalogues of different sizes");
-    // Every problem is one line about this file; a file that gave nothing says why.
-    static const QRegularExpression line(QStringLiteral("^F(:[1-9][0-9]*:[1-9][0-9]*)?: [^\\n]+$"));
-    for (const QString &problem : problems)
-        check(line.match(problem).hasMatch(), "a problem is not one line about the file");
+    // A file that gave nothing says why.
+    check_problems(problems);
     check(added > 0 || !problems.isEmpty(), "a file that gave no entry gave no reason");
 
     exercise(premix, added, false);
     exercise(diy, added, false);
     exercise(diy_sol, added, true);
+
+    // The same bytes as compounds, then as recipes of those compounds.
+    Diy_Fertilizer compounds;
+    problems.clear();
+    const int known = parse_catalogue(content, &compounds, QStringLiteral("F"), &problems,
+                                      Catalogue_Kind::compounds);
+    check_problems(problems);
+    exercise(compounds, known, false);
+    Premix_Fertilizer recipes;
+    problems.clear();
+    const int mixed = parse_recipes(content, compounds, &recipes, QStringLiteral("F"), &problems);
+    check_problems(problems);
+    check(mixed > 0 || !problems.isEmpty(), "a recipes file that gave nothing gave no reason");
+    exercise(recipes, mixed, false);
+
+    check_formula(QString::fromUtf8(content));
     return 0;
 }

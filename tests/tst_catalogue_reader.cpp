@@ -9,6 +9,8 @@
 #include "diysol_fertilizer.h"
 #include "formula.h"
 #include "message_text.h"
+#include "premix_fertilizer.h"
+#include "recipe_reader.h"
 
 #include <QtTest>
 
@@ -58,6 +60,10 @@ private slots:
     void formula();
     void reads_file_data();
     void reads_file();
+    void reads_recipes_data();
+    void reads_recipes();
+    void recipe_notes_data();
+    void recipe_notes();
     void missing_file_adds_nothing();
     void directory_adds_nothing();
     void unreadable_file_adds_nothing();
@@ -395,6 +401,131 @@ void TestCatalogueReader::reads_file()
     QCOMPARE(fert.count_compounds(), added);
     QCOMPARE(dump(fert), entries);
     QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);
+}
+
+void TestCatalogueReader::reads_recipes_data()
+{
+    QTest::addColumn<QByteArray>("compounds");
+    QTest::addColumn<QByteArray>("recipes");
+    QTest::addColumn<QString>("entries"); // "name|target|element=mg/ml,…", one a line
+    QTest::addColumn<QString>("problems");
+
+    // 30 g of an entry (K 0.3867, N 0.1385) and 10 g of K2SO4 read as a formula
+    // (K 0.448752, S 0.183986) in 500 ml: K 23.202 + 8.97504, N 8.31, S 3.67973.
+    QTest::newRow("two salts worked by hand")
+        << QByteArray(R"([{"name": "Калиевая селитра KNO3", "formula": "KNO3", "target": "N",
+                          "K": 0.3867, "N": 0.1385}])")
+        << QByteArray(R"([{"name": "Макро", "water_ml": 500, "target": "N", "source": "s",
+                          "compounds": {"Калиевая селитра KNO3": 30, "K2SO4": 10}}])")
+        << "Макро|N|K=32.177,N=8.31,S=3.67973"
+        << "";
+    const QByteArray one_gram = R"([{"name": "R", "water_ml": 1000, "compounds": {"KCl": 1}}])";
+    QTest::newRow("a key names an entry before it is an entry's formula")
+        << QByteArray(R"([{"name": "B", "formula": "KCl", "K": 0.52},
+                          {"name": "KCl", "N": 1}])")
+        << one_gram << "R||N=1"
+        << "";
+    QTest::newRow("a key is an entry's formula before it is read as one")
+        << QByteArray(R"([{"name": "B", "formula": "KCl", "K": 0.52}])") << one_gram << "R||K=0.52"
+        << "";
+    QTest::newRow("a key read as a formula counts no H, O or C")
+        << QByteArray("[]")
+        << QByteArray(R"([{"name": "R", "water_ml": 1000, "compounds": {"KHCO3": 1}}])")
+        << "R||K=0.390535"
+        << "";
+    QTest::newRow("what cannot be used is said, and the recipe passed over")
+        << QByteArray("[]")
+        << QByteArray(R"([{"name": "A", "water_ml": 500, "compounds": {"Xx": 1, "KCl": 0}},
+                          {"name": "B", "water_ml": "500", "compounds": {"KCl": 1}},
+                          {"name": "C", "water_ml": 500},
+                          {"name": "D", "water_ml": 500, "compounds": {}},
+                          {"name": "E", "water_ml": 1e-300, "compounds": {"KCl": 1e300}},
+                          {"water_ml": 500, "compounds": {"KCl": 1}}])")
+        << ""
+        << "F: «A»: «KCl»: граммы должны быть числом больше 0, рецепт пропущен\n"
+           "F: «A»: «Xx»: такого вещества нет в compounds.json, а формула не читается: "
+           "позиция 1: нет элемента «Xx», рецепт пропущен\n"
+           "F: «B»: \"water_ml\" должно быть числом больше 0, рецепт пропущен\n"
+           "F: «C»: нет объекта \"compounds\", рецепт пропущен\n"
+           "F: «D»: в \"compounds\" нет ни одного вещества, рецепт пропущен\n"
+           "F: «E»: содержание элементов выходит за пределы допустимых чисел, рецепт пропущен\n"
+           "F: объект № 6 пропущен: у него нет \"name\"";
+}
+
+void TestCatalogueReader::reads_recipes()
+{
+    QFETCH(QByteArray, compounds);
+    QFETCH(QByteArray, recipes);
+    QFETCH(QString, entries);
+    QFETCH(QString, problems);
+
+    Diy_Fertilizer known;
+    parse_catalogue(compounds, &known, QString(), nullptr, Catalogue_Kind::compounds);
+    Premix_Fertilizer products;
+    QStringList lines;
+    const int added = parse_recipes(recipes, known, &products, QStringLiteral("F"), &lines);
+    QCOMPARE(added, products.count_compounds());
+    QStringList shown;
+    for (int i = 0; i < products.count_compounds(); ++i) {
+        const Compound *recipe = products.compound_at(i);
+        QStringList contents;
+        for (int j = 0; j < recipe->count_elements(); ++j)
+            contents << recipe->element_at(j).name + QLatin1Char('=') +
+                            message_text::number(recipe->element_at(j).value);
+        shown << recipe->name() + QLatin1Char('|') + recipe->target() + QLatin1Char('|') +
+                     contents.join(QLatin1Char(','));
+    }
+    QCOMPARE(shown.join(QLatin1Char('\n')), entries);
+    QCOMPARE(lines.join(QLatin1Char('\n')), problems);
+}
+
+void TestCatalogueReader::recipe_notes_data()
+{
+    QTest::addColumn<QByteArray>("compounds");
+    QTest::addColumn<QString>("keys"); // each with 1 g
+    QTest::addColumn<QString>("note");
+
+    const QByteArray none = "[]";
+    QTest::newRow("calcium and sulfate") << none << "CaCl2,Na2SO4"
+                                         << "Выпадет осадок: кальций и сульфат";
+    QTest::newRow("calcium and phosphate") << none << "CaCl2,KH2PO4"
+                                           << "Выпадет осадок: кальций и фосфат";
+    QTest::newRow("calcium and carbonate") << none << "CaCl2,KHCO3"
+                                           << "Выпадет осадок: кальций и карбонат";
+    QTest::newRow("iron and phosphate") << none << "FeCl3·6H2O,KH2PO4"
+                                        << "Выпадет осадок: железо и фосфат";
+    QTest::newRow("magnesium, sulfate and phosphate: none") << none << "KNO3,KH2PO4,MgSO4·7H2O"
+                                                            << "";
+    QTest::newRow("the sulfate of an entry's formula")
+        << QByteArray(R"([{"name": "Сульфат калия", "formula": "K2SO4", "K": 0.4488, "S": 0.184}])")
+        << "CaCl2,Сульфат калия"
+        << "Выпадет осадок: кальций и сульфат";
+    // 1 g in 10 ml is 100 g per litre of water.
+    const QByteArray limited =
+        R"([{"name": "S", "K": 0.5, "solubility": {"g_per_l": 100, "at_c": 20}},
+            {"name": "T", "K": 0.5, "solubility": {"g_per_l": 99.99}}])";
+    QTest::newRow("at the limit it dissolves") << limited << "S"
+                                               << "";
+    QTest::newRow("over the limit, the first key over")
+        << limited << "T,S"
+        << "Столько вещества не растворится:\nT\nв 10 мл воды\nрастворяется не больше 0.9999 г";
+}
+
+void TestCatalogueReader::recipe_notes()
+{
+    QFETCH(QByteArray, compounds);
+    QFETCH(QString, keys);
+    QFETCH(QString, note);
+
+    Diy_Fertilizer known;
+    parse_catalogue(compounds, &known, QString(), nullptr, Catalogue_Kind::compounds);
+    QJsonObject grams;
+    for (const QString &key : keys.split(QLatin1Char(',')))
+        grams.insert(key, 1);
+    const QJsonObject recipe{{"name", "R"}, {"water_ml", 10}, {"compounds", grams}};
+    Premix_Fertilizer products;
+    QCOMPARE(parse_recipes(QJsonDocument(QJsonArray{recipe}).toJson(), known, &products), 1);
+    QCOMPARE(products.compound_at(0)->note(), note);
 }
 
 void TestCatalogueReader::missing_file_adds_nothing()

@@ -31,6 +31,17 @@ QByteArray entries(int _count, int _note_size = 0)
     return text + ']';
 }
 
+// A recipe of _grams of each of _keys in _water ml.
+QByteArray recipe(const QString &_name, const QStringList &_keys, const QByteArray &_grams = "1",
+                  const QByteArray &_water = "500")
+{
+    QByteArray text = "{\"name\": \"" + _name.toUtf8() + "\", \"water_ml\": " + _water +
+                      ", \"target\": \"Fe\", \"compounds\": {";
+    for (int i = 0; i < _keys.size(); ++i)
+        text += (i ? ", \"" : "\"") + _keys.at(i).toUtf8() + "\": " + _grams;
+    return text + "}}";
+}
+
 QByteArray nested(int _depth)
 {
     return "[{\"name\": \"A\", \"K\": 1, \"x\": " + QByteArray(_depth, '[') +
@@ -86,34 +97,62 @@ void TestHostileCatalogues::window_survives_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("entries"); // 0: the placeholder
     QTest::addColumn<QString>("first");
+    QTest::addColumn<QByteArray>("recipes"); // null: none
+    QTest::addColumn<int>("recipe_entries");
 
     const QByteArray long_key(10000, 'K');
-    QTest::newRow("nesting 100000 deep") << nested(100000) << 0 << "";
-    QTest::newRow("nesting 1000 deep") << nested(1000) << 1 << "A";
-    QTest::newRow("50 MB file") << entries(1000, 50 * 1024) << 1000 << "E0";
-    QTest::newRow("100000 entries") << entries(100000) << 100000 << "E0";
+    QTest::newRow("nesting 100000 deep") << nested(100000) << 0 << "" << QByteArray() << 0;
+    QTest::newRow("nesting 1000 deep") << nested(1000) << 1 << "A" << QByteArray() << 0;
+    QTest::newRow("50 MB file") << entries(1000, 50 * 1024) << 1000 << "E0" << QByteArray() << 0;
+    QTest::newRow("100000 entries") << entries(100000) << 100000 << "E0" << QByteArray() << 0;
     QTest::newRow("invalid UTF-8")
-        << QByteArray("[{\"name\": \"A\xFF\xFE\", \"K\": 1}]") << 0 << "";
+        << QByteArray("[{\"name\": \"A\xFF\xFE\", \"K\": 1}]") << 0 << "" << QByteArray() << 0;
     QTest::newRow("NUL byte in a name")
-        << QByteArray("[{\"name\": \"A\0B\", \"K\": 1}]", 24) << 0 << "";
+        << QByteArray("[{\"name\": \"A\0B\", \"K\": 1}]", 24) << 0 << "" << QByteArray() << 0;
     QTest::newRow("NUL byte between entries")
-        << QByteArray("[{\"name\": \"A\"},\0{\"name\": \"B\"}]", 30) << 0 << "";
-    QTest::newRow("BOM followed by junk") << QByteArray("\xEF\xBB\xBF\x01junk[]") << 0 << "";
+        << QByteArray("[{\"name\": \"A\"},\0{\"name\": \"B\"}]", 30) << 0 << "" << QByteArray()
+        << 0;
+    QTest::newRow("BOM followed by junk")
+        << QByteArray("\xEF\xBB\xBF\x01junk[]") << 0 << "" << QByteArray() << 0;
     QTest::newRow("number beyond double")
         << QByteArray(R"([{"name": "Big", "target": "K", "K": 1e400}, {"name": "B", "K": 1}])") << 0
-        << "";
+        << "" << QByteArray() << 0;
     QTest::newRow("negative zero")
-        << QByteArray(R"([{"name": "Zero", "target": "K", "K": -0, "N": 1}])") << 1 << "Zero";
+        << QByteArray(R"([{"name": "Zero", "target": "K", "K": -0, "N": 1}])") << 1 << "Zero"
+        << QByteArray() << 0;
     QTest::newRow("extreme magnitudes")
         << QByteArray(R"([{"name": "Huge", "target": "K", "K": 1e308, "N": 1e308},
                           {"name": "Tiny", "target": "K", "K": 5e-324, "N": 1}])")
-        << 2 << "Huge";
+        << 2 << "Huge" << QByteArray() << 0;
     QTest::newRow("duplicate keys")
-        << QByteArray(R"([{"name": "A", "name": "B", "target": "K", "K": 1, "K": 2}])") << 1 << "B";
+        << QByteArray(R"([{"name": "A", "name": "B", "target": "K", "K": 1, "K": 2}])") << 1 << "B"
+        << QByteArray() << 0;
     QTest::newRow("keys of 10000 characters")
         << "[{\"name\": \"" + QByteArray(10000, 'n') + "\", \"target\": \"" + long_key + "\", \"" +
                long_key + "\": 0.5, \"N\": 1}]"
-        << 1 << QString(10000, QLatin1Char('n'));
+        << 1 << QString(10000, QLatin1Char('n')) << QByteArray() << 0;
+
+    // Recipes beside one product: many, and keys that are formulas no one writes.
+    QByteArray many = "[";
+    for (int i = 0; i < 10000; ++i)
+        many += (i ? ",\n" : "") + recipe(QStringLiteral("R%1").arg(i), {"KNO3"});
+    QStringList thousand;
+    for (int i = 1; i <= 1000; ++i)
+        thousand << QStringLiteral("Fe%1").arg(i);
+    const QByteArray one = entries(1);
+    QTest::newRow("recipes: 10000") << one << 1 << "E0" << many + ']' << 10000;
+    QTest::newRow("recipes: a key nested 100000 deep")
+        << one << 1 << "E0"
+        << '[' + recipe("R", {QString(100000, '(') + 'H' + QString(100000, ')')}) + ']' << 0;
+    QTest::newRow("recipes: a count of 10^100")
+        << one << 1 << "E0" << '[' + recipe("R", {"H1" + QString(100, '0')}) + ']' << 0;
+    QTest::newRow("recipes: a key of 100000 atoms")
+        << one << 1 << "E0" << '[' + recipe("R", {QStringLiteral("Fe").repeated(100000)}) + ']'
+        << 1;
+    QTest::newRow("recipes: 1000 keys")
+        << one << 1 << "E0" << '[' + recipe("R", thousand) + ']' << 1;
+    QTest::newRow("recipes: grams beyond a double")
+        << one << 1 << "E0" << '[' + recipe("R", {"FeSO4"}, "1e308", "1e-300") + ']' << 0;
 }
 
 void TestHostileCatalogues::window_survives()
@@ -121,10 +160,13 @@ void TestHostileCatalogues::window_survives()
     QFETCH(QByteArray, content);
     QFETCH(int, entries);
     QFETCH(QString, first);
+    QFETCH(QByteArray, recipes);
+    QFETCH(int, recipe_entries);
 
     Catalogues catalogues;
     catalogues.products = content;
     catalogues.compounds = content;
+    catalogues.recipes = recipes;
     QElapsedTimer timer;
     timer.start();
     QVERIFY(f.open(catalogues));
@@ -136,7 +178,8 @@ void TestHostileCatalogues::window_survives()
             QCOMPARE(f.ui->comboBox->count(), 1);
             QVERIFY(f.ui->comboBox->itemText(0).endsWith(QStringLiteral(" пуст")));
         } else {
-            QCOMPARE(f.ui->comboBox->count(), entries);
+            QCOMPARE(f.ui->comboBox->count(),
+                     entries + (kind == f.ui->rbpremix ? recipe_entries : 0));
             QCOMPARE(f.ui->comboBox->itemText(0), first);
         }
     }
@@ -196,7 +239,7 @@ void TestHostileCatalogues::special_files()
     start_main_window(*f.window);
     qInfo("start-up with compounds.json a %s: %lld ms", qPrintable(kind), timer.elapsed());
 
-    QCOMPARE(f.ui->comboBox->count(), 5); // the products
+    QCOMPARE(f.ui->comboBox->count(), 6); // the products and the recipe
     Window_Fixture::click_radio(f.ui->rbdiy);
     QCOMPARE(f.items(f.ui->comboBox), QStringList{"Список хим.веществ пуст"});
     use_the_window();

@@ -220,7 +220,11 @@ void TestMainWindow::start_up_state()
     }
     QCOMPARE(ui->calc_methods->currentIndex(), 0);
 
-    QCOMPARE(f.items(ui->comboBox), (QStringList{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged"}));
+    QCOMPARE(f.items(ui->comboBox),
+             (QStringList{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged", "Bottle"}));
+    // Resting the mouse on the recipe warns of what it precipitates.
+    QCOMPARE(ui->comboBox->itemData(5, Qt::ToolTipRole).toString(),
+             QStringLiteral("Выпадет осадок: кальций и сульфат"));
     QCOMPARE(ui->comboBox->currentIndex(), 0);
     QCOMPARE(ui->linput_type_fert->text(), QStringLiteral("Выберите название УДО :"));
     QCOMPARE(f.header(0), QStringLiteral("Название элемента"));
@@ -293,7 +297,7 @@ void TestMainWindow::kind_switch_data()
     QTest::addColumn<QStringList>("rows");
 
     const QStringList compounds{"K2SO4", "Urea"};
-    const QStringList products{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged"};
+    const QStringList products{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged", "Bottle"};
     QTest::newRow("to solution") << QStringList{"rbdiysol"} << true << compounds
                                  << "Выберите хим.вещество :"
                                  << "Массовая доля" << QStringList{"K=0.5", "S=0.1"};
@@ -343,7 +347,7 @@ void TestMainWindow::clicking_current_kind_only_rewrites_caption()
 
     Window_Fixture::click_radio(f.ui->rbpremix);
     QCOMPARE(f.ui->comboBox->currentIndex(), 2);
-    QCOMPARE(f.items(f.ui->comboBox).size(), 5);
+    QCOMPARE(f.items(f.ui->comboBox).size(), 6);
     QCOMPARE(f.rows(), rows);
     QCOMPARE(f.ui->ltarget_name->text(), caption(""));
     QVERIFY(f.ui->ltarget_name->isVisible());
@@ -447,6 +451,18 @@ void TestMainWindow::calculate_data()
         << HEAD " При недельном внесении 5 мл УДО <br> концентрация " G
                 "Fe</span> станет равной<br>" B "0 мг/л </span>" TAIL
         << computed << QStringList{"Fe=0", "K=0.5"} << true;
+    // Calcium from CaCl2 and sulfate from Na2SO4 in one bottle: the dose, and
+    // the precipitate named after it.
+    QTest::newRow("recipe dose, with what precipitates")
+        << "rbpremix" << 5 << 0 << "100"
+        << "1"
+        << ""
+        << ""
+        << HEAD " Для достижения недельной концентрации " G
+                "K</span> равной<br>1 мг/л необходимо вносить <br>" B
+                "20 мл</span><br> УДО в неделю<br>Выпадет осадок: кальций и сульфат" TAIL
+        << computed
+        << QStringList{"K=1", "Ca=0.0722269", "Cl=0.127773", "Na=0.0647441", "S=0.245143"} << true;
 
     // No dose can exist: a message instead of inf or nan, the table as it was.
     const QString only_quantity = QStringLiteral(",<br>расчет возможен только по условию<br>" G
@@ -726,6 +742,13 @@ void TestMainWindow::solubility_check_data()
                QStringLiteral(" мл воды<br>растворяется не больше " G) + _most +
                QStringLiteral(" г</span>" TAIL);
     };
+    const auto recipe_refusal = [](const QString &_key, const QString &_water,
+                                   const QString &_most) {
+        return QStringLiteral(HEAD "Столько вещества не растворится:<br>" G) + _key +
+               QStringLiteral("</span><br>") + _water +
+               QStringLiteral(" мл воды<br>растворяется не больше " G) + _most +
+               QStringLiteral(" г</span>" TAIL);
+    };
     // Entries: 0 KNO3 316 g/l at 20 °C, 1 60 g/l at no temperature, 2 60 g/l at
     // a temperature that is text, 3 zero, 4 negative, 5 text, 6 none, 7 "sol" 60.
     QTest::newRow("below the limit") << "rbdiysol" << 0 << 0 << "1000"
@@ -759,6 +782,16 @@ void TestMainWindow::solubility_check_data()
                                        << "9999" << QString();
     QTest::newRow("dry compound never checked") << "rbdiy" << 0 << 0 << "1000"
                                                 << "500" << QString();
+    // Recipes, after the five products: 31.6 g of KNO3 in 100 ml; 31.7 g of it
+    // and 6.1 g of "K&Na" in 100 ml, both over, "K&Na" first in code-unit order.
+    QTest::newRow("recipe at the limit") << "rbpremix" << 5 << 0 << ""
+                                         << "" << QString();
+    QTest::newRow("recipe over the limit, wanted concentration")
+        << "rbpremix" << 6 << 0 << ""
+        << "" << recipe_refusal("K&amp;Na", "в 100", "6");
+    QTest::newRow("recipe over the limit, given dose")
+        << "rbpremix" << 6 << 1 << ""
+        << "" << recipe_refusal("K&amp;Na", "в 100", "6");
 }
 
 void TestMainWindow::solubility_check()
@@ -782,7 +815,12 @@ void TestMainWindow::solubility_check()
          "solubility": {"g_per_l": -60, "at_c": 20}},
         {"name": "Text", "target": "K", "K": 0.5, "solubility": {"g_per_l": "60", "at_c": 20}},
         {"name": "None", "target": "K", "K": 0.5},
-        {"name": "Sol", "target": "K", "K": 0.5, "sol": 60}
+        {"name": "Sol", "target": "K", "K": 0.5, "sol": 60},
+        {"name": "K&Na", "target": "K", "K": 0.5, "solubility": {"g_per_l": 60}}
+    ])";
+    catalogues.recipes = R"([
+        {"name": "At the limit", "water_ml": 100, "target": "N", "compounds": {"KNO3": 31.6}},
+        {"name": "Over", "water_ml": 100, "target": "N", "compounds": {"KNO3": 31.7, "K&Na": 6.1}}
     ])";
     QVERIFY(f.open(catalogues));
     prepare(kind, entry, method);
@@ -792,6 +830,7 @@ void TestMainWindow::solubility_check()
     Window_Fixture::type(f.ui->val_methods_2, Window_Fixture::typed(grams));
     const QString caption_before = f.ui->ltarget_name->text();
     const QStringList rows_before = f.rows();
+    const QString header_before = f.header(1);
     f.calculate();
 
     if (refusal.isEmpty()) {
@@ -803,7 +842,7 @@ void TestMainWindow::solubility_check()
     // Nothing is worked out: the message, and the table and caption as they were.
     QVERIFY(f.ui->linfo->isVisible());
     QCOMPARE(f.ui->linfo->text(), refusal);
-    QCOMPARE(f.header(1), QStringLiteral("Массовая доля"));
+    QCOMPARE(f.header(1), header_before);
     QCOMPARE(f.rows(), rows_before);
     QCOMPARE(f.ui->ltarget_name->text(), caption_before);
 }
@@ -837,6 +876,7 @@ void TestMainWindow::catalogues_data()
     QTest::addColumn<bool>("folder");
     QTest::addColumn<QByteArray>("products");
     QTest::addColumn<QByteArray>("compounds");
+    QTest::addColumn<QByteArray>("recipes"); // null: no recipes.json, which is no problem
     QTest::addColumn<QStringList>("product_entries");
     QTest::addColumn<QStringList>("compound_entries");
     // What is wrong with each file, "%1" standing for the settings folder.
@@ -853,34 +893,57 @@ void TestMainWindow::catalogues_data()
     const QString compounds_file = QStringLiteral("%1/compounds.json");
     const QString no_entry = QStringLiteral(": в массиве нет ни одной записи");
 
-    QTest::newRow("catalogues fine") << true << good.products << good.compounds << products
-                                     << compounds << QStringList() << QStringList();
+    QTest::newRow("catalogues fine") << true << good.products << good.compounds << QByteArray()
+                                     << products << compounds << QStringList() << QStringList();
     QTest::newRow("no settings folder")
-        << false << QByteArray() << QByteArray() << no_products << no_compounds
+        << false << QByteArray() << QByteArray() << QByteArray() << no_products << no_compounds
         << QStringList{products_file + ": нет папки %1"}
         << QStringList{compounds_file + ": нет папки %1"};
     QTest::newRow("products missing")
-        << true << QByteArray() << good.compounds << no_products << compounds
+        << true << QByteArray() << good.compounds << QByteArray() << no_products << compounds
         << QStringList{products_file + ": нет такого файла"} << QStringList();
     QTest::newRow("products not JSON")
-        << true << QByteArray("[{\"name\": ") << good.compounds << no_products << compounds
-        << QStringList{products_file + ":1:10: объект не закрыт: не хватает }"} << QStringList();
+        << true << QByteArray("[{\"name\": ") << good.compounds << QByteArray() << no_products
+        << compounds << QStringList{products_file + ":1:10: объект не закрыт: не хватает }"}
+        << QStringList();
     QTest::newRow("compounds with a trailing comma")
-        << true << good.products << QByteArray("[\n  {\"name\": \"A\", \"K\": 1},\n]\n") << products
-        << no_compounds << QStringList()
+        << true << good.products << QByteArray("[\n  {\"name\": \"A\", \"K\": 1},\n]\n")
+        << QByteArray() << products << no_compounds << QStringList()
         << QStringList{compounds_file + ":3:1: после запятой нет элемента (лишняя запятая?)"};
     QTest::newRow("compounds an object, products fine")
-        << true << good.products << QByteArray(R"({"name": "A", "K": 1})") << products
-        << no_compounds << QStringList()
+        << true << good.products << QByteArray(R"({"name": "A", "K": 1})") << QByteArray()
+        << products << no_compounds << QStringList()
         << QStringList{compounds_file + ": в файле объект { … }, а должен быть массив [ … ]"};
     QTest::newRow("products with nothing usable")
-        << true << QByteArray(R"([1, {"K": 1}])") << good.compounds << no_products << compounds
+        << true << QByteArray(R"([1, {"K": 1}])") << good.compounds << QByteArray() << no_products
+        << compounds
         << QStringList{products_file + ": элемент массива № 1 пропущен: это не объект { … }",
                        products_file + ": объект № 2 пропущен: у него нет \"name\""}
         << QStringList();
     QTest::newRow("both empty arrays")
-        << true << QByteArray("[]") << QByteArray("[]") << no_products << no_compounds
-        << QStringList{products_file + no_entry} << QStringList{compounds_file + no_entry};
+        << true << QByteArray("[]") << QByteArray("[]") << QByteArray() << no_products
+        << no_compounds << QStringList{products_file + no_entry}
+        << QStringList{compounds_file + no_entry};
+
+    const QString recipes_file = QStringLiteral("%1/recipes.json");
+    const QByteArray recipe = R"([{"name": "Bottle", "water_ml": 500, "compounds": {"KCl": 1}}])";
+    QTest::newRow("recipes after the products")
+        << true << good.products << good.compounds << recipe << products + QStringList{"Bottle"}
+        << compounds << QStringList() << QStringList();
+    QTest::newRow("recipes broken, products fine")
+        << true << good.products << good.compounds << QByteArray("[{]") << products << compounds
+        << QStringList{recipes_file + ":1:3: объект не закрыт: не хватает }"} << QStringList();
+    QTest::newRow("recipes without products")
+        << true << QByteArray() << good.compounds << recipe << QStringList{"Bottle"} << compounds
+        << QStringList{products_file + ": нет такого файла"} << QStringList();
+    QTest::newRow("neither: the placeholder tells of both")
+        << true << QByteArray() << good.compounds
+        << QByteArray(R"([{"name": "Bottle", "water_ml": 0, "compounds": {"KCl": 1}}])")
+        << no_products << compounds
+        << QStringList{products_file + ": нет такого файла",
+                       recipes_file + ": «Bottle»: \"water_ml\" должно быть числом больше 0, "
+                                      "рецепт пропущен"}
+        << QStringList();
 }
 
 void TestMainWindow::catalogues()
@@ -888,6 +951,7 @@ void TestMainWindow::catalogues()
     QFETCH(bool, folder);
     QFETCH(QByteArray, products);
     QFETCH(QByteArray, compounds);
+    QFETCH(QByteArray, recipes);
     QFETCH(QStringList, product_entries);
     QFETCH(QStringList, compound_entries);
 
@@ -898,6 +962,7 @@ void TestMainWindow::catalogues()
     catalogues.settings_folder = folder;
     catalogues.products = products;
     catalogues.compounds = compounds;
+    catalogues.recipes = recipes;
     Stderr_Capture output;
     QVERIFY(f.open(catalogues));
 

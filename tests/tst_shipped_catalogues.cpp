@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The catalogues shipped in settings/: every entry is read, every figure has
-// a provenance, and the fractions of every compound with a formula agree with
-// that formula.
+// a provenance, the fractions of every compound with a formula agree with
+// that formula, and every recipe is made of known compounds that dissolve.
 
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "formula.h"
 #include "premix_fertilizer.h"
+#include "recipe_reader.h"
 
 #include <QtTest>
 
@@ -71,6 +72,7 @@ void TestShippedCatalogues::every_entry_is_read_data()
 
     QTest::newRow("compounds") << "compounds.json" << 45;
     QTest::newRow("commercial products") << "commercial_products.json" << 10;
+    QTest::newRow("recipes") << "recipes.json" << 8;
 }
 
 void TestShippedCatalogues::every_entry_is_read()
@@ -88,7 +90,9 @@ void TestShippedCatalogues::every_entry_is_read()
     Premix_Fertilizer fert;
     const QString path = settings_dir + QLatin1Char('/') + file;
     int read = 0;
-    if (file == QLatin1String("commercial_products.json"))
+    if (file == QLatin1String("recipes.json"))
+        read = read_recipes(path, compounds, &fert, &problems);
+    else if (file == QLatin1String("commercial_products.json"))
         read = read_catalogue(path, &fert, &problems);
     else
         read = read_catalogue(path, &fert);
@@ -100,6 +104,12 @@ void TestShippedCatalogues::every_entry_is_read()
         const Compound *entry = fert.compound_at(i);
         QVERIFY2(!names.contains(entry->name()), qPrintable("repeated name " + entry->name()));
         names.insert(entry->name());
+        // A recipe whose salt stays at the bottom would be refused; one that
+        // precipitates is shipped only when its source says so.
+        QCOMPARE(entry->refusal(), QString());
+        QVERIFY2(entry->warning().isEmpty() ||
+                     entries.at(i).toObject().value("source").toString().contains("precipitat"),
+                 qPrintable(entry->name()));
     }
 }
 
@@ -109,6 +119,7 @@ void TestShippedCatalogues::entry_is_sound_data()
     QTest::addColumn<QJsonObject>("entry");
     add_entry_rows(QStringLiteral("compounds.json"));
     add_entry_rows(QStringLiteral("commercial_products.json"));
+    add_entry_rows(QStringLiteral("recipes.json"));
 }
 
 void TestShippedCatalogues::entry_is_sound()
@@ -119,6 +130,14 @@ void TestShippedCatalogues::entry_is_sound()
     const bool compound = file == QLatin1String("compounds.json");
     QVERIFY(!entry.value(QLatin1String("name")).toString().trimmed().isEmpty());
     QVERIFY2(!entry.contains(QLatin1String("sol")), "\"sol\" has given way to \"solubility\"");
+
+    if (file == QLatin1String("recipes.json")) {
+        QVERIFY(entry.value(QLatin1String("water_ml")).toDouble() > 0);
+        QVERIFY(!entry.value(QLatin1String("compounds")).toObject().isEmpty());
+        QVERIFY(!entry.value(QLatin1String("source")).toString().trimmed().isEmpty());
+        QVERIFY(is_element(entry.value(QLatin1String("target")).toString()));
+        return;
+    }
 
     // The reference element, where there is one, exists and is positive; a
     // compound without numbers has its elements from its formula.

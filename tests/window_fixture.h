@@ -20,12 +20,14 @@ struct Catalogues
 {
     QByteArray products;
     QByteArray compounds;
+    QByteArray recipes;
     bool settings_folder = true;
 };
 
 // Products: a target that is not first in element order, a target that names
 // no element (and a name that needs escaping), no target with "sol", a
-// reference element whose content is 0, and an element key that needs escaping.
+// reference element whose content is 0, and an element key that needs escaping;
+// then a recipe of three salts in which calcium meets sulfate.
 inline Catalogues test_catalogues()
 {
     Catalogues catalogues;
@@ -39,6 +41,10 @@ inline Catalogues test_catalogues()
     catalogues.compounds = R"([
         {"name": "K2SO4", "target": "K", "K": 0.5, "S": 0.1, "sol": 111},
         {"name": "Urea", "target": "N", "N": 0.4665}
+    ])";
+    catalogues.recipes = R"([
+        {"name": "Bottle", "water_ml": 1000, "target": "K",
+         "compounds": {"CaCl2": 1, "K2SO4": 10, "Na2SO4": 1}}
     ])";
     return catalogues;
 }
@@ -61,7 +67,8 @@ public:
             if (!QDir(dir->path()).mkdir(QStringLiteral("settings")))
                 return false;
             if (!write(QStringLiteral("commercial_products.json"), _catalogues.products) ||
-                !write(QStringLiteral("compounds.json"), _catalogues.compounds))
+                !write(QStringLiteral("compounds.json"), _catalogues.compounds) ||
+                !write(QStringLiteral("recipes.json"), _catalogues.recipes))
                 return false;
         }
         previous_dir = QDir::currentPath();

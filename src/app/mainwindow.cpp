@@ -9,6 +9,7 @@
 #include "diysol_fertilizer.h"
 #include "message_text.h"
 #include "premix_fertilizer.h"
+#include "recipe_reader.h"
 
 #include <QBrush>
 #include <QColor>
@@ -150,6 +151,7 @@ void MainWindow::load_compounds(int _type)
     const QString folder = QDir(QDir::currentPath()).absolutePath() + QStringLiteral("/settings/");
     const QString products = QStringLiteral("commercial_products.json");
     const QString compounds = QStringLiteral("compounds.json");
+    const QString recipes = QStringLiteral("recipes.json");
     QStringList product_problems;
     read_catalogue(folder + products, premix_fert, &product_problems);
     // One read of compounds.json; each of the two calculators gets its own entries.
@@ -157,10 +159,15 @@ void MainWindow::load_compounds(int _type)
     read_catalogue(folder + compounds, {diy_fert, diysol_fert}, &compound_problems,
                    Catalogue_Kind::compounds);
     compounds_problems = compound_problems.join(QLatin1Char('\n'));
-    products_problems = product_problems.join(QLatin1Char('\n'));
+    // Recipes are optional: without the file there are none, and nothing to say.
+    QStringList recipe_problems;
+    const QFileInfo recipes_file(folder + recipes);
+    if (recipes_file.exists() || recipes_file.isSymLink())
+        read_recipes(folder + recipes, *diy_fert, premix_fert, &recipe_problems);
+    products_problems = (product_problems + recipe_problems).join(QLatin1Char('\n'));
     // A user who edits the catalogues by hand learns from a terminal what is
     // wrong with them, and where.
-    for (const QString &problem : product_problems + compound_problems)
+    for (const QString &problem : product_problems + compound_problems + recipe_problems)
         std::fprintf(stderr, "rovalin: %s\n", problem.toUtf8().constData());
     std::fflush(stderr);
 
@@ -195,6 +202,13 @@ void MainWindow::counting_compound()
             QStringLiteral("%1").arg(tank_validator->bottom()),
             QStringLiteral("%1").arg(tank_validator->top()),
             QStringLiteral(" литров </span><br> включительно</body></html>")));
+        return;
+    }
+    // A recipe whose salt cannot dissolve in its water gives no figure at all.
+    const Compound *entry =
+        cur_fert ? cur_fert->compound_at(ui->comboBox->currentIndex()) : nullptr;
+    if (entry && !entry->refusal().isEmpty()) {
+        inform(entry->refusal());
         return;
     }
     if (!cur_fert || cur_fert->get_type_fert() != QLatin1String("diy_sol")) {
@@ -428,6 +442,8 @@ void MainWindow::show_data(bool _is_calc)
     if (_is_calc && !rn.isEmpty()) {
         const Calc_Result r = cur_fert->calculate(m, k, cp->index_element(rn), values, size);
         message = cur_fert->result_message(m, k);
+        if (!cp->warning().isEmpty())
+            message.insert(message.size() - tail().size(), cp->warning());
         ref_value = r.concentration;
         finite = std::isfinite(r.dose) && std::isfinite(r.concentration);
     }

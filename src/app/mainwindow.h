@@ -67,7 +67,8 @@ private:
     void inform(const QString &_message);
 
     // What was wrong with each catalogue file, a line a problem: the tool tip
-    // of the "... пуст" entry when the file leaves its list empty.
+    // of the "... пуст" entry when the file leaves its list empty. The
+    // products' list holds the recipes too, so its problems are both files'.
     QString products_problems;
     QString compounds_problems;
 };

@@ -55,6 +55,16 @@ public:
     QString note() const { return note_; }
     void set_note(const QString &_note) { note_ = _note; }
 
+    // A rich-text message that stands instead of every result for this entry
+    // (a bottle whose salt cannot dissolve); empty when it can be calculated.
+    QString refusal() const { return refusal_; }
+    void set_refusal(const QString &_refusal) { refusal_ = _refusal; }
+
+    // A rich-text line that ends every result message for this entry (a bottle
+    // in which something precipitates); empty when there is none.
+    QString warning() const { return warning_; }
+    void set_warning(const QString &_warning) { warning_ = _warning; }
+
 private:
     std::vector<Element> elements;
     QString name_;
@@ -64,6 +74,8 @@ private:
     double solubility_at_c_ = std::numeric_limits<double>::quiet_NaN();
     QString formula_;
     QString note_;
+    QString refusal_;
+    QString warning_;
 
     Compound(const Compound &) = delete;
     Compound &operator=(const Compound &) = delete;

@@ -105,12 +105,6 @@ QString DiySol_Fertilizer::undissolved_message(int _index, double _grams, int _w
     if (_grams * 1000 / _water_ml <= solubility * (1 + 1e-9))
         return QString();
 
-    const QString water = QString::number(_water_ml);
-    const double at_c = entry->solubility_at_c();
-    const QString where = std::isfinite(at_c)
-                              ? QStringLiteral("при ") + number(at_c) + QStringLiteral(" °C в ")
-                              : QStringLiteral("в ");
-    return head() + QStringLiteral("Столько вещества не растворится:<br>") + where + water +
-           QStringLiteral(" мл воды<br>растворяется не больше ") + green() +
-           number(solubility * _water_ml / 1000) + QStringLiteral(" г") + close() + tail();
+    return undissolved(QString(), entry->solubility_at_c(), QString::number(_water_ml),
+                       solubility * _water_ml / 1000);
 }

@@ -2,6 +2,10 @@
 
 #include "message_text.h"
 
+#include <QPair>
+
+#include <cmath>
+
 namespace message_text {
 
 QString head()
@@ -51,6 +55,55 @@ QString range(const QString &_opening, const QString &_unit, double _bottom, dou
     return _opening + QStringLiteral(" должна находиться в диапазоне <br>") + green() +
            QStringLiteral("от ") + number(_bottom) + QStringLiteral(" до ") + number(_top) +
            QStringLiteral("  ") + _unit + close() + QStringLiteral("<br> включительно") + tail();
+}
+
+QString undissolved(const QString &_what, double _at_c, const QString &_water_ml, double _most_g)
+{
+    const QString what =
+        _what.isEmpty() ? QString() : green() + _what + close() + QStringLiteral("<br>");
+    const QString where = std::isfinite(_at_c)
+                              ? QStringLiteral("при ") + number(_at_c) + QStringLiteral(" °C в ")
+                              : QStringLiteral("в ");
+    return head() + QStringLiteral("Столько вещества не растворится:<br>") + what + where +
+           _water_ml + QStringLiteral(" мл воды<br>растворяется не больше ") + green() +
+           number(_most_g) + QStringLiteral(" г") + close() + tail();
+}
+
+QString plain_text(const QString &_html)
+{
+    static const QPair<QLatin1String, QChar> entities[] = {
+        {QLatin1String("&lt;"), QLatin1Char('<')},   {QLatin1String("&gt;"), QLatin1Char('>')},
+        {QLatin1String("&quot;"), QLatin1Char('"')}, {QLatin1String("&#39;"), QLatin1Char('\'')},
+        {QLatin1String("&amp;"), QLatin1Char('&')},
+    };
+    QString text;
+    for (int i = 0; i < _html.size(); ++i) {
+        const QChar c = _html.at(i);
+        if (c == QLatin1Char('<')) {
+            const int end = _html.indexOf(QLatin1Char('>'), i);
+            if (end == -1)
+                break;
+            if (QStringView(_html).mid(i, end - i + 1).startsWith(QLatin1String("<br")))
+                text += QLatin1Char('\n');
+            i = end;
+            continue;
+        }
+        if (c == QLatin1Char('&')) {
+            bool decoded = false;
+            for (const auto &entity : entities) {
+                if (QStringView(_html).mid(i).startsWith(entity.first)) {
+                    text += entity.second;
+                    i += entity.first.size() - 1;
+                    decoded = true;
+                    break;
+                }
+            }
+            if (decoded)
+                continue;
+        }
+        text += c;
+    }
+    return text;
 }
 
 } // namespace message_text

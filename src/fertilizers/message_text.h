@@ -30,6 +30,16 @@ QString concentration_opening(const QString &_target);
 // the range", the bounds and _unit in green, then "inclusive".
 QString range(const QString &_opening, const QString &_unit, double _bottom, double _top);
 
+// The refusal of a solution with more of a compound than its water dissolves:
+// _what (a compound, escaped) in green on a line of its own unless it is
+// empty, the temperature unless it is not a number, the ml of water and the
+// most grams that dissolve in them.
+QString undissolved(const QString &_what, double _at_c, const QString &_water_ml, double _most_g);
+
+// A message as plain text, for a tool tip: a line break for each <br>, no
+// tags, the entities of escaped() decoded.
+QString plain_text(const QString &_html);
+
 } // namespace message_text
 
 #endif // ROVALIN_MESSAGE_TEXT_H
