@@ -52,7 +52,9 @@ void TestHighDpi::init()
     Catalogues catalogues;
     catalogues.products = shipped("commercial_products.json");
     catalogues.compounds = shipped("compounds.json");
-    QVERIFY(!catalogues.products.isEmpty() && !catalogues.compounds.isEmpty());
+    catalogues.recipes = shipped("recipes.json");
+    QVERIFY(!catalogues.products.isEmpty() && !catalogues.compounds.isEmpty() &&
+            !catalogues.recipes.isEmpty());
     QVERIFY(f.open(catalogues));
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
 }
