@@ -7,13 +7,15 @@
 # Debian has no such Qt, so ensure_windows_qt builds one from Debian's own Qt
 # source packages, the same versions as the Qt this machine's apt installs:
 # qtbase with Core, Gui, Widgets and Test, its Windows platform and style
-# plugins, and qtsvg, which draws the window's icon. It is kept outside the
+# plugins, qtsvg, which draws the window's icon, and qtcharts, which draws the
+# weekly build-up of a dose. It is kept outside the
 # clone, in ${XDG_CACHE_HOME:-$HOME/.cache}/rovalin/qt-VERSION-mingw64, so that
 # later runs on this machine reuse it. Its stamp file names the Debian versions
 # of the Qt sources and of the compiler, and the recipe's version: when it
 # matches, nothing is built. A build takes about 20 minutes on two cores, in a
 # scratch folder that is removed afterwards; its whole output goes to
-# qt-build.log beside the Qt.
+# qt-build.log beside the Qt. Qt Charts has a stamp of its own: added to a
+# Qt built before it, it is built alone (a few minutes).
 
 # The packages a Windows build needs: the cross compiler, what builds Qt,
 # wine and NSIS, Xvfb and the tools that check the packages as a user would
@@ -101,27 +103,73 @@ check_qt() {
     return $absent
 }
 
-build_qt() {
-    local start=$SECONDS
-    mkdir -p "$cache_dir"
-    : >"$qt_log"
-    rm -rf --one-file-system "$qt_prefix"
+fetch_qtcharts_source() {
+    fetch_debian_sources $suite "$scratch/src" "qtcharts-opensource-src=$qtcharts_version"
+}
+
+build_qtcharts() {
+    local source_dir
+    source_dir=$(echo "$scratch"/src/qtcharts-opensource-src-*/)
+    mkdir -p "$scratch/qtcharts"
+    cd "$scratch/qtcharts"
+    PATH=$scratch/bin:$PATH "$qt_prefix/bin/qmake" "$source_dir"
+    make_and_install "$scratch/qtcharts"
+}
+
+check_qtcharts() {
+    local file absent=0
+    for file in bin/Qt5Charts.dll lib/cmake/Qt5Charts/Qt5ChartsConfig.cmake; do
+        if [ ! -f "$qt_prefix/$file" ]; then
+            echo "missing: $qt_prefix/$file"
+            absent=1
+        fi
+    done
+    return $absent
+}
+
+# new_scratch: a scratch folder for one build, removed when the script ends.
+new_scratch() {
     scratch=$(mktemp -d "${TMPDIR:-/tmp}/rovalin-qt.XXXXXX")
     trap remove_scratch EXIT
     trap 'exit 130' INT TERM
     # apt downloads as its own user, which must get through to the sources.
     chmod 755 "$scratch"
-    echo "windows: building Qt $qt_version for MinGW-w64 in $scratch, into $qt_prefix"
     posix_compilers
+}
+
+done_with_scratch() {
+    remove_scratch
+    scratch=
+    trap - EXIT INT TERM
+}
+
+build_charts() {
+    local start=$SECONDS
+    rm -f "$charts_stamp_file"
+    new_scratch
+    echo "windows: building Qt Charts $qt_version for MinGW-w64 in $scratch, into $qt_prefix"
+    qt_step "fetch the Qt Charts sources" fetch_qtcharts_source
+    qt_step "build qtcharts" build_qtcharts
+    qt_step "check qtcharts" check_qtcharts
+    echo "$charts_stamp" >"$charts_stamp_file"
+    done_with_scratch
+    echo "windows: Qt Charts built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
+}
+
+build_qt() {
+    local start=$SECONDS
+    mkdir -p "$cache_dir"
+    : >"$qt_log"
+    rm -rf --one-file-system "$qt_prefix"
+    new_scratch
+    echo "windows: building Qt $qt_version for MinGW-w64 in $scratch, into $qt_prefix"
     qt_step "fetch the sources" fetch_qt_sources
     qt_step "configure qtbase" configure_qtbase
     qt_step "build qtbase" make_and_install "$scratch/qtbase"
     qt_step "build qtsvg" build_qtsvg
     qt_step "check" check_qt
     echo "$qt_stamp" >"$qt_stamp_file"
-    remove_scratch
-    scratch=
-    trap - EXIT INT TERM
+    done_with_scratch
     echo "windows: Qt built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s" \
         "($(du -sh "$qt_prefix" | cut -f1))"
 }
@@ -139,12 +187,14 @@ ensure_windows_qt() {
 
     qtbase_version=$(debian_source_version libqt5core5a)
     qtsvg_version=$(debian_source_version libqt5svg5)
+    qtcharts_version=$(debian_source_version libqt5charts5)
     # 5.15.8 from 5.15.8+dfsg-11+deb12u3.
     qt_version=${qtbase_version#*:}
     qt_version=${qt_version%%[+~-]*}
     qt_prefix=$cache_dir/qt-$qt_version-mingw64
     qt_stamp_file=$qt_prefix/rovalin-qt.stamp
     qt_log=$cache_dir/qt-build.log
+    charts_stamp_file=$qt_prefix/rovalin-qtcharts.stamp
     qt_stamp=$(
         echo "recipe $qt_recipe"
         echo "qtbase-opensource-src $qtbase_version"
@@ -152,6 +202,10 @@ ensure_windows_qt() {
         for package in g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev; do
             echo "$package $(dpkg-query -W -f='${Version}' $package)"
         done
+    )
+    charts_stamp=$(
+        echo "qtcharts-opensource-src $qtcharts_version"
+        echo "$qt_stamp"
     )
 
     # One build at a time on this machine: a second run waits for the first,
@@ -164,6 +218,12 @@ ensure_windows_qt() {
         echo "windows: Qt $qt_version for MinGW-w64 is up to date in $qt_prefix"
     else
         build_qt
+    fi
+    if [ "${1:-}" != --rebuild ] && [ -f "$charts_stamp_file" ] &&
+        [ "$(cat "$charts_stamp_file")" = "$charts_stamp" ]; then
+        echo "windows: Qt Charts for MinGW-w64 is up to date in $qt_prefix"
+    else
+        build_charts
     fi
     exec 9>&-
 }
