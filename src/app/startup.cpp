@@ -54,6 +54,16 @@ protected:
     }
 };
 
+QIcon own_icon()
+{
+    // Drawn beforehand from the SVG: rendering it, and loading the SVG
+    // plugins to do so, is a good part of the start-up.
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/rovalin/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 void set_desktop_identity()
@@ -61,7 +71,7 @@ void set_desktop_identity()
     // The icon lives in this static library, so the program must register it.
     Q_INIT_RESOURCE(rovalin_icon);
     QGuiApplication::setDesktopFileName(QStringLiteral(ROVALIN_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/rovalin/icon.svg")));
+    QApplication::setWindowIcon(own_icon());
     // hicolor, the theme every other one falls back to and the one in use
     // without a desktop, holds at most the icon installed from that same file.
     const QString theme = QIcon::themeName();
