@@ -1237,6 +1237,21 @@ void TestMainWindow::desktop_identity()
     const QIcon icon = f.window->windowIcon();
     QCOMPARE(icon.name(), themed ? id : QString());
     QVERIFY(shows_something(icon.pixmap(64)));
+
+    // The built-in pictures are the SVG's, as it draws itself at their sizes.
+    const QIcon drawing(QStringLiteral(":/rovalin/icon.svg"));
+    for (const int size : {16, 32, 48}) {
+        const QImage picture = QImage(QStringLiteral(":/rovalin/icon-%1.png").arg(size))
+                                   .convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = drawing.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(picture.size(), drawn.size());
+        int differ = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                differ += qAbs(qGray(picture.pixel(x, y)) - qGray(drawn.pixel(x, y))) > 16 ||
+                          qAbs(qAlpha(picture.pixel(x, y)) - qAlpha(drawn.pixel(x, y))) > 16;
+        QVERIFY2(differ <= size * size / 50, qPrintable(QString::number(differ)));
+    }
 }
 
 void TestMainWindow::meta_object()
