@@ -5,12 +5,12 @@
 # font the window is laid out for; and how CPack packs it: an NSIS installer
 # with a Start menu shortcut and an uninstaller, and a portable zip.
 
-# The Qt libraries, and the plugins that Qt loads from beside the program: the
-# Windows platform, its native style, and the SVG icon engine and image format
-# that draw the window icon.
+# The Qt libraries (Charts draws the weekly build-up), and the plugins that Qt
+# loads from beside the program: the Windows platform, its native style, and
+# the SVG icon engine and image format that draw the window icon.
 find_package(Qt${QT_VERSION_MAJOR} REQUIRED COMPONENTS Svg)
 set(qt Qt${QT_VERSION_MAJOR})
-foreach(library Core Gui Widgets Svg)
+foreach(library Core Gui Widgets Svg Charts)
     install(FILES $<TARGET_FILE:${qt}::${library}> DESTINATION .)
 endforeach()
 foreach(plugin QWindowsIntegrationPlugin:platforms QWindowsVistaStylePlugin:styles

@@ -4,6 +4,7 @@
 // every message, byte for byte. Run once in the C locale and once where the
 // system writes decimal commas: the messages always use a point.
 
+#include "build_up.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "message_text.h"
@@ -102,6 +103,11 @@ private slots:
 
     void number_format_data();
     void number_format();
+
+    void build_up_data();
+    void build_up();
+    void weeks_word_data();
+    void weeks_word();
 };
 
 void TestCalculators::cleanup()
@@ -582,6 +588,57 @@ void TestCalculators::number_format()
     // changes the decimal point or adds group separators.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(message_text::number(value), text);
+}
+
+void TestCalculators::build_up_data()
+{
+    QTest::addColumn<double>("weekly");
+    QTest::addColumn<int>("change"); // % of the water a week
+    QTest::addColumn<int>("doses");
+    QTest::addColumn<double>("level");
+    QTest::addColumn<double>("limit");
+
+    // Worked out apart: w (1 − (1 − f)^n) ÷ f and w ÷ f.
+    QTest::newRow("before the first dose") << 10.0 << 50 << 0 << 0.0 << 20.0;
+    QTest::newRow("the first dose") << 10.0 << 50 << 1 << 10.0 << 20.0;
+    QTest::newRow("three weeks at 30 %") << 10.0 << 30 << 3 << 21.9 << 33.333333333333336;
+    QTest::newRow("a year nearly at the limit") << 10.0 << 50 << 52 << 19.999999999999996 << 20.0;
+    QTest::newRow("all the water: the dose each week") << 10.0 << 100 << 5 << 10.0 << 10.0;
+    QTest::newRow("1 % a week builds up for long")
+        << 10.0 << 1 << 12 << 113.61512828387077 << 1000.0;
+}
+
+void TestCalculators::build_up()
+{
+    QFETCH(double, weekly);
+    QFETCH(int, change);
+    QFETCH(int, doses);
+    QFETCH(double, level);
+    QFETCH(double, limit);
+
+    const double f = change / 100.0;
+    QVERIFY(std::abs(build_up::level_after(weekly, f, doses) - level) <= 1e-12 * limit);
+    QVERIFY(std::abs(build_up::limit(weekly, f) - limit) <= 1e-12 * limit);
+}
+
+void TestCalculators::weeks_word_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("word");
+
+    for (const int count : {1, 21, 51})
+        QTest::addRow("%d", count) << count << "неделю";
+    for (const int count : {2, 4, 22, 52})
+        QTest::addRow("%d", count) << count << "недели";
+    for (const int count : {5, 11, 12, 14, 20, 111})
+        QTest::addRow("%d", count) << count << "недель";
+}
+
+void TestCalculators::weeks_word()
+{
+    QFETCH(int, count);
+    QFETCH(QString, word);
+    QCOMPARE(build_up::weeks_word(count), word);
 }
 
 QTEST_GUILESS_MAIN(TestCalculators)

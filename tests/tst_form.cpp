@@ -95,6 +95,7 @@ void TestForm::objects_data()
     OBJECT(actionEnglish, "QAction", "MainWindow");
     OBJECT(actionRussian, "QAction", "MainWindow");
     OBJECT(action, "QAction", "MainWindow");
+    OBJECT(action_dynamics, "QAction", "MainWindow");
     OBJECT(action_4, "QAction", "MainWindow");
     OBJECT(action_5, "QAction", "MainWindow");
     OBJECT(action_7, "QAction", "MainWindow");
@@ -126,6 +127,7 @@ void TestForm::objects_data()
     OBJECT(label_4, "QLabel", "centralWidget", QRect(20, 46, 141, 21), 11);
     OBJECT(menuBar, "QMenuBar", "MainWindow");
     OBJECT(menu, "QMenu", "menuBar");
+    OBJECT(menu_calc, "QMenu", "menuBar");
 #undef OBJECT
 }
 
@@ -463,12 +465,15 @@ void TestForm::actions_data()
     QTest::addColumn<bool>("checked");
     QTest::addColumn<bool>("auto_repeat");
     QTest::addColumn<QStringList>("shown_in");
+    QTest::addColumn<QString>("shortcut");
 
-    QTest::newRow("actionEnglish") << true << false << false << QStringList();
-    QTest::newRow("actionRussian") << true << true << false << QStringList();
-    QTest::newRow("action") << false << false << true << QStringList{"menu"};
+    QTest::newRow("actionEnglish") << true << false << false << QStringList() << "";
+    QTest::newRow("actionRussian") << true << true << false << QStringList() << "";
+    QTest::newRow("action") << false << false << true << QStringList{"menu"} << "";
+    QTest::newRow("action_dynamics")
+        << false << false << true << QStringList{"menu_calc"} << "Ctrl+D";
     for (const char *name : {"action_4", "action_5", "action_7", "action_8"})
-        QTest::newRow(name) << false << false << true << QStringList();
+        QTest::newRow(name) << false << false << true << QStringList() << "";
 }
 
 void TestForm::actions()
@@ -477,6 +482,7 @@ void TestForm::actions()
     QFETCH(bool, checked);
     QFETCH(bool, auto_repeat);
     QFETCH(QStringList, shown_in);
+    QFETCH(QString, shortcut);
 
     const auto *action = named<QAction>(QTest::currentDataTag());
     QVERIFY(action);
@@ -484,7 +490,7 @@ void TestForm::actions()
     QCOMPARE(action->isChecked(), checked);
     QCOMPARE(action->autoRepeat(), auto_repeat);
     QVERIFY(action->icon().isNull());
-    QVERIFY(action->shortcut().isEmpty());
+    QCOMPARE(action->shortcut().toString(), shortcut);
     QStringList widgets;
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     for (const QWidget *widget : action->associatedWidgets())
@@ -504,8 +510,12 @@ void TestForm::menu_bar()
     QVERIFY(bar && menu);
     QCOMPARE(bar->layoutDirection(), Qt::RightToLeft);
     QVERIFY(!bar->acceptDrops());
-    QCOMPARE(bar->actions().size(), 1);
-    QCOMPARE(bar->actions().first(), menu->menuAction());
+    // «Расчёт», then «Справка»: in the bar's right-to-left order, at its right end.
+    const auto *calc = named<QMenu>("menu_calc");
+    QVERIFY(calc);
+    QCOMPARE(bar->actions(), (QList<QAction *>{calc->menuAction(), menu->menuAction()}));
+    QCOMPARE(calc->title(), QStringLiteral("Расчёт"));
+    QCOMPARE(calc->actions(), QList<QAction *>{named<QAction>("action_dynamics")});
     QCOMPARE(menu->title(), QStringLiteral("Справка"));
 
     QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
@@ -597,6 +607,8 @@ void TestForm::texts_data()
     add("rbdiysol", "text", "Самомес раствор");
     add("label_4", "text", "Выберите тип УДО :");
     add("menu", "title", "Справка");
+    add("menu_calc", "title", "Расчёт");
+    add("action_dynamics", "text", "Динамика по неделям…");
 }
 
 void TestForm::texts()

@@ -4,9 +4,11 @@
 // and list entry of the window fits its widget. Run on a real X server (Xvfb)
 // whose Xft.dpi is ROVALIN_TEST_DPI, with the program's start-up settings.
 
+#include "premix_fertilizer.h"
 #include "window_fixture.h"
 
 #include <QScreen>
+#include <QSpinBox>
 #include <QStyleOptionComboBox>
 
 namespace {
@@ -38,6 +40,7 @@ private slots:
     void list_entries_fit();
     void table_texts_fit();
     void messages_fit();
+    void build_up_window_fits();
 
 private:
     // Every kind, every entry, both methods; _check runs for each.
@@ -201,6 +204,55 @@ void TestHighDpi::messages_fit()
         Window_Fixture::type(f.ui->val_methods_3, "1000");
         Window_Fixture::type(f.ui->val_methods_2, "1");
     });
+}
+
+// The build-up window at its own size, for the entry with the most elements,
+// with the longest headers its inputs give.
+void TestHighDpi::build_up_window_fits()
+{
+    Window_Fixture::type(f.ui->tank_vol, "100");
+    Window_Fixture::type(f.ui->val_methods, "1");
+    int most = 0;
+    for (int entry = 0; entry < f.window->premix_fert->count_compounds(); ++entry) {
+        if (f.window->premix_fert->compound_at(entry)->count_elements() >
+            f.window->premix_fert->compound_at(most)->count_elements())
+            most = entry;
+    }
+    f.ui->comboBox->setCurrentIndex(most);
+    f.calculate();
+    f.ui->action_dynamics->trigger();
+    auto *window = f.window->findChild<QWidget *>(QStringLiteral("dynamics"));
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->wordWrap())
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(label->objectName()));
+        else
+            QVERIFY2(advance(label, label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+    }
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("dynamics_table"));
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table);
+    for (QSpinBox *box : window->findChildren<QSpinBox *>()) {
+        box->setValue(box->maximum());
+        QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->objectName()));
+    }
+    for (const int weeks : {1, 12, 22, 52}) {
+        window->findChild<QSpinBox *>(QStringLiteral("dynamics_weeks"))->setValue(weeks);
+        window->findChild<QSpinBox *>(QStringLiteral("dynamics_water_change"))->setValue(1);
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem *header = table->horizontalHeaderItem(column);
+            QVERIFY2(QFontMetrics(header->font()).horizontalAdvance(header->text()) <=
+                         table->columnWidth(column),
+                     qPrintable(header->text()));
+            for (int row = 0; row < table->rowCount(); ++row)
+                QVERIFY2(advance(table, table->item(row, column)->text()) + 2 * (margin + 1) <=
+                             table->columnWidth(column),
+                         qPrintable(table->item(row, column)->text()));
+        }
+    }
 }
 
 int main(int argc, char **argv)

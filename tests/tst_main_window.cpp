@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTimer>
@@ -158,6 +159,10 @@ private slots:
     void about_box();
     void desktop_identity_data();
     void desktop_identity();
+    void dynamics_action_data();
+    void dynamics_action();
+    void dynamics_window_data();
+    void dynamics_window();
     void meta_object();
 
 private:
@@ -1252,6 +1257,178 @@ void TestMainWindow::desktop_identity()
                           qAbs(qAlpha(picture.pixel(x, y)) - qAlpha(drawn.pixel(x, y))) > 16;
         QVERIFY2(differ <= size * size / 50, qPrintable(QString::number(differ)));
     }
+}
+
+void TestMainWindow::dynamics_action_data()
+{
+    // Steps a user takes, in order: "kind NAME", "entry N", "method N",
+    // "tank|value|water|grams TEXT", "calculate", "open" (the menu action).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("shown"); // the build-up window
+
+    const QStringList good{"tank 100", "value 1", "calculate"};
+    QTest::newRow("at start") << QStringList() << false << false;
+    QTest::newRow("after a dose") << good << true << false;
+    QTest::newRow("after concentrations") << QStringList{"method 1"} + good << true << false;
+    QTest::newRow("opened") << good + QStringList{"open"} << true << true;
+    QTest::newRow("another tank volume keeps the figures")
+        << good + QStringList{"open", "tank 50"} << true << true;
+    QTest::newRow("clicking the chosen kind keeps them")
+        << good + QStringList{"open", "kind rbpremix"} << true << true;
+    QTest::newRow("another entry") << good + QStringList{"open", "entry 1"} << false << false;
+    QTest::newRow("another method") << good + QStringList{"open", "method 1"} << false << false;
+    QTest::newRow("another kind") << good + QStringList{"open", "kind rbdiy"} << false << false;
+    QTest::newRow("hidden stays hidden after the next calculation")
+        << good + QStringList{"open", "entry 1", "entry 0", "calculate"} << true << false;
+    QTest::newRow("value out of range")
+        << good + QStringList{"open", "value 0", "calculate"} << false << false;
+    QTest::newRow("no reference element")
+        << good + QStringList{"entry 2", "calculate"} << false << false;
+    QTest::newRow("zero reference content")
+        << good + QStringList{"entry 3", "calculate"} << false << false;
+    QTest::newRow("result beyond a double")
+        << good + QStringList{"entry 5", "calculate"} << false << false;
+    QTest::newRow("solution that cannot dissolve")
+        << QStringList{"kind rbdiysol", "entry 2", "water 100", "grams 5"} + good << false << false;
+    QTest::newRow("solution that dissolves")
+        << QStringList{"kind rbdiysol", "entry 2", "water 1000", "grams 5"} + good << true << false;
+}
+
+void TestMainWindow::dynamics_action()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, enabled);
+    QFETCH(bool, shown);
+
+    Catalogues catalogues = test_catalogues();
+    catalogues.products.replace("\n    ]", R"(,
+        {"name": "Tiny", "target": "K", "K": 5e-324, "N": 1}])");
+    catalogues.compounds.replace("\n    ]", R"(,
+        {"name": "Limited", "target": "K", "K": 0.5, "solubility": {"g_per_l": 10}}])");
+    QVERIFY(f.open(catalogues));
+    QCOMPARE(f.ui->comboBox->count(), 7);
+    for (const QString &step : steps) {
+        const QString what = step.section(QLatin1Char(' '), 0, 0);
+        const QString text = step.section(QLatin1Char(' '), 1);
+        if (what == QLatin1String("kind"))
+            Window_Fixture::click_radio(kind_button(f.ui, text));
+        else if (what == QLatin1String("entry"))
+            Window_Fixture::choose(f.ui->comboBox, text.toInt());
+        else if (what == QLatin1String("method"))
+            Window_Fixture::choose(f.ui->calc_methods, text.toInt());
+        else if (what == QLatin1String("calculate"))
+            f.calculate();
+        else if (what == QLatin1String("open")) {
+            QApplication::setActiveWindow(f.window.get());
+            QTest::keyClick(f.window.get(), Qt::Key_D, Qt::ControlModifier);
+        } else
+            Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
+                                 : what == QLatin1String("value") ? f.ui->val_methods
+                                 : what == QLatin1String("water") ? f.ui->val_methods_3
+                                                                  : f.ui->val_methods_2,
+                                 text);
+    }
+    QCOMPARE(f.ui->action_dynamics->isEnabled(), enabled);
+    const QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("dynamics"));
+    QCOMPARE(window && window->isVisible(), shown);
+}
+
+void TestMainWindow::dynamics_window_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("change"); // % of the water a week
+    QTest::addColumn<int>("weeks");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("after");    // the third column's header
+    QTest::addColumn<QStringList>("rows"); // element, a week, after the weeks, limit
+    QTest::addColumn<bool>("reference");
+    QTest::addColumn<QString>("summary");
+
+    // Worked out apart: w (1 − (1 − f)^n) ÷ f and w ÷ f.
+    QTest::newRow("product, the defaults")
+        << "rbpremix" << 0 << 0 << "0.5" << 50 << 12 << "Динамика: Alpha"
+        << "Через 12 недель, мг/л" << QStringList{"K|0.5|0.999756|1", "Fe|0.1|0.199951|0.2"} << true
+        << "При подмене 50 % воды в неделю уровень K установится "
+           "около 1 мг/л — вдвое выше недельной дозы.";
+    QTest::newRow("dry compound, 30 % for 3 weeks")
+        << "rbdiy" << 0 << 0 << "2" << 30 << 3 << "Динамика: K2SO4"
+        << "Через 3 недели, мг/л" << QStringList{"K|2|4.38|6.66667", "S|0.4|0.876|1.33333"} << true
+        << "При подмене 30 % воды в неделю уровень K установится около 6.66667 мг/л — в 3.3 раза "
+           "выше недельной дозы.";
+    QTest::newRow("solution, all the water for 1 week")
+        << "rbdiysol" << 0 << 0 << "2" << 100 << 1 << "Динамика: K2SO4"
+        << "Через 1 неделю, мг/л" << QStringList{"K|2|2|2", "S|0.4|0.4|0.4"} << true
+        << "При подмене 100 % воды в неделю уровень K остаётся равным недельной дозе, 2 мг/л.";
+    QTest::newRow("no reference element, 10 % for 22 weeks")
+        << "rbpremix" << 2 << 1 << "10" << 10 << 22 << "Динамика: Gamma"
+        << "Через 22 недели, мг/л" << QStringList{"N|0.6|5.40914|6", "P|0.2|1.80305|2"} << false
+        << "При подмене 10 % воды в неделю уровень каждого элемента установится в 10 раз выше "
+           "его недельной дозы.";
+}
+
+void TestMainWindow::dynamics_window()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, entry);
+    QFETCH(int, method);
+    QFETCH(QString, value);
+    QFETCH(int, change);
+    QFETCH(int, weeks);
+    QFETCH(QString, title);
+    QFETCH(QString, after);
+    QFETCH(QStringList, rows);
+    QFETCH(bool, reference);
+    QFETCH(QString, summary);
+
+    prepare(kind, entry, method);
+    Window_Fixture::type(f.ui->tank_vol, entry == 2 ? "50" : "100");
+    Window_Fixture::type(f.ui->val_methods, Window_Fixture::typed(value));
+    Window_Fixture::type(f.ui->val_methods_3, "1000");
+    Window_Fixture::type(f.ui->val_methods_2, "50");
+    f.calculate();
+    f.ui->action_dynamics->trigger();
+
+    auto *window = f.window->findChild<QWidget *>(QStringLiteral("dynamics"));
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!window->isModal());
+    window->findChild<QSpinBox *>(QStringLiteral("dynamics_water_change"))->setValue(change);
+    window->findChild<QSpinBox *>(QStringLiteral("dynamics_weeks"))->setValue(weeks);
+    QCOMPARE(window->windowTitle(), title);
+
+    const auto *table = window->findChild<QTableWidget *>(QStringLiteral("dynamics_table"));
+    QVERIFY(table);
+    QStringList headers;
+    for (int column = 0; column < table->columnCount(); ++column)
+        headers << table->horizontalHeaderItem(column)->text();
+    QCOMPARE(headers, (QStringList{"Элемент", "За неделю, мг/л", after, "Предел, мг/л"}));
+    QStringList shown;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            cells << table->item(row, column)->text();
+            QCOMPARE(table->item(row, column)->data(Qt::ForegroundRole).isValid(),
+                     reference && row == 0);
+        }
+        shown << cells.join(QLatin1Char('|'));
+    }
+    QCOMPARE(shown, rows);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("dynamics_summary"))->text(), summary);
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("dynamics_chart")));
+
+    // Its names cannot be taken for the main form's.
+    for (const QObject *object : window->findChildren<QObject *>()) {
+        const QString name = object->objectName();
+        QVERIFY2(name.isEmpty() || name.startsWith(QLatin1String("dynamics")) ||
+                     name.startsWith(QLatin1String("qt_")),
+                 qPrintable(name));
+    }
+    // Closing only hides it.
+    QVERIFY(window->close());
+    QCOMPARE(f.window->findChild<QWidget *>(QStringLiteral("dynamics")), window);
 }
 
 void TestMainWindow::meta_object()

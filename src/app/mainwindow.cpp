@@ -124,6 +124,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     substance_validator->setNotation(QDoubleValidator::StandardNotation);
     ui->val_methods_2->setValidator(substance_validator);
     ui->val_methods_3->setValidator(water_validator);
+
+    // Another entry, kind or method puts catalogue figures or nothing in the
+    // table. These connections reach no slot of the window.
+    const auto changed = QOverload<int>::of(&QComboBox::currentIndexChanged);
+    connect(ui->comboBox, changed, ui->comboBox, [this] { set_calculated(false); });
+    connect(ui->calc_methods, changed, ui->calc_methods, [this] { set_calculated(false); });
+    connect(ui->action_dynamics, &QAction::triggered, ui->action_dynamics,
+            [this] { show_dynamics(); });
 }
 
 MainWindow::~MainWindow()
@@ -195,6 +203,7 @@ void MainWindow::change_compound(int _index)
 void MainWindow::counting_compound()
 {
     ui->linfo->hide();
+    set_calculated(false);
 
     if (!ui->tank_vol->hasAcceptableInput()) {
         inform(field_range_message(
@@ -477,6 +486,17 @@ void MainWindow::show_data(bool _is_calc)
     }
     for (int j = 0; j < others.size(); ++j)
         write_row(first + j, others.at(j).first, others.at(j).second, false);
+
+    if (_is_calc) {
+        calculated_entry = cp->name();
+        calculated_figures.clear();
+        if (!rn.isEmpty())
+            calculated_figures.append({rn, ref_value});
+        for (const auto &other : others)
+            calculated_figures.append({other.first, other.second});
+        calculated_reference = !rn.isEmpty();
+        set_calculated(true);
+    }
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -490,4 +510,27 @@ void MainWindow::inform(const QString &_message)
 {
     ui->linfo->show();
     ui->linfo->setText(_message);
+}
+
+void MainWindow::set_calculated(bool _calculated)
+{
+    ui->action_dynamics->setEnabled(_calculated);
+    if (!dynamics)
+        return;
+    if (!_calculated)
+        dynamics->hide();
+    else if (dynamics->isVisible())
+        dynamics->set_figures(calculated_entry, calculated_figures, calculated_reference);
+}
+
+void MainWindow::show_dynamics()
+{
+    if (!ui->action_dynamics->isEnabled())
+        return;
+    if (!dynamics)
+        dynamics = new Dynamics_Window(this);
+    dynamics->set_figures(calculated_entry, calculated_figures, calculated_reference);
+    dynamics->show();
+    dynamics->raise();
+    dynamics->activateWindow();
 }

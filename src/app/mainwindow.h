@@ -14,8 +14,15 @@
 // slots also call each other and nest through signals: clearing or filling
 // comboBox runs change_compound and hide_widgets before the setter returns.
 // The order of the steps inside each slot therefore matters.
+//
+// «Динамика по неделям…» is open to the user exactly while the table shows the
+// figures of a successful calculation; it shows them in a Dynamics_Window,
+// built when first asked for.
+
+#include "dynamics_window.h"
 
 #include <QMainWindow>
+#include <QVector>
 
 class QDoubleValidator;
 class QIntValidator;
@@ -65,11 +72,20 @@ private:
     void load_compounds(int _type);
     // Shows _message in linfo.
     void inform(const QString &_message);
+    // Whether the table shows a successful calculation's figures; while it
+    // does not, the build-up cannot be shown and its window is hidden.
+    void set_calculated(bool _calculated);
+    void show_dynamics();
 
     // What was wrong with each catalogue file, a line a problem: the tool tip
     // of the "... пуст" entry when the file leaves its list empty. The
     // products' list holds the recipes too, so its problems are both files'.
     QString products_problems;
+    // The last successful calculation, for the build-up window.
+    QString calculated_entry;
+    QVector<Weekly_Figure> calculated_figures;
+    bool calculated_reference = false;
+    Dynamics_Window *dynamics = nullptr;
     QString compounds_problems;
 };
 

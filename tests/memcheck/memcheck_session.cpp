@@ -2,14 +2,15 @@
 
 // A whole session the way a user has one, for valgrind's memcheck: the program
 // starts as main() starts it, one calculation runs for each kind of
-// fertilizer, and the window closes. Run it from a folder holding settings/
-// (the repository's root). Exits non-zero when a calculation shows no result.
+// fertilizer, each shown in the build-up window too, and the window closes. Run it from a folder
+// holding settings/ (the repository's root). Exits non-zero when a calculation shows no result.
 
 #include "mainwindow.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -43,6 +44,14 @@ bool calculate(Ui_MainWindow *_ui, QRadioButton *_kind)
     else if (!reference || reference->text() != QLatin1String("5"))
         fault = QStringLiteral("the reference row does not show 5 mg/l: ") +
                 (reference ? reference->text() : QStringLiteral("<none>"));
+    // The weekly build-up of the same figures, with other inputs.
+    _ui->action_dynamics->trigger();
+    QWidget *dynamics =
+        _ui->tableWidget->window()->findChild<QWidget *>(QStringLiteral("dynamics"));
+    if (fault.isEmpty() && (!dynamics || !dynamics->isVisible()))
+        fault = QStringLiteral("the build-up window did not open");
+    else if (fault.isEmpty())
+        dynamics->findChild<QSpinBox *>(QStringLiteral("dynamics_weeks"))->setValue(52);
     if (fault.isEmpty())
         return true;
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(kind), qUtf8Printable(fault));
