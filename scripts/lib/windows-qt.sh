@@ -72,60 +72,49 @@ make_and_install() {
     PATH=$scratch/bin:$PATH make install
 }
 
-build_qtsvg() {
+# build_module NAME: a Qt module such as qtsvg, with the qmake of the Qt built
+# into the prefix, from the sources fetched into the scratch folder.
+build_module() {
     local source_dir
-    source_dir=$(echo "$scratch"/src/qtsvg-opensource-src-*/)
-    mkdir -p "$scratch/qtsvg"
-    cd "$scratch/qtsvg"
+    source_dir=$(echo "$scratch/src/$1"-opensource-src-*/)
+    mkdir -p "$scratch/$1"
+    cd "$scratch/$1"
     PATH=$scratch/bin:$PATH "$qt_prefix/bin/qmake" "$source_dir"
-    make_and_install "$scratch/qtsvg"
+    make_and_install "$scratch/$1"
+}
+
+# expect_files FILE...: each is below the prefix; says which are not.
+expect_files() {
+    local file absent=0
+    for file in "$@"; do
+        if [ ! -f "$qt_prefix/$file" ]; then
+            echo "missing: $qt_prefix/$file"
+            absent=1
+        fi
+    done
+    return $absent
 }
 
 # What the Windows build relies on: the libraries, the plugins that draw the
 # window, its style and its icon, the offscreen platform the tests run on, the
 # CMake packages, and the host tools, which must run here.
 check_qt() {
-    local file absent=0 files=(plugins/platforms/q{windows,offscreen}.dll
+    local file files=(plugins/platforms/q{windows,offscreen}.dll
         plugins/styles/qwindowsvistastyle.dll plugins/iconengines/qsvgicon.dll
         plugins/imageformats/qsvg.dll) module
     for module in Core Gui Widgets Test Svg; do
         files+=("bin/Qt5$module.dll" "lib/cmake/Qt5$module/Qt5${module}Config.cmake")
     done
-    for file in "${files[@]}"; do
-        if [ ! -f "$qt_prefix/$file" ]; then
-            echo "missing: $qt_prefix/$file"
-            absent=1
-        fi
-    done
     for file in moc uic rcc; do
         "$qt_prefix/bin/$file" -v
     done
-    return $absent
+    expect_files "${files[@]}"
 }
 
 fetch_qtcharts_source() {
     fetch_debian_sources $suite "$scratch/src" "qtcharts-opensource-src=$qtcharts_version"
 }
 
-build_qtcharts() {
-    local source_dir
-    source_dir=$(echo "$scratch"/src/qtcharts-opensource-src-*/)
-    mkdir -p "$scratch/qtcharts"
-    cd "$scratch/qtcharts"
-    PATH=$scratch/bin:$PATH "$qt_prefix/bin/qmake" "$source_dir"
-    make_and_install "$scratch/qtcharts"
-}
-
-check_qtcharts() {
-    local file absent=0
-    for file in bin/Qt5Charts.dll lib/cmake/Qt5Charts/Qt5ChartsConfig.cmake; do
-        if [ ! -f "$qt_prefix/$file" ]; then
-            echo "missing: $qt_prefix/$file"
-            absent=1
-        fi
-    done
-    return $absent
-}
 
 # new_scratch: a scratch folder for one build, removed when the script ends.
 new_scratch() {
@@ -149,8 +138,9 @@ build_charts() {
     new_scratch
     echo "windows: building Qt Charts $qt_version for MinGW-w64 in $scratch, into $qt_prefix"
     qt_step "fetch the Qt Charts sources" fetch_qtcharts_source
-    qt_step "build qtcharts" build_qtcharts
-    qt_step "check qtcharts" check_qtcharts
+    qt_step "build qtcharts" build_module qtcharts
+    qt_step "check qtcharts" expect_files bin/Qt5Charts.dll \
+        lib/cmake/Qt5Charts/Qt5ChartsConfig.cmake
     echo "$charts_stamp" >"$charts_stamp_file"
     done_with_scratch
     echo "windows: Qt Charts built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
@@ -166,7 +156,7 @@ build_qt() {
     qt_step "fetch the sources" fetch_qt_sources
     qt_step "configure qtbase" configure_qtbase
     qt_step "build qtbase" make_and_install "$scratch/qtbase"
-    qt_step "build qtsvg" build_qtsvg
+    qt_step "build qtsvg" build_module qtsvg
     qt_step "check" check_qt
     echo "$qt_stamp" >"$qt_stamp_file"
     done_with_scratch
