@@ -157,11 +157,7 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
                              .arg(quoted(formula_text), formula.error()) +
                          (numbers ? QString() : QStringLiteral(", запись пропущена"));
         } else if (!numbers) {
-            for (const Element &element : formula.fractions()) {
-                if (element.name != QLatin1String("H") && element.name != QLatin1String("O") &&
-                    element.name != QLatin1String("C"))
-                    members.append(element);
-            }
+            members << formula.dosed_fractions();
         } else {
             notes << formula_disagreements(formula, formula_text, members);
         }
@@ -256,6 +252,18 @@ int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_probl
     return added;
 }
 
+namespace {
+
+int add_entries(const QByteArray &_content, const QVector<Type_Fertilizer *> &_ferts,
+                Catalogue_Kind _kind, Catalogue_Problems &_problems)
+{
+    return add_catalogue_objects(_content, _problems, [&](const QJsonObject &_object) {
+        return add_entry(_object, _ferts, _kind, _problems);
+    });
+}
+
+} // namespace
+
 void Catalogue_Problems::add(const QString &_what, const QString &_place)
 {
     if (lines)
@@ -338,9 +346,7 @@ int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &
     QByteArray content;
     if (!read_catalogue_file(_file_name, problems, content))
         return 0;
-    return add_catalogue_objects(content, problems, [&](const QJsonObject &_object) {
-        return add_entry(_object, _ferts, _kind, problems);
-    });
+    return add_entries(content, _ferts, _kind, problems);
 }
 
 int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert, const QString &_file_name,
@@ -349,7 +355,5 @@ int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert, const QS
     if (!_fert)
         return 0;
     Catalogue_Problems problems(_file_name, _problems);
-    return add_catalogue_objects(_content, problems, [&](const QJsonObject &_object) {
-        return add_entry(_object, {_fert}, _kind, problems);
-    });
+    return add_entries(_content, {_fert}, _kind, problems);
 }

@@ -304,6 +304,17 @@ Formula::Formula(const QString &_text)
     Formula_Reader(_text).read_into(*this);
 }
 
+QVector<Element> Formula::dosed_fractions() const
+{
+    QVector<Element> dosed;
+    for (const Element &element : fractions_) {
+        if (element.name != QLatin1String("H") && element.name != QLatin1String("O") &&
+            element.name != QLatin1String("C"))
+            dosed.append(element);
+    }
+    return dosed;
+}
+
 double Formula::fraction(const QString &_symbol) const
 {
     for (const Element &element : fractions_) {

@@ -37,6 +37,8 @@ public:
     const QVector<Element> &fractions() const { return fractions_; }
     // 0 for an element the formula lacks.
     double fraction(const QString &_symbol) const;
+    // The fractions of the elements one doses: all but H, O and C.
+    QVector<Element> dosed_fractions() const;
 
     // Whether the formula has a sulfate (SO4), phosphate (PO4) or carbonate
     // (CO3) group, hydrogen ones (HSO4, H2PO4, HCO3) included.

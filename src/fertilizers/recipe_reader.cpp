@@ -21,6 +21,19 @@ using namespace message_text;
 
 namespace {
 
+// The groups of a formula that precipitate with calcium or iron.
+struct Anions
+{
+    bool sulfate = false;
+    bool phosphate = false;
+    bool carbonate = false;
+};
+
+Anions anions_of(const Formula &_formula)
+{
+    return {_formula.has_sulfate(), _formula.has_phosphate(), _formula.has_carbonate()};
+}
+
 // What a recipe learns of one of its compounds.
 struct Part
 {
@@ -29,9 +42,7 @@ struct Part
     QVector<Element> fractions;
     double solubility = std::numeric_limits<double>::quiet_NaN();
     double solubility_at_c = std::numeric_limits<double>::quiet_NaN();
-    bool sulfate = false;
-    bool phosphate = false;
-    bool carbonate = false;
+    Anions anions;
 };
 
 // The compounds a key may name, by name and by formula; the first of equal
@@ -64,15 +75,10 @@ public:
             _part.solubility_at_c = entry->solubility_at_c();
             // An entry's formula is read once, however many recipes use it.
             if (!entry->formula().isEmpty()) {
-                auto known = groups.find(entry);
-                if (known == groups.end()) {
-                    Part read;
-                    note_groups(Formula(entry->formula()), read);
-                    known = groups.insert(entry, read);
-                }
-                _part.sulfate = known->sulfate;
-                _part.phosphate = known->phosphate;
-                _part.carbonate = known->carbonate;
+                auto known = anions.find(entry);
+                if (known == anions.end())
+                    known = anions.insert(entry, anions_of(Formula(entry->formula())));
+                _part.anions = *known;
             }
             return true;
         }
@@ -82,26 +88,15 @@ public:
                    formula.error();
             return false;
         }
-        for (const Element &element : formula.fractions()) {
-            if (element.name != QLatin1String("H") && element.name != QLatin1String("O") &&
-                element.name != QLatin1String("C"))
-                _part.fractions.append(element);
-        }
-        note_groups(formula, _part);
+        _part.fractions = formula.dosed_fractions();
+        _part.anions = anions_of(formula);
         return true;
     }
 
 private:
     QHash<QString, const Compound *> by_name;
     QHash<QString, const Compound *> by_formula;
-    mutable QHash<const Compound *, Part> groups;
-
-    static void note_groups(const Formula &_formula, Part &_part)
-    {
-        _part.sulfate = _formula.has_sulfate();
-        _part.phosphate = _formula.has_phosphate();
-        _part.carbonate = _formula.has_carbonate();
-    }
+    mutable QHash<const Compound *, Anions> anions;
 };
 
 bool holds(const Part &_part, const char *_element)
@@ -139,9 +134,9 @@ QString warning(const QVector<Part> &_parts)
     for (const Part &part : _parts) {
         calcium = calcium || holds(part, "Ca");
         iron = iron || holds(part, "Fe");
-        sulfate = sulfate || part.sulfate;
-        phosphate = phosphate || part.phosphate;
-        carbonate = carbonate || part.carbonate;
+        sulfate = sulfate || part.anions.sulfate;
+        phosphate = phosphate || part.anions.phosphate;
+        carbonate = carbonate || part.anions.carbonate;
     }
     QStringList pairs;
     if (calcium && sulfate)
@@ -241,10 +236,7 @@ int read_recipes(const QString &_file_name, const Type_Fertilizer &_compounds,
     QByteArray content;
     if (!read_catalogue_file(_file_name, problems, content))
         return 0;
-    const Compound_Index index(_compounds);
-    return add_catalogue_objects(content, problems, [&](const QJsonObject &_object) {
-        return add_recipe(_object, index, _products, problems);
-    });
+    return parse_recipes(content, _compounds, _products, _file_name, _problems);
 }
 
 int parse_recipes(const QByteArray &_content, const Type_Fertilizer &_compounds,
