@@ -525,8 +525,8 @@ void MainWindow::set_calculated(bool _calculated)
 
 void MainWindow::show_dynamics()
 {
-    if (!ui->action_dynamics->isEnabled())
-        return;
+    // Only reached through the action, which is enabled exactly while there
+    // are figures to show.
     if (!dynamics)
         dynamics = new Dynamics_Window(this);
     dynamics->set_figures(calculated_entry, calculated_figures, calculated_reference);

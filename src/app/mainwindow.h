@@ -81,12 +81,13 @@ private:
     // of the "... пуст" entry when the file leaves its list empty. The
     // products' list holds the recipes too, so its problems are both files'.
     QString products_problems;
+    QString compounds_problems;
+
     // The last successful calculation, for the build-up window.
     QString calculated_entry;
     QVector<Weekly_Figure> calculated_figures;
     bool calculated_reference = false;
     Dynamics_Window *dynamics = nullptr;
-    QString compounds_problems;
 };
 
 #endif // ROVALIN_MAINWINDOW_H
