@@ -219,26 +219,24 @@ void Dynamics_Window::redraw()
     y->setRange(0, top > 0 ? top * 1.05 : 1);
     y->applyNiceNumbers();
 
-    const QString share =
-        QStringLiteral("При подмене %1 % воды в неделю ").arg(water_change->value());
     if (figures.isEmpty()) {
         summary->clear();
-    } else if (!reference) {
-        summary->setText(share + (change == 1
-                                      ? QStringLiteral("уровень каждого элемента "
-                                                       "остаётся равным его недельной дозе.")
-                                      : QStringLiteral("уровень каждого элемента "
-                                                       "установится ") +
-                                            times_phrase(1 / change) +
-                                            QStringLiteral(" выше его недельной дозы.")));
-    } else {
-        const Weekly_Figure &first = figures.first();
-        const QString limit = number(build_up::limit(first.weekly, change));
-        summary->setText(share + QStringLiteral("уровень ") + first.element +
-                         (change == 1 ? QStringLiteral(" остаётся равным недельной дозе, ") +
-                                            limit + QStringLiteral(" мг/л.")
-                                      : QStringLiteral(" установится около ") + limit +
-                                            QStringLiteral(" мг/л — ") + times_phrase(1 / change) +
-                                            QStringLiteral(" выше недельной дозы.")));
+        return;
     }
+    QString text = QStringLiteral("При подмене %1 % воды в неделю ").arg(water_change->value());
+    if (!reference) {
+        text += QStringLiteral("уровень каждого элемента ") +
+                (change == 1 ? QStringLiteral("остаётся равным его недельной дозе.")
+                             : QStringLiteral("установится ") + times_phrase(1 / change) +
+                                   QStringLiteral(" выше его недельной дозы."));
+    } else {
+        const QString limit = number(build_up::limit(figures.first().weekly, change));
+        text += QStringLiteral("уровень ") + figures.first().element +
+                (change == 1
+                     ? QStringLiteral(" остаётся равным недельной дозе, ") + limit +
+                           QStringLiteral(" мг/л.")
+                     : QStringLiteral(" установится около ") + limit + QStringLiteral(" мг/л — ") +
+                           times_phrase(1 / change) + QStringLiteral(" выше недельной дозы."));
+    }
+    summary->setText(text);
 }
