@@ -7,6 +7,7 @@
 // parsing it as a JSON array of objects, and saying what could not be used.
 
 #include <QByteArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,11 @@ QString quoted(const QString &_text);
 // otherwise says why and gives false.
 bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problems,
                          QByteArray &_content);
+
+// Parses _content as JSON. Where it cannot, the document is null and _what
+// says what is wrong, _place where ("<line>:<column>", as the problems give
+// it; empty for a file with nothing in it).
+QJsonDocument parse_json(const QByteArray &_content, QString *_what, QString *_place);
 
 // Parses _content as a JSON array and hands each object that has a "name" to
 // _add, in order, which tells whether it made an entry of it; says what it

@@ -199,25 +199,38 @@ void skipped(Catalogue_Problems &_problems, const QVector<int> &_positions, cons
 
 } // namespace
 
-int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_problems,
-                          const std::function<bool(const QJsonObject &)> &_add)
+QJsonDocument parse_json(const QByteArray &_content, QString *_what, QString *_place)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(_content, &error);
-    if (error.error != QJsonParseError::NoError) {
-        QByteArray text = _content.trimmed();
-        if (text.startsWith("\xEF\xBB\xBF"))
-            text = text.mid(3).trimmed();
-        if (text.isEmpty()) {
-            _problems.add(QStringLiteral("файл пуст"));
-        } else {
-            // Qt's offset lies just past where it gave up, except for text
-            // after the end and bytes that are not UTF-8, which it points at.
-            const bool at_offset = error.error == QJsonParseError::GarbageAtEnd ||
-                                   error.error == QJsonParseError::IllegalUTF8String;
-            const int offset = at_offset ? error.offset : error.offset - 1;
-            _problems.add(parse_error_text(error.error), place(_content, offset));
-        }
+    if (error.error == QJsonParseError::NoError)
+        return document;
+    QByteArray text = _content.trimmed();
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.mid(3).trimmed();
+    if (text.isEmpty()) {
+        *_what = QStringLiteral("файл пуст");
+        _place->clear();
+    } else {
+        // Qt's offset lies just past where it gave up, except for text
+        // after the end and bytes that are not UTF-8, which it points at.
+        const bool at_offset = error.error == QJsonParseError::GarbageAtEnd ||
+                               error.error == QJsonParseError::IllegalUTF8String;
+        const int offset = at_offset ? error.offset : error.offset - 1;
+        *_what = parse_error_text(error.error);
+        *_place = place(_content, offset);
+    }
+    return QJsonDocument();
+}
+
+int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_problems,
+                          const std::function<bool(const QJsonObject &)> &_add)
+{
+    QString what;
+    QString where;
+    const QJsonDocument document = parse_json(_content, &what, &where);
+    if (document.isNull()) {
+        _problems.add(what, where);
         return 0;
     }
     if (!document.isArray()) {

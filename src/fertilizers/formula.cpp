@@ -315,6 +315,12 @@ QVector<Element> Formula::dosed_fractions() const
     return dosed;
 }
 
+double Formula::atomic_weight(const QString &_symbol)
+{
+    const int element = element_index(_symbol);
+    return element < 0 ? 0 : atomic_weights[element].weight;
+}
+
 double Formula::fraction(const QString &_symbol) const
 {
     for (const Element &element : fractions_) {

@@ -40,6 +40,9 @@ public:
     // The fractions of the elements one doses: all but H, O and C.
     QVector<Element> dosed_fractions() const;
 
+    // The standard atomic weight of an element; 0 for a text that is none.
+    static double atomic_weight(const QString &_symbol);
+
     // Whether the formula has a sulfate (SO4), phosphate (PO4) or carbonate
     // (CO3) group, hydrogen ones (HSO4, H2PO4, HCO3) included.
     bool has_sulfate() const { return sulfate; }

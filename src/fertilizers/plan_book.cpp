@@ -1,0 +1,403 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "plan_book.h"
+
+#include "message_text.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+using message_text::number;
+
+Plan_Book::Plan_Book(const Plan_Catalogues &_catalogues, const QString &_folder)
+    : catalogues(_catalogues), store(_folder)
+{}
+
+void Plan_Book::open()
+{
+    if (opened)
+        return;
+    opened = true;
+    plans_ = store.open();
+    current_ = plans_.isEmpty() ? -1 : 0;
+}
+
+QString Plan_Book::status() const
+{
+    QStringList lines;
+    if (!store.message().isEmpty())
+        lines << store.message();
+    if (!save_error.isEmpty())
+        lines << save_error;
+    return lines.join(QLatin1Char('\n'));
+}
+
+void Plan_Book::set_current(int _index)
+{
+    if (_index >= -1 && _index < plans_.size())
+        current_ = _index;
+}
+
+const Dosing_Plan *Plan_Book::shown() const
+{
+    return current_ >= 0 ? &plans_.at(current_) : nullptr;
+}
+
+Dosing_Plan *Plan_Book::edited()
+{
+    return current_ >= 0 && !read_only() ? &plans_[current_] : nullptr;
+}
+
+void Plan_Book::save()
+{
+    if (store.save(plans_))
+        save_error.clear();
+    else
+        save_error = tr("Не удалось сохранить планы в %1: %2. Изменения остались в окне.")
+                         .arg(QDir::toNativeSeparators(store.file_name()), store.error());
+}
+
+int Plan_Book::add_plan(const QString &_name, int _tank)
+{
+    if (read_only() || _tank < plan_limits::tank_min || _tank > plan_limits::tank_max)
+        return -1;
+    Dosing_Plan plan;
+    plan.name = _name;
+    plan.tank = _tank;
+    plans_.append(plan);
+    current_ = plans_.size() - 1;
+    save();
+    return current_;
+}
+
+void Plan_Book::rename_plan(const QString &_name)
+{
+    if (Dosing_Plan *plan = edited()) {
+        plan->name = _name;
+        save();
+    }
+}
+
+void Plan_Book::remove_plan()
+{
+    if (!edited())
+        return;
+    plans_.remove(current_);
+    current_ = std::min(current_, int(plans_.size()) - 1);
+    save();
+}
+
+namespace {
+
+// Sets _field to _value when it lies in [_bottom, _top] and differs.
+bool set_within(int &_field, int _value, int _bottom, int _top)
+{
+    if (_value < _bottom || _value > _top || _field == _value)
+        return false;
+    _field = _value;
+    return true;
+}
+
+} // namespace
+
+void Plan_Book::set_tank(int _litres)
+{
+    Dosing_Plan *plan = edited();
+    if (plan && set_within(plan->tank, _litres, plan_limits::tank_min, plan_limits::tank_max))
+        save();
+}
+
+void Plan_Book::set_change_percent(int _percent)
+{
+    Dosing_Plan *plan = edited();
+    if (plan && set_within(plan->change_percent, _percent, 0, plan_limits::percent_max))
+        save();
+}
+
+void Plan_Book::set_change_every(int _days)
+{
+    Dosing_Plan *plan = edited();
+    if (plan &&
+        set_within(plan->change_every, _days, plan_limits::every_min, plan_limits::every_max))
+        save();
+}
+
+void Plan_Book::set_change_day(int _weekday)
+{
+    Dosing_Plan *plan = edited();
+    if (plan && set_within(plan->change_day, _weekday, 0, 6))
+        save();
+}
+
+void Plan_Book::set_weeks(int _weeks)
+{
+    Dosing_Plan *plan = edited();
+    if (plan && set_within(plan->weeks, _weeks, plan_limits::weeks_min, plan_limits::weeks_max))
+        save();
+}
+
+bool Plan_Book::set_water(const QVector<Water_Figure> &_figures)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan)
+        return false;
+    QStringList keys;
+    for (const Water_Figure &figure : _figures) {
+        if (!Plan_Totals::water_key(figure.key) || keys.contains(figure.key) ||
+            !std::isfinite(figure.mg_per_l) || figure.mg_per_l < 0)
+            return false;
+        keys << figure.key;
+    }
+    // What the file had of a figure stays with it.
+    QVector<Water_Figure> water = _figures;
+    for (Water_Figure &figure : water) {
+        for (const Water_Figure &before : plan->water) {
+            if (before.key == figure.key && figure.stored.isEmpty())
+                figure.stored = before.stored;
+        }
+    }
+    plan->water = water;
+    save();
+    return true;
+}
+
+bool Plan_Book::set_weekly(int _row, double _weekly)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan || _row < 0 || _row >= plan->items.size() || !std::isfinite(_weekly) ||
+        !(_weekly > 0) || state(_row) == Item_Figures::missing)
+        return false;
+    plan->items[_row].weekly = _weekly;
+    save();
+    return true;
+}
+
+void Plan_Book::set_day(int _row, int _weekday, bool _dosed)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan || _row < 0 || _row >= plan->items.size() || _weekday < 0 || _weekday > 6 ||
+        state(_row) == Item_Figures::missing || plan->items.at(_row).dosed_on(_weekday) == _dosed)
+        return;
+    plan->items[_row].days ^= 1u << _weekday;
+    save();
+}
+
+void Plan_Book::remove_items(QVector<int> _rows)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan)
+        return;
+    std::sort(_rows.begin(), _rows.end());
+    _rows.erase(std::unique(_rows.begin(), _rows.end()), _rows.end());
+    bool removed = false;
+    for (auto row = _rows.rbegin(); row != _rows.rend(); ++row) {
+        if (*row >= 0 && *row < plan->items.size()) {
+            plan->items.remove(*row);
+            removed = true;
+        }
+    }
+    if (removed)
+        save();
+}
+
+void Plan_Book::set_chart(const QStringList &_keys)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan || (plan->chart_chosen && plan->chart == _keys))
+        return;
+    plan->chart_chosen = true;
+    plan->chart = _keys;
+    save();
+}
+
+int Plan_Book::add_calculation(const Plan_Item &_item, int _tank)
+{
+    if (read_only() || _tank < plan_limits::tank_min || _tank > plan_limits::tank_max)
+        return -1;
+    int index = current_ >= 0 && plans_.at(current_).tank == _tank ? current_ : -1;
+    for (int i = 0; i < plans_.size() && index < 0; ++i) {
+        if (plans_.at(i).tank == _tank)
+            index = i;
+    }
+    if (index < 0) {
+        Dosing_Plan plan;
+        plan.name = default_name(_tank);
+        plan.tank = _tank;
+        plans_.append(plan);
+        index = plans_.size() - 1;
+    }
+    current_ = index;
+    Dosing_Plan &plan = plans_[index];
+    int row = plan.find(_item);
+    if (row >= 0) {
+        plan.items[row].weekly = _item.weekly;
+    } else {
+        // Dosed on the change day, right after the change, as the build-up
+        // of one weekly dose has it.
+        Plan_Item item = _item;
+        item.days = 1u << plan.change_day;
+        item.stored = QJsonObject();
+        plan.items.append(item);
+        row = plan.items.size() - 1;
+    }
+    save();
+    return row;
+}
+
+QVector<Plan_Total> Plan_Book::totals() const
+{
+    return shown() ? Plan_Totals::of(*shown(), catalogues) : QVector<Plan_Total>();
+}
+
+Item_Figures::State Plan_Book::state(int _row) const
+{
+    const Dosing_Plan *plan = shown();
+    if (!plan || _row < 0 || _row >= plan->items.size())
+        return Item_Figures::missing;
+    return item_figures(plan->items.at(_row), plan->tank, catalogues).state;
+}
+
+QStringList Plan_Book::chart() const
+{
+    const Dosing_Plan *plan = shown();
+    if (!plan)
+        return {};
+    if (plan->chart_chosen)
+        return plan->chart;
+    QStringList keys;
+    for (const Plan_Total &total : totals()) {
+        if (QStringList{"N", "P", "K", "Fe"}.contains(total.key))
+            keys << total.key;
+    }
+    return keys;
+}
+
+bool Plan_Book::read_number(const QString &_text, double *_number)
+{
+    QLocale point = QLocale::c();
+    point.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    double number = point.toDouble(_text, &ok);
+    if (!ok)
+        number = QLocale::system().toDouble(_text, &ok);
+    if (!ok || !std::isfinite(number))
+        return false;
+    *_number = number;
+    return true;
+}
+
+QString Plan_Book::default_name(int _tank)
+{
+    return tr("Аквариум %1 л").arg(_tank);
+}
+
+QString Plan_Book::item_name(const Plan_Item &_item)
+{
+    if (_item.kind != QLatin1String("diy_sol"))
+        return _item.name;
+    return tr("%1 (%2 г в %3 мл)").arg(_item.name, number(_item.grams), number(_item.water_ml));
+}
+
+QString Plan_Book::unit(const Plan_Item &_item)
+{
+    return _item.kind == QLatin1String("diy") ? tr("мг") : tr("мл");
+}
+
+QString Plan_Book::per_dose(const Plan_Item &_item)
+{
+    const int days = _item.day_count();
+    if (days == 0)
+        return QStringLiteral("—");
+    return tr("%1 %2").arg(number(_item.weekly / days), unit(_item));
+}
+
+QString Plan_Book::state_text(Item_Figures::State _state)
+{
+    switch (_state) {
+    case Item_Figures::missing:
+        return tr("нет в каталоге");
+    case Item_Figures::undissolved:
+        return tr("не растворится");
+    case Item_Figures::usable:
+        break;
+    }
+    return QString();
+}
+
+QString Plan_Book::weekday(int _weekday)
+{
+    static const char *const days[] = {QT_TR_NOOP("Пн"), QT_TR_NOOP("Вт"), QT_TR_NOOP("Ср"),
+                                       QT_TR_NOOP("Чт"), QT_TR_NOOP("Пт"), QT_TR_NOOP("Сб"),
+                                       QT_TR_NOOP("Вс")};
+    return tr(days[qBound(0, _weekday, 6)]);
+}
+
+QString Plan_Book::band_text(const plan_levels::Band &_band, bool _high)
+{
+    if (!_band.bounded)
+        return tr("без предела");
+    return number(_high ? _band.high : _band.low);
+}
+
+QStringList Plan_Book::item_columns()
+{
+    QStringList columns{tr("Удобрение"), tr("Тип"), tr("В неделю"), tr("Ед.")};
+    for (int day = 0; day < 7; ++day)
+        columns << weekday(day);
+    return columns << tr("За раз");
+}
+
+QStringList Plan_Book::total_columns()
+{
+    return {tr("Элемент"), tr("За неделю, мг/л"), tr("Установится от, мг/л"), tr("до, мг/л")};
+}
+
+QString Plan_Book::as_text(const QStringList &_kinds) const
+{
+    const Dosing_Plan *plan = shown();
+    if (!plan)
+        return QString();
+    const QChar tab = QLatin1Char('\t');
+    QStringList lines;
+    lines << plan->name;
+    lines << tr("Аквариум, л") + tab + QString::number(plan->tank);
+    lines << tr("Подмена воды") + tab +
+                 tr("%1 % каждые %2 дн., первая в %3")
+                     .arg(plan->change_percent)
+                     .arg(plan->change_every)
+                     .arg(weekday(plan->change_day));
+    QStringList water;
+    for (const Water_Figure &figure : plan->water)
+        water << tr("%1 %2 мг/л").arg(figure.key, number(figure.mg_per_l));
+    lines << tr("Новая вода") + tab +
+                 (water.isEmpty() ? tr("ничего не приносит") : water.join(QStringLiteral(", ")));
+    lines << QString();
+
+    lines << item_columns().join(tab);
+    const QStringList kind_keys{"premix", "diy", "diy_sol"};
+    for (int row = 0; row < plan->items.size(); ++row) {
+        const Plan_Item &item = plan->items.at(row);
+        QString name = item_name(item);
+        const QString state = state_text(this->state(row));
+        if (!state.isEmpty())
+            name += QStringLiteral(" — ") + state;
+        QStringList cells{name, _kinds.value(kind_keys.indexOf(item.kind), item.kind),
+                          number(item.weekly), unit(item)};
+        const int days = item.day_count();
+        for (int day = 0; day < 7; ++day)
+            cells << (item.dosed_on(day) ? number(item.weekly / days) : QString());
+        cells << per_dose(item);
+        lines << cells.join(tab);
+    }
+    lines << QString();
+
+    lines << total_columns().join(tab);
+    for (const Plan_Total &total : totals())
+        lines << QStringList{total.label, number(total.input.weekly()),
+                             band_text(total.band, false), band_text(total.band, true)}
+                     .join(tab);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef ROVALIN_PLAN_BOOK_H
+#define ROVALIN_PLAN_BOOK_H
+
+// The plans as the plan window works with them: which one is shown, every
+// change the user makes, each saved at once, and the figures and texts the
+// window shows. The window only draws what this gives and hands back what the
+// user did; a change it refuses (a plan read-only, a figure out of range)
+// leaves everything as it was.
+
+#include "dosing_plan.h"
+#include "plan_store.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Plan_Book
+{
+    Q_DECLARE_TR_FUNCTIONS(Plan_Book)
+
+public:
+    // The plans kept in _folder (the user's data folder when empty), their
+    // items looked up in _catalogues. Nothing is read before open().
+    explicit Plan_Book(const Plan_Catalogues &_catalogues, const QString &_folder = QString());
+
+    // Reads the plans, the first time only; the first plan is shown.
+    void open();
+    bool read_only() const { return store.read_only(); }
+    // What the window says of the file and of the last save; empty when there
+    // is nothing to say.
+    QString status() const;
+    QString file_name() const { return store.file_name(); }
+
+    const QVector<Dosing_Plan> &plans() const { return plans_; }
+    // The plan on show: -1 when there are none.
+    int current() const { return current_; }
+    void set_current(int _index);
+    const Dosing_Plan *shown() const;
+
+    // A new plan, shown at once. Gives its index, or -1 when read-only.
+    int add_plan(const QString &_name, int _tank);
+    void rename_plan(const QString &_name);
+    void remove_plan();
+
+    // The shown plan's settings and items; values outside their limits are
+    // refused.
+    void set_tank(int _litres);
+    void set_change_percent(int _percent);
+    void set_change_every(int _days);
+    void set_change_day(int _weekday);
+    void set_weeks(int _weeks);
+    // Whether the new water may have _figures: each key an element or ion,
+    // once, each figure a number ≥ 0.
+    bool set_water(const QVector<Water_Figure> &_figures);
+    bool set_weekly(int _row, double _weekly);
+    void set_day(int _row, int _weekday, bool _dosed);
+    void remove_items(QVector<int> _rows);
+    void set_chart(const QStringList &_keys);
+
+    // A calculation's entry and weekly dose, into the plan for its tank: the
+    // shown plan if its tank is _tank litres, else the first that is, else a
+    // new «Аквариум N л». The same entry there already takes the new dose.
+    // That plan is shown; gives the item's row, or -1 when read-only.
+    int add_calculation(const Plan_Item &_item, int _tank);
+
+    // What the shown plan's items and water give: see Plan_Totals.
+    QVector<Plan_Total> totals() const;
+    Item_Figures::State state(int _row) const;
+    // The rows whose course is drawn: the user's choice, else N, P, K and Fe
+    // where the totals have them.
+    QStringList chart() const;
+
+    // A number typed into a cell, which shows it with a point: with a point,
+    // or as the system's locale writes it (a decimal comma). False for a text
+    // that is no finite number, and for a point read as a group separator.
+    static bool read_number(const QString &_text, double *_number);
+
+    // «Аквариум N л»: the name a plan for a tank of _tank litres starts with.
+    static QString default_name(int _tank);
+
+    // How the window writes an item: "KNO3 (50 г в 500 мл)", "мл", "2.5 мл"
+    // (the weekly dose ÷ the days, "—" without a day), «нет в каталоге».
+    static QString item_name(const Plan_Item &_item);
+    static QString unit(const Plan_Item &_item);
+    static QString per_dose(const Plan_Item &_item);
+    static QString state_text(Item_Figures::State _state);
+    // "Пн" … "Вс", 0 Monday.
+    static QString weekday(int _weekday);
+    // A level of the band, or «без предела».
+    static QString band_text(const plan_levels::Band &_band, bool _high);
+
+    // The headers of the items' columns (name, kind, weekly dose, unit, the
+    // seven weekdays, the dose each time) and of the totals' columns.
+    static QStringList item_columns();
+    static QStringList total_columns();
+
+    // The shown plan as plain text with tabs, for a spreadsheet or a post;
+    // _kinds names the kinds "premix", "diy", "diy_sol" as the window does.
+    QString as_text(const QStringList &_kinds) const;
+
+private:
+    Dosing_Plan *edited();
+    void save();
+
+    Plan_Catalogues catalogues;
+    Plan_Store store;
+    QVector<Dosing_Plan> plans_;
+    int current_ = -1;
+    bool opened = false;
+    QString save_error;
+};
+
+#endif // ROVALIN_PLAN_BOOK_H
