@@ -472,6 +472,9 @@ void TestForm::actions_data()
     QTest::newRow("action") << false << false << true << QStringList{"menu"} << "";
     QTest::newRow("action_dynamics")
         << false << false << true << QStringList{"menu_calc"} << "Ctrl+D";
+    QTest::newRow("action_plan_add")
+        << false << false << true << QStringList{"menu_calc"} << "Ctrl+Shift+L";
+    QTest::newRow("action_plan") << false << false << true << QStringList{"menu_calc"} << "Ctrl+L";
     for (const char *name : {"action_4", "action_5", "action_7", "action_8"})
         QTest::newRow(name) << false << false << true << QStringList() << "";
 }
@@ -491,6 +494,12 @@ void TestForm::actions()
     QCOMPARE(action->autoRepeat(), auto_repeat);
     QVERIFY(action->icon().isNull());
     QCOMPARE(action->shortcut().toString(), shortcut);
+    // No key the platform gives a standard meaning.
+    for (int key = QKeySequence::HelpContents; key <= QKeySequence::Cancel; ++key)
+        for (const QKeySequence &standard :
+             QKeySequence::keyBindings(QKeySequence::StandardKey(key)))
+            QVERIFY2(shortcut.isEmpty() || standard != action->shortcut(),
+                     qPrintable(standard.toString()));
     QStringList widgets;
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     for (const QWidget *widget : action->associatedWidgets())
@@ -515,7 +524,9 @@ void TestForm::menu_bar()
     QVERIFY(calc);
     QCOMPARE(bar->actions(), (QList<QAction *>{calc->menuAction(), menu->menuAction()}));
     QCOMPARE(calc->title(), QStringLiteral("Расчёт"));
-    QCOMPARE(calc->actions(), QList<QAction *>{named<QAction>("action_dynamics")});
+    QCOMPARE(calc->actions(),
+             (QList<QAction *>{named<QAction>("action_dynamics"), named<QAction>("action_plan_add"),
+                               named<QAction>("action_plan")}));
     QCOMPARE(menu->title(), QStringLiteral("Справка"));
 
     QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);

@@ -7,6 +7,7 @@
 #include "premix_fertilizer.h"
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
@@ -22,6 +23,53 @@ QByteArray shipped(const char *_file)
 int advance(const QWidget *_widget, const QString &_text)
 {
     return _widget->fontMetrics().horizontalAdvance(_text);
+}
+
+// The texts of _table, headers included, that do not fit their column.
+QStringList cut_cells(const QTableWidget *_table)
+{
+    QStringList cut;
+    const int margin = _table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, _table);
+    for (int column = 0; column < _table->columnCount(); ++column) {
+        const QTableWidgetItem *header = _table->horizontalHeaderItem(column);
+        if (QFontMetrics(header->font()).horizontalAdvance(header->text()) >
+            _table->columnWidth(column))
+            cut << header->text();
+        for (int row = 0; row < _table->rowCount(); ++row) {
+            const QString text = _table->item(row, column)->text();
+            if (advance(_table, text) + 2 * (margin + 1) > _table->columnWidth(column))
+                cut << text;
+        }
+    }
+    return cut;
+}
+
+// The labels of _window whose text does not fit: wider than a label on one
+// line, taller than a label that wraps.
+QStringList cut_labels(const QWidget *_window)
+{
+    QStringList cut;
+    for (const QLabel *label : _window->findChildren<QLabel *>()) {
+        if (label->isHidden())
+            continue;
+        if (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                              : advance(label, label->text()) > label->contentsRect().width())
+            cut << label->text();
+    }
+    return cut;
+}
+
+// The spin boxes of _window too narrow for their largest value, which they are
+// left at.
+QStringList narrow_spin_boxes(const QWidget *_window)
+{
+    QStringList narrow;
+    for (QSpinBox *box : _window->findChildren<QSpinBox *>()) {
+        box->setValue(box->maximum());
+        if (box->sizeHint().width() > box->width())
+            narrow << box->objectName();
+    }
+    return narrow;
 }
 
 } // namespace
@@ -41,6 +89,7 @@ private slots:
     void table_texts_fit();
     void messages_fit();
     void build_up_window_fits();
+    void plan_window_fits();
 
 private:
     // Every kind, every entry, both methods; _check runs for each.
@@ -225,34 +274,78 @@ void TestHighDpi::build_up_window_fits()
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
-    for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (label->wordWrap())
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                     qPrintable(label->objectName()));
-        else
-            QVERIFY2(advance(label, label->text()) <= label->contentsRect().width(),
-                     qPrintable(label->text()));
-    }
+    QCOMPARE(cut_labels(window), QStringList());
     auto *table = window->findChild<QTableWidget *>(QStringLiteral("dynamics_table"));
-    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table);
-    for (QSpinBox *box : window->findChildren<QSpinBox *>()) {
-        box->setValue(box->maximum());
-        QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->objectName()));
-    }
+    QCOMPARE(narrow_spin_boxes(window), QStringList());
     for (const int weeks : {1, 12, 22, 52}) {
         window->findChild<QSpinBox *>(QStringLiteral("dynamics_weeks"))->setValue(weeks);
         window->findChild<QSpinBox *>(QStringLiteral("dynamics_water_change"))->setValue(1);
-        for (int column = 0; column < table->columnCount(); ++column) {
-            const QTableWidgetItem *header = table->horizontalHeaderItem(column);
-            QVERIFY2(QFontMetrics(header->font()).horizontalAdvance(header->text()) <=
-                         table->columnWidth(column),
-                     qPrintable(header->text()));
-            for (int row = 0; row < table->rowCount(); ++row)
-                QVERIFY2(advance(table, table->item(row, column)->text()) + 2 * (margin + 1) <=
-                             table->columnWidth(column),
-                         qPrintable(table->item(row, column)->text()));
+        QCOMPARE(cut_cells(table), QStringList());
+    }
+}
+
+// The plan window with the longest entry of each kind in it, new water with
+// an ion and the hardness, and the longest figures its inputs give.
+void TestHighDpi::plan_window_fits()
+{
+    Window_Fixture::type(f.ui->tank_vol, "1");
+    Window_Fixture::type(f.ui->val_methods_3, "10000");
+    Window_Fixture::type(f.ui->val_methods_2, Window_Fixture::typed("0.01"));
+    auto *add = f.window->findChild<QAction *>(QStringLiteral("action_plan_add"));
+    for (QRadioButton *kind : {f.ui->rbpremix, f.ui->rbdiy, f.ui->rbdiysol}) {
+        kind->click();
+        int longest = 0;
+        for (int entry = 0; entry < f.ui->comboBox->count(); ++entry) {
+            if (f.ui->comboBox->itemText(entry).size() > f.ui->comboBox->itemText(longest).size())
+                longest = entry;
+        }
+        f.ui->comboBox->setCurrentIndex(longest);
+        f.ui->calc_methods->setCurrentIndex(1);
+        Window_Fixture::type(f.ui->val_methods, Window_Fixture::typed("999.99"));
+        f.calculate();
+        QVERIFY2(add->isEnabled(), qPrintable(f.ui->comboBox->currentText()));
+        add->trigger();
+    }
+    auto *window = f.window->findChild<QWidget *>(QStringLiteral("plan"));
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *water = window->findChild<QTableWidget *>(QStringLiteral("plan_water"));
+    for (const auto &[key, figure] : {std::pair<const char *, const char *>{"NO3", "999.99"},
+                                      {"Ca", "123.45"},
+                                      {"Mg", "67.89"}}) {
+        QVERIFY(Window_Fixture::edit(water, water->rowCount() - 1, 0, QLatin1String(key)));
+        QVERIFY(Window_Fixture::edit(water, water->rowCount() - 2, 1,
+                                     Window_Fixture::typed(QLatin1String(figure))));
+    }
+
+    QCOMPARE(narrow_spin_boxes(window), QStringList());
+    for (QComboBox *box : window->findChildren<QComboBox *>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.frame = box->hasFrame();
+        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, box);
+        for (int i = 0; i < box->count(); ++i)
+            QVERIFY2(advance(box, box->itemText(i)) <= field.width(), qPrintable(box->itemText(i)));
+    }
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && !button->text().isEmpty())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+    }
+    QCOMPARE(cut_labels(window), QStringList());
+    // The figures at a change of 1 % a day, and none changed at all.
+    auto *every = window->findChild<QSpinBox *>(QStringLiteral("plan_change_every"));
+    auto *change = window->findChild<QSpinBox *>(QStringLiteral("plan_water_change"));
+    every->setValue(1);
+    for (const int percent : {1, 0}) {
+        change->setValue(percent);
+        for (const char *name : {"plan_items", "plan_totals", "plan_water"}) {
+            auto *table = window->findChild<QTableWidget *>(QLatin1String(name));
+            QVERIFY(table->rowCount() > 0);
+            QCOMPARE(cut_cells(table), QStringList());
         }
     }
+    QVERIFY(window->findChild<QLabel *>(QStringLiteral("plan_status"))->isHidden());
 }
 
 int main(int argc, char **argv)

@@ -11,10 +11,17 @@
 
 #include <QtCore/private/qobject_p.h>
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QIcon>
+#include <QInputDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTimer>
@@ -109,6 +116,20 @@ private:
     int saved = -1;
 };
 
+// The names of _window's objects that start neither with _prefix nor with Qt's
+// own "qt_".
+QString misnamed(const QWidget *_window, const char *_prefix)
+{
+    QStringList names;
+    for (const QObject *object : _window->findChildren<QObject *>()) {
+        const QString name = object->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String(_prefix)) &&
+            !name.startsWith(QLatin1String("qt_")))
+            names << name;
+    }
+    return names.join(QLatin1String(", "));
+}
+
 // Whether the picture shows anything: an icon whose SVG could not be rendered
 // (no resource, no SVG plugin) gives a null or fully transparent pixmap.
 bool shows_something(const QPixmap &_pixmap)
@@ -163,11 +184,19 @@ private slots:
     void dynamics_action();
     void dynamics_window_data();
     void dynamics_window();
+    void plan_add_data();
+    void plan_add();
+    void plan_totals_data();
+    void plan_totals();
     void meta_object();
 
 private:
     // Chooses kind, entry and method as a user would, then types the inputs.
     void prepare(const QString &_kind, int _entry, int _method);
+    // Takes the steps of dynamics_action_data in turn.
+    void run(const QStringList &_steps);
+    void plan_step(const QString &_step);
+    QWidget *plan_window() const;
 
     Window_Fixture f;
     QStringList slots_seen;
@@ -1259,10 +1288,38 @@ void TestMainWindow::desktop_identity()
     }
 }
 
+void TestMainWindow::run(const QStringList &_steps)
+{
+    for (const QString &step : _steps) {
+        const QString what = step.section(QLatin1Char(' '), 0, 0);
+        const QString text = step.section(QLatin1Char(' '), 1);
+        if (what == QLatin1String("kind"))
+            Window_Fixture::click_radio(kind_button(f.ui, text));
+        else if (what == QLatin1String("entry"))
+            Window_Fixture::choose(f.ui->comboBox, text.toInt());
+        else if (what == QLatin1String("method"))
+            Window_Fixture::choose(f.ui->calc_methods, text.toInt());
+        else if (what == QLatin1String("calculate"))
+            f.calculate();
+        else if (what == QLatin1String("open")) {
+            QApplication::setActiveWindow(f.window.get());
+            QTest::keyClick(f.window.get(), Qt::Key_D, Qt::ControlModifier);
+        } else if (what == QLatin1String("plan"))
+            plan_step(text);
+        else
+            Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
+                                 : what == QLatin1String("value") ? f.ui->val_methods
+                                 : what == QLatin1String("water") ? f.ui->val_methods_3
+                                                                  : f.ui->val_methods_2,
+                                 text);
+    }
+}
+
 void TestMainWindow::dynamics_action_data()
 {
     // Steps a user takes, in order: "kind NAME", "entry N", "method N",
-    // "tank|value|water|grams TEXT", "calculate", "open" (the menu action).
+    // "tank|value|water|grams TEXT", "calculate", "open" (the menu action);
+    // in the plan window, "plan ..." (see plan_step).
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("shown"); // the build-up window
@@ -1308,28 +1365,11 @@ void TestMainWindow::dynamics_action()
         {"name": "Limited", "target": "K", "K": 0.5, "solubility": {"g_per_l": 10}}])");
     QVERIFY(f.open(catalogues));
     QCOMPARE(f.ui->comboBox->count(), 7);
-    for (const QString &step : steps) {
-        const QString what = step.section(QLatin1Char(' '), 0, 0);
-        const QString text = step.section(QLatin1Char(' '), 1);
-        if (what == QLatin1String("kind"))
-            Window_Fixture::click_radio(kind_button(f.ui, text));
-        else if (what == QLatin1String("entry"))
-            Window_Fixture::choose(f.ui->comboBox, text.toInt());
-        else if (what == QLatin1String("method"))
-            Window_Fixture::choose(f.ui->calc_methods, text.toInt());
-        else if (what == QLatin1String("calculate"))
-            f.calculate();
-        else if (what == QLatin1String("open")) {
-            QApplication::setActiveWindow(f.window.get());
-            QTest::keyClick(f.window.get(), Qt::Key_D, Qt::ControlModifier);
-        } else
-            Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
-                                 : what == QLatin1String("value") ? f.ui->val_methods
-                                 : what == QLatin1String("water") ? f.ui->val_methods_3
-                                                                  : f.ui->val_methods_2,
-                                 text);
-    }
+    run(steps);
     QCOMPARE(f.ui->action_dynamics->isEnabled(), enabled);
+    // A calculation that can be shown built up can go into the plan.
+    QCOMPARE(f.window->findChild<QAction *>(QStringLiteral("action_plan_add"))->isEnabled(),
+             enabled);
     const QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("dynamics"));
     QCOMPARE(window && window->isVisible(), shown);
 }
@@ -1420,15 +1460,269 @@ void TestMainWindow::dynamics_window()
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("dynamics_chart")));
 
     // Its names cannot be taken for the main form's.
-    for (const QObject *object : window->findChildren<QObject *>()) {
-        const QString name = object->objectName();
-        QVERIFY2(name.isEmpty() || name.startsWith(QLatin1String("dynamics")) ||
-                     name.startsWith(QLatin1String("qt_")),
-                 qPrintable(name));
-    }
+    QCOMPARE(misnamed(window, "dynamics"), QString());
     // Closing only hides it.
     QVERIFY(window->close());
     QCOMPARE(f.window->findChild<QWidget *>(QStringLiteral("dynamics")), window);
+}
+
+QWidget *TestMainWindow::plan_window() const
+{
+    return f.window->findChild<QWidget *>(QStringLiteral("plan"));
+}
+
+namespace {
+
+// A table's rows, each as "cell|cell|…"; the items' weekdays as the days ticked.
+QStringList table_rows(const QTableWidget *_table)
+{
+    QStringList rows;
+    for (int row = 0; row < _table->rowCount(); ++row) {
+        QStringList cells;
+        QStringList days;
+        for (int column = 0; column < _table->columnCount(); ++column) {
+            const QTableWidgetItem *item = _table->item(row, column);
+            const QString header = _table->horizontalHeaderItem(column)->text();
+            if (_table->columnCount() > 4 && column >= 4 && column < 11) {
+                if (item->checkState() == Qt::Checked)
+                    days << header;
+                if (column == 10)
+                    cells << days.join(QLatin1Char(' '));
+                continue;
+            }
+            cells << (item ? item->text() : QStringLiteral("<none>"));
+        }
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+} // namespace
+
+void TestMainWindow::plan_step(const QString &_step)
+{
+    const QStringList words = _step.split(QLatin1Char(' '));
+    const QString what = words.value(0);
+    if (what == QLatin1String("add") || what == QLatin1String("open")) {
+        QApplication::setActiveWindow(f.window.get());
+        QTest::keyClick(f.window.get(), Qt::Key_L,
+                        what == QLatin1String("add") ? Qt::ControlModifier | Qt::ShiftModifier
+                                                     : Qt::ControlModifier);
+        return;
+    }
+    if (what == QLatin1String("stored")) {
+        // A plan kept from an earlier run, with an entry the catalogues no
+        // longer have.
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + QStringLiteral("/plans.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"version": 1, "plans": [{"name": "Аквариум 100 л", "tank_l": 100,
+            "items": [{"kind": "premix", "name": "Alpha", "weekly_dose": 20, "days": [6]},
+                      {"kind": "premix", "name": "Gone", "weekly_dose": 5, "days": [6]}]}]})");
+        return;
+    }
+    QWidget *window = plan_window();
+    QVERIFY(window);
+    auto *items = window->findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    if (what == QLatin1String("dose")) {
+        QVERIFY(Window_Fixture::edit(items, words.value(1).toInt(), 2,
+                                     Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("day")) {
+        const QStringList days{"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
+        items->setFocus();
+        items->setCurrentCell(words.value(1).toInt(), 4 + days.indexOf(words.value(2)));
+        QTest::keyClick(items, Qt::Key_Space);
+    } else if (what == QLatin1String("change") || what == QLatin1String("every")) {
+        window
+            ->findChild<QSpinBox *>(what == QLatin1String("change") ? "plan_water_change"
+                                                                    : "plan_change_every")
+            ->setValue(words.value(1).toInt());
+    } else if (what == QLatin1String("water")) {
+        auto *water = window->findChild<QTableWidget *>(QStringLiteral("plan_water"));
+        const int row = water->rowCount() - 1;
+        QVERIFY(Window_Fixture::edit(water, row, 0, words.value(1)));
+        if (words.size() > 2 && water->rowCount() > row + 1)
+            QVERIFY(Window_Fixture::edit(water, row, 1, Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("new") || what == QLatin1String("rename") ||
+               what == QLatin1String("delete")) {
+        // The button's dialog, answered: the name typed, or «Yes».
+        const QString name = words.mid(1).join(QLatin1Char(' '));
+        QTimer::singleShot(0, window, [name] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+                input->setTextValue(name);
+                input->accept();
+            } else if (auto *question = qobject_cast<QMessageBox *>(modal)) {
+                question->button(QMessageBox::Yes)->click();
+            }
+        });
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_") + what),
+                          Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: plan ") + _step));
+    }
+}
+
+void TestMainWindow::plan_add_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("plans");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("rows"); // name, kind, weekly, unit, days, each dose
+    QTest::addColumn<int>("selected");
+
+    const QStringList alpha{"tank 100", "value 1", "calculate", "plan add"};
+    const QStringList solution{"kind rbdiysol", "water 1000", "grams 5", "tank 100",
+                               "value 1",       "calculate",  "plan add"};
+    QTest::newRow("a product's dose worked out")
+        << alpha << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << 0;
+    QTest::newRow("a compound's dose typed")
+        << QStringList{"kind rbdiy", "method 1", "tank 100", "value 50", "calculate", "plan add"}
+        << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
+        << QStringList{"K2SO4|Самомес|50|мг|Сб|50 мг"} << 0;
+    QTest::newRow("a solution")
+        << solution << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
+        << QStringList{"K2SO4 (5 г в 1000 мл)|Самомес раствор|40|мл|Сб|40 мл"} << 0;
+    QTest::newRow("the same entry again takes the new dose")
+        << alpha + QStringList{"value 2", "calculate", "plan add"} << QStringList{"Аквариум 100 л"}
+        << "Аквариум 100 л" << QStringList{"Alpha|Готовое|40|мл|Сб|40 мл"} << 0;
+    QTest::newRow("the same solution with more grams is another")
+        << solution + QStringList{"grams 10", "calculate", "plan add"}
+        << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
+        << QStringList{"K2SO4 (5 г в 1000 мл)|Самомес раствор|40|мл|Сб|40 мл",
+                       "K2SO4 (10 г в 1000 мл)|Самомес раствор|20|мл|Сб|20 мл"}
+        << 1;
+    QTest::newRow("another tank volume: a plan of its own")
+        << alpha + QStringList{"tank 50", "calculate", "plan add"}
+        << QStringList{"Аквариум 100 л", "Аквариум 50 л"} << "Аквариум 50 л"
+        << QStringList{"Alpha|Готовое|10|мл|Сб|10 мл"} << 0;
+    QTest::newRow("a volume typed after the calculation does not count")
+        << QStringList{"tank 100", "value 1", "calculate", "tank 50", "plan add"}
+        << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << 0;
+    QTest::newRow("back to the first volume: the first plan with it")
+        << alpha + QStringList{"tank 50",  "calculate", "plan add",  "tank 100", "entry 2",
+                               "method 1", "value 3",   "calculate", "plan add"}
+        << QStringList{"Аквариум 100 л", "Аквариум 50 л"} << "Аквариум 100 л"
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "Gamma|Готовое|3|мл|Сб|3 мл"} << 1;
+    QTest::newRow("into the plan on show, a new one renamed")
+        << alpha + QStringList{"plan new Второй", "plan rename Креветочник", "plan add"}
+        << QStringList{"Аквариум 100 л", "Креветочник"} << "Креветочник"
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << 0;
+    QTest::newRow("a plan deleted")
+        << alpha + QStringList{"plan delete"} << QStringList() << "" << QStringList() << -1;
+    QTest::newRow("opened without a calculation: no plan yet")
+        << QStringList{"plan open"} << QStringList() << "" << QStringList() << -1;
+}
+
+void TestMainWindow::plan_add()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, plans);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, rows);
+    QFETCH(int, selected);
+
+    run(steps);
+    QWidget *window = plan_window();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!window->isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+    const auto *choice = window->findChild<QComboBox *>(QStringLiteral("plan_choice"));
+    QCOMPARE(f.items(choice), plans);
+    QCOMPARE(choice->currentText(), shown);
+    const auto *items = window->findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    QCOMPARE(table_rows(items), rows);
+    QList<int> chosen;
+    for (const QModelIndex &index : items->selectionModel()->selectedRows())
+        chosen << index.row();
+    QCOMPARE(chosen, selected < 0 ? QList<int>() : QList<int>{selected});
+
+    // Saved at once.
+    QFile file(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+               QStringLiteral("/plans.json"));
+    QCOMPARE(file.exists(), !steps.endsWith(QStringLiteral("plan open")));
+    if (file.exists()) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(file.readAll())[QLatin1String("plans")].toArray().size(),
+                 plans.size());
+    }
+
+    QCOMPARE(misnamed(window, "plan"), QString());
+    QVERIFY(window->close());
+    QCOMPARE(plan_window(), window);
+}
+
+void TestMainWindow::plan_totals_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("rows");   // as in plan_add
+    QTest::addColumn<QStringList>("water");  // element, mg/l; the empty row last
+    QTest::addColumn<QStringList>("totals"); // row, a week, from, to
+
+    const QStringList alpha{"tank 100", "value 1", "calculate", "plan add"};
+    // Alpha: Fe 1 and K 5 mg/ml; 20 ml in 100 l, half the water changed weekly.
+    QTest::newRow("as added") << alpha << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"}
+                              << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
+    QTest::newRow("a dose edited in place")
+        << alpha + QStringList{"plan dose 0 12.5"}
+        << QStringList{"Alpha|Готовое|12.5|мл|Сб|12.5 мл"} << QStringList{"|"}
+        << QStringList{"Fe|0.125|0.125|0.25", "K|0.625|0.625|1.25"};
+    QTest::newRow("a dose that is no number above 0 is refused")
+        << alpha + QStringList{"plan dose 0 -1", "plan dose 0 0"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << QStringList{"|"}
+        << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
+    QTest::newRow("days ticked split the dose; two weeks between changes")
+        << alpha + QStringList{"plan day 0 Пн", "plan day 0 Ср", "plan every 14"}
+        << QStringList{"Alpha|Готовое|20|мл|Пн Ср Сб|6.66667 мл"} << QStringList{"|"}
+        << QStringList{"Fe|0.2|0.4|0.8", "K|1|2|4"};
+    QTest::newRow("no day ticked: the row adds nothing")
+        << alpha + QStringList{"plan day 0 Сб"} << QStringList{"Alpha|Готовое|20|мл||—"}
+        << QStringList{"|"} << QStringList();
+    QTest::newRow("no water changed: no limit")
+        << alpha + QStringList{"plan change 0"} << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"}
+        << QStringList{"|"}
+        << QStringList{"Fe|0.2|без предела|без предела", "K|1|без предела|без предела"};
+    // Urea: N 0.4665; the new water's nitrate counts as its nitrogen.
+    QTest::newRow("new water, an ion and the hardness")
+        << QStringList{"kind rbdiy",       "entry 1",         "method 1",       "tank 100",
+                       "value 100",        "calculate",       "plan add",       "plan water NO3 10",
+                       "plan water Ca 20", "plan water Xx 1", "plan water Ca 5"}
+        << QStringList{"Urea|Самомес|100|мг|Сб|100 мг"} << QStringList{"NO3|10", "Ca|20", "|"}
+        << QStringList{"Ca|0|20|20", "N|0.4665|2.72555|3.19205",
+                       "NO3 (из N)|2.06503|12.065|14.1301", "GH, °dH|0|2.79839|2.79839"};
+    QTest::newRow("an entry the catalogues no longer have")
+        << QStringList{"plan stored", "plan open", "plan day 1 Пн"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "Gone — нет в каталоге|Готовое|5|мл|Сб|5 мл"}
+        << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
+}
+
+void TestMainWindow::plan_totals()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, water);
+    QFETCH(QStringList, totals);
+
+    run(steps);
+    QVERIFY(!QTest::currentTestFailed());
+    QWidget *window = plan_window();
+    QVERIFY(window);
+    QCOMPARE(table_rows(window->findChild<QTableWidget *>(QStringLiteral("plan_items"))), rows);
+    QCOMPARE(table_rows(window->findChild<QTableWidget *>(QStringLiteral("plan_water"))), water);
+    auto *shown = window->findChild<QTableWidget *>(QStringLiteral("plan_totals"));
+    QCOMPARE(table_rows(shown), totals);
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("plan_chart")));
+
+    // «Копировать» puts the same figures on the clipboard, a cell a tab.
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_copy")),
+                      Qt::LeftButton);
+    const QString copied = QApplication::clipboard()->text();
+    for (const QString &total : totals)
+        QVERIFY2(copied.contains(QString(total).replace(QLatin1Char('|'), QLatin1Char('\t'))),
+                 qPrintable(copied));
 }
 
 void TestMainWindow::meta_object()

@@ -71,6 +71,15 @@ public:
                 !write(QStringLiteral("recipes.json"), _catalogues.recipes))
                 return false;
         }
+        // What the program keeps (the plans) goes to the temporary folder too,
+        // never to the real home.
+#ifdef Q_OS_WIN
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+#else
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir->filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath(QStringLiteral("config"))));
+#endif
         previous_dir = QDir::currentPath();
         if (!QDir::setCurrent(dir->path()))
             return false;
@@ -86,6 +95,11 @@ public:
     {
         window.reset();
         ui = nullptr;
+#ifdef Q_OS_WIN
+        if (dir)
+            QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                .removeRecursively();
+#endif
         if (!previous_dir.isEmpty())
             QDir::setCurrent(previous_dir);
         previous_dir.clear();
@@ -151,7 +165,29 @@ public:
                           QPoint(6, _button->height() / 2));
     }
 
-    void calculate() const { QTest::mouseClick(ui->pushButton, Qt::LeftButton); }
+    // Types _text into a table cell's editor and presses Return.
+    static bool edit(QTableWidget *_table, int _row, int _column, const QString &_text)
+    {
+        _table->setCurrentCell(_row, _column);
+        _table->editItem(_table->item(_row, _column));
+        QLineEdit *editor = nullptr;
+        for (QLineEdit *each : _table->viewport()->findChildren<QLineEdit *>())
+            if (each->isVisible())
+                editor = each;
+        if (!editor)
+            return false;
+        editor->selectAll();
+        QTest::keyClicks(editor, _text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The view commits what was typed once the event loop comes round.
+        QCoreApplication::processEvents();
+        return true;
+    }
+
+    void calculate() const
+    {
+        QTest::mouseClick(ui->pushButton, Qt::LeftButton);
+    }
 
     // A decimal number as the user types it in the system's locale.
     static QString typed(const QString &_number_with_point)

@@ -3,6 +3,7 @@
 #include "dynamics_window.h"
 
 #include "build_up.h"
+#include "charts.h"
 #include "message_text.h"
 
 #include <QBrush>
@@ -22,7 +23,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 QT_CHARTS_USE_NAMESPACE
@@ -32,12 +32,7 @@ using message_text::number;
 
 namespace {
 
-// The green of the messages' names, for the reference element; the others
-// take colours that cannot be mistaken for it.
-const QColor reference_green(85, 170, 127);
-const QColor other_colours[] = {QColor(85, 85, 255), QColor(230, 120, 30), QColor(150, 60, 170),
-                                QColor(200, 50, 50), QColor(40, 140, 190), QColor(140, 100, 50),
-                                QColor(90, 90, 90),  QColor(210, 80, 150)};
+const QColor reference_green = charts::reference();
 
 // "вдвое", "в 3.3 раза", "в 10 раз": how many times the limit is the weekly figure.
 QString times_phrase(double _ratio)
@@ -163,22 +158,11 @@ void Dynamics_Window::redraw()
     // One line a element, week 0 to the last; the reference element's last,
     // so that it is drawn over the others, with its limit dashed.
     QChart *drawing = chart->chart();
-    drawing->removeAllSeries();
-    for (QAbstractAxis *axis : drawing->axes()) {
-        drawing->removeAxis(axis);
-        delete axis;
-    }
-    auto *x = new QValueAxis;
-    x->setTitleText(QStringLiteral("Неделя"));
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(0, count);
-    x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(0);
-    x->setTickInterval(count <= 12 ? 1 : count <= 26 ? 2 : 4);
-    auto *y = new QValueAxis;
-    y->setTitleText(QStringLiteral("мг/л"));
-    drawing->addAxis(x, Qt::AlignBottom);
-    drawing->addAxis(y, Qt::AlignLeft);
+    const auto [x, y] = charts::start(drawing, QStringLiteral("Неделя"), count,
+                                      count <= 12   ? 1
+                                      : count <= 26 ? 2
+                                                    : 4,
+                                      QStringLiteral("мг/л"));
 
     double top = 0;
     QVector<int> order;
@@ -192,7 +176,7 @@ void Dynamics_Window::redraw()
         auto *line = new QLineSeries;
         line->setName(figure.element);
         if (!reference || i != 0)
-            line->setPen(QPen(other_colours[colour++ % std::size(other_colours)], 2));
+            line->setPen(QPen(charts::other(colour++), 2));
         for (int week = 0; week <= count; ++week)
             line->append(week, build_up::level_after(figure.weekly, change, week));
         drawing->addSeries(line);
@@ -216,8 +200,7 @@ void Dynamics_Window::redraw()
         for (QLegendMarker *marker : drawing->legend()->markers(dashed))
             marker->setVisible(false);
     }
-    y->setRange(0, top > 0 ? top * 1.05 : 1);
-    y->applyNiceNumbers();
+    charts::fit_levels(y, top);
 
     if (figures.isEmpty()) {
         summary->clear();

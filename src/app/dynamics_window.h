@@ -17,14 +17,7 @@ class QLabel;
 class QSpinBox;
 class QTableWidget;
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-namespace QtCharts {
-class QChartView;
-}
-using QtCharts::QChartView;
-#else
-class QChartView;
-#endif
+#include "charts.h"
 
 // One row of the main table after a calculation: an element and the mg/l that
 // one week's dose gives it.

@@ -8,9 +8,11 @@
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "message_text.h"
+#include "plan_window.h"
 #include "premix_fertilizer.h"
 #include "recipe_reader.h"
 
+#include <QAction>
 #include <QBrush>
 #include <QColor>
 #include <QCoreApplication>
@@ -124,6 +126,24 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     substance_validator->setNotation(QDoubleValidator::StandardNotation);
     ui->val_methods_2->setValidator(substance_validator);
     ui->val_methods_3->setValidator(water_validator);
+
+    // The plan, after the build-up in «Расчёт».
+    action_plan_add = new QAction(this);
+    action_plan_add->setObjectName(QStringLiteral("action_plan_add"));
+    action_plan_add->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    action_plan_add->setEnabled(false);
+    action_plan = new QAction(this);
+    action_plan->setObjectName(QStringLiteral("action_plan"));
+    action_plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    ui->menu_calc->addAction(action_plan_add);
+    ui->menu_calc->addAction(action_plan);
+    set_menu_texts();
+    connect(action_plan_add, &QAction::triggered, action_plan_add, [this] {
+        Plan_Window *window = plan_window();
+        window->add_calculation(calculated_item, calculated_tank);
+        window->present();
+    });
+    connect(action_plan, &QAction::triggered, action_plan, [this] { plan_window()->present(); });
 
     // Another entry, kind or method puts catalogue figures or nothing in the
     // table. These connections reach no slot of the window.
@@ -448,8 +468,10 @@ void MainWindow::show_data(bool _is_calc)
     double ref_value = ref.value;
     QString message;
     bool finite = true;
+    double calculated_dose = 0;
     if (_is_calc && !rn.isEmpty()) {
         const Calc_Result r = cur_fert->calculate(m, k, cp->index_element(rn), values, size);
+        calculated_dose = r.dose;
         message = cur_fert->result_message(m, k);
         if (!cp->warning().isEmpty())
             message.insert(message.size() - tail().size(), cp->warning());
@@ -488,6 +510,16 @@ void MainWindow::show_data(bool _is_calc)
         write_row(first + j, others.at(j).first, others.at(j).second, false);
 
     if (_is_calc) {
+        calculated_tank = qRound(values[0]);
+        calculated_item = Plan_Item();
+        calculated_item.kind = cur_fert->get_type_fert();
+        calculated_item.name = cp->name();
+        if (solution) {
+            calculated_item.grams = full_set[2] / 1000;
+            calculated_item.water_ml = full_set[1];
+        }
+        // The dose worked out, or the one typed.
+        calculated_item.weekly = !rn.isEmpty() && m == 0 ? calculated_dose : full_set[3];
         calculated_entry = cp->name();
         calculated_figures.clear();
         if (!rn.isEmpty())
@@ -502,8 +534,10 @@ void MainWindow::show_data(bool _is_calc)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        set_menu_texts();
+    }
 }
 
 void MainWindow::inform(const QString &_message)
@@ -515,6 +549,7 @@ void MainWindow::inform(const QString &_message)
 void MainWindow::set_calculated(bool _calculated)
 {
     ui->action_dynamics->setEnabled(_calculated);
+    action_plan_add->setEnabled(_calculated);
     if (!dynamics)
         return;
     if (!_calculated)
@@ -533,4 +568,21 @@ void MainWindow::show_dynamics()
     dynamics->show();
     dynamics->raise();
     dynamics->activateWindow();
+}
+
+Plan_Window *MainWindow::plan_window()
+{
+    if (!plan) {
+        plan = new Plan_Window({premix_fert, diy_fert, diysol_fert}, this);
+        plan->set_kind_names({ui->rbpremix->text(), ui->rbdiy->text(), ui->rbdiysol->text()});
+    }
+    return plan;
+}
+
+void MainWindow::set_menu_texts()
+{
+    action_plan_add->setText(Plan_Window::tr("Добавить в план"));
+    action_plan->setText(Plan_Window::tr("План внесения…"));
+    if (plan)
+        plan->set_kind_names({ui->rbpremix->text(), ui->rbdiy->text(), ui->rbdiysol->text()});
 }

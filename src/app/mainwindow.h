@@ -17,8 +17,12 @@
 //
 // «Динамика по неделям…» is open to the user exactly while the table shows the
 // figures of a successful calculation; it shows them in a Dynamics_Window,
-// built when first asked for.
+// built when first asked for. «Добавить в план» is open at the same times and
+// puts that calculation into the Plan_Window, which «План внесения…» opens at
+// any time; it too is built when first asked for, and only then are the plans
+// read.
 
+#include "dosing_plan.h"
 #include "dynamics_window.h"
 
 #include <QMainWindow>
@@ -31,6 +35,8 @@ class Type_Fertilizer;
 class Premix_Fertilizer;
 class Diy_Fertilizer;
 class DiySol_Fertilizer;
+class Plan_Window;
+class QAction;
 class Ui_MainWindow;
 
 class MainWindow : public QMainWindow
@@ -76,6 +82,10 @@ private:
     // does not, the build-up cannot be shown and its window is hidden.
     void set_calculated(bool _calculated);
     void show_dynamics();
+    // The plan window, built and its plans read on first use.
+    Plan_Window *plan_window();
+    // The texts of the entries the program adds to the form's menu.
+    void set_menu_texts();
 
     // What was wrong with each catalogue file, a line a problem: the tool tip
     // of the "... пуст" entry when the file leaves its list empty. The
@@ -88,6 +98,13 @@ private:
     QVector<Weekly_Figure> calculated_figures;
     bool calculated_reference = false;
     Dynamics_Window *dynamics = nullptr;
+    // What «Добавить в план» puts into the plan for a tank of calculated_tank
+    // litres: the entry and its weekly dose.
+    Plan_Item calculated_item;
+    int calculated_tank = 0;
+    QAction *action_plan_add;
+    QAction *action_plan;
+    Plan_Window *plan = nullptr;
 };
 
 #endif // ROVALIN_MAINWINDOW_H

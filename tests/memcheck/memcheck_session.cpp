@@ -2,15 +2,19 @@
 
 // A whole session the way a user has one, for valgrind's memcheck: the program
 // starts as main() starts it, one calculation runs for each kind of
-// fertilizer, each shown in the build-up window too, and the window closes. Run it from a folder
+// fertilizer, each shown in the build-up window too and added to the plan, and
+// the window closes. The plans go to a temporary folder. Run it from a folder
 // holding settings/ (the repository's root). Exits non-zero when a calculation shows no result.
 
 #include "mainwindow.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -52,6 +56,16 @@ bool calculate(Ui_MainWindow *_ui, QRadioButton *_kind)
         fault = QStringLiteral("the build-up window did not open");
     else if (fault.isEmpty())
         dynamics->findChild<QSpinBox *>(QStringLiteral("dynamics_weeks"))->setValue(52);
+    // Into the plan for the tank, which then holds one more row.
+    QAction *add =
+        _ui->tableWidget->window()->findChild<QAction *>(QStringLiteral("action_plan_add"));
+    if (fault.isEmpty() && add)
+        add->trigger();
+    const QTableWidget *items =
+        _ui->tableWidget->window()->findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    static int added = 0;
+    if (fault.isEmpty() && (!items || items->rowCount() != ++added))
+        fault = QStringLiteral("the calculation did not go into the plan");
     if (fault.isEmpty())
         return true;
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(kind), qUtf8Printable(fault));
@@ -62,6 +76,8 @@ bool calculate(Ui_MainWindow *_ui, QRadioButton *_kind)
 
 int main(int argc, char **argv)
 {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     enable_high_dpi_scaling();
     QApplication application(argc, argv);
     set_desktop_identity();

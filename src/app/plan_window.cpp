@@ -1,0 +1,572 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "plan_window.h"
+
+#include "charts.h"
+#include "message_text.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPen>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+
+#include <algorithm>
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+QT_CHARTS_USE_NAMESPACE
+#endif
+
+using message_text::number;
+
+namespace {
+
+// The items' columns: name, kind, weekly dose, unit, Monday … Sunday, each dose.
+constexpr int weekly_column = 2;
+constexpr int monday_column = 4;
+constexpr int per_dose_column = monday_column + 7;
+
+// The cell at _row, _column, made where there is none. Cells are written over
+// in place, never replaced: a cell may be the one whose change is being
+// handled.
+QTableWidgetItem *cell(QTableWidget *_table, int _row, int _column)
+{
+    QTableWidgetItem *item = _table->item(_row, _column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        _table->setItem(_row, _column, item);
+    }
+    return item;
+}
+
+void write(QTableWidgetItem *_cell, const QString &_text, Qt::ItemFlags _flags,
+           const QBrush &_foreground = QBrush())
+{
+    _cell->setText(_text);
+    _cell->setFlags(_flags);
+    _cell->setData(Qt::ForegroundRole,
+                   _foreground.style() == Qt::NoBrush ? QVariant() : _foreground);
+}
+
+QTableWidget *table(const QStringList &_headers, const char *_name, QWidget *_parent)
+{
+    auto *table = new QTableWidget(0, _headers.size(), _parent);
+    table->setObjectName(QLatin1String(_name));
+    table->setHorizontalHeaderLabels(_headers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    return table;
+}
+
+QSpinBox *spin_box(const char *_name, int _bottom, int _top, QWidget *_parent)
+{
+    auto *box = new QSpinBox(_parent);
+    box->setObjectName(QLatin1String(_name));
+    box->setRange(_bottom, _top);
+    // A value typed counts once it is whole, not at every keystroke.
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QPushButton *button(const QString &_text, const char *_name, QWidget *_parent)
+{
+    auto *push = new QPushButton(_text, _parent);
+    push->setObjectName(QLatin1String(_name));
+    push->setAutoDefault(false);
+    return push;
+}
+
+QLabel *caption(const QString &_text, const char *_name, QWidget *_buddy, QWidget *_parent)
+{
+    auto *label = new QLabel(_text, _parent);
+    label->setObjectName(QLatin1String(_name));
+    label->setBuddy(_buddy);
+    return label;
+}
+
+} // namespace
+
+Plan_Window::Plan_Window(const Plan_Catalogues &_catalogues, QWidget *_parent,
+                         const QString &_folder)
+    : QWidget(_parent, Qt::Window), book(_catalogues, _folder)
+{
+    setObjectName(QStringLiteral("plan"));
+    build();
+    book.open();
+    redraw();
+}
+
+void Plan_Window::build()
+{
+    choice = new QComboBox(this);
+    choice->setObjectName(QStringLiteral("plan_choice"));
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    choice->setMinimumContentsLength(16);
+    new_button = button(tr("Новый…"), "plan_new", this);
+    rename_button = button(tr("Переименовать…"), "plan_rename", this);
+    delete_button = button(tr("Удалить…"), "plan_delete", this);
+    copy_button = button(tr("Копировать"), "plan_copy", this);
+    copy_button->setToolTip(tr("План целиком как текст с табуляциями: для таблицы или форума"));
+    auto *plans = new QHBoxLayout;
+    plans->addWidget(caption(tr("План"), "plan_choice_label", choice, this));
+    plans->addWidget(choice);
+    plans->addWidget(new_button);
+    plans->addWidget(rename_button);
+    plans->addWidget(delete_button);
+    plans->addStretch();
+    plans->addWidget(copy_button);
+
+    tank = spin_box("plan_tank", plan_limits::tank_min, plan_limits::tank_max, this);
+    water_change = spin_box("plan_water_change", 0, plan_limits::percent_max, this);
+    change_every =
+        spin_box("plan_change_every", plan_limits::every_min, plan_limits::every_max, this);
+    change_day = new QComboBox(this);
+    change_day->setObjectName(QStringLiteral("plan_change_day"));
+    for (int day = 0; day < 7; ++day)
+        change_day->addItem(Plan_Book::weekday(day));
+    weeks = spin_box("plan_weeks", plan_limits::weeks_min, plan_limits::weeks_max, this);
+    auto *settings = new QHBoxLayout;
+    const auto add_setting = [&](const QString &_text, const char *_name, QWidget *_field) {
+        settings->addWidget(caption(_text, _name, _field, this));
+        settings->addWidget(_field);
+        settings->addSpacing(12);
+    };
+    add_setting(tr("Аквариум, л"), "plan_tank_label", tank);
+    add_setting(tr("Подмена воды, %"), "plan_water_change_label", water_change);
+    add_setting(tr("каждые, дней"), "plan_change_every_label", change_every);
+    add_setting(tr("первая в"), "plan_change_day_label", change_day);
+    add_setting(tr("Недель на графике"), "plan_weeks_label", weeks);
+    settings->addStretch();
+
+    items = table(Plan_Book::item_columns(), "plan_items", this);
+    items->setSelectionBehavior(QAbstractItemView::SelectRows);
+    items->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    remove_button = button(tr("Убрать"), "plan_remove", this);
+    auto *remove_shortcut = new QShortcut(QKeySequence::Delete, items);
+    remove_shortcut->setObjectName(QStringLiteral("plan_remove_shortcut"));
+    remove_shortcut->setContext(Qt::WidgetShortcut);
+    auto *left = new QVBoxLayout;
+    left->addWidget(caption(tr("Что вносится за неделю"), "plan_items_label", items, this));
+    left->addWidget(items, 1);
+    auto *under_items = new QHBoxLayout;
+    under_items->addWidget(remove_button);
+    under_items->addStretch();
+    left->addLayout(under_items);
+
+    water = table({tr("Элемент"), tr("мг/л")}, "plan_water", this);
+    water->setToolTip(tr("Что приносит новая вода: по анализу водопровода или по рецепту "
+                         "реминерализации осмоса. NO3, PO4 и SO4 считаются как их N, P и S."));
+    auto *right = new QVBoxLayout;
+    right->addWidget(caption(tr("Новая вода приносит"), "plan_water_label", water, this));
+    right->addWidget(water, 1);
+    auto *middle = new QHBoxLayout;
+    middle->addLayout(left, 3);
+    middle->addLayout(right, 1);
+
+    totals = table(Plan_Book::total_columns(), "plan_totals", this);
+    totals->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    totals->setToolTip(tr("Отмеченные элементы показаны на графике"));
+    auto *drawing = new QChart;
+    drawing->legend()->setAlignment(Qt::AlignRight);
+    chart = new QChartView(drawing, this);
+    chart->setObjectName(QStringLiteral("plan_chart"));
+    chart->setRenderHint(QPainter::Antialiasing);
+    chart->setMinimumHeight(260);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(totals, 2);
+    bottom->addWidget(chart, 3);
+
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("plan_status"));
+    status->setWordWrap(true);
+    status->setTextFormat(Qt::PlainText);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(plans);
+    layout->addLayout(settings);
+    layout->addLayout(middle, 2);
+    layout->addLayout(bottom, 3);
+    layout->addWidget(status);
+    resize(1100, 720);
+
+    const auto changed = QOverload<int>::of(&QSpinBox::valueChanged);
+    const auto chosen = QOverload<int>::of(&QComboBox::currentIndexChanged);
+    connect(choice, chosen, this, [this](int _index) {
+        book.set_current(_index);
+        redraw();
+    });
+    connect(new_button, &QPushButton::clicked, this, [this] { new_plan(); });
+    connect(rename_button, &QPushButton::clicked, this, [this] { rename_plan(); });
+    connect(delete_button, &QPushButton::clicked, this, [this] { delete_plan(); });
+    connect(copy_button, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(book.as_text(kind_names)); });
+    // A setting changed: into the book, then the figures that follow from it.
+    const auto setting = [this](auto *_field, auto _signal, void (Plan_Book::*_set)(int),
+                                bool _chart_only) {
+        connect(_field, _signal, this, [this, _set, _chart_only](int _value) {
+            (book.*_set)(_value);
+            if (_chart_only)
+                redraw_chart();
+            else
+                redraw_figures();
+            show_status();
+        });
+    };
+    setting(tank, changed, &Plan_Book::set_tank, false);
+    setting(water_change, changed, &Plan_Book::set_change_percent, false);
+    setting(change_every, changed, &Plan_Book::set_change_every, false);
+    setting(change_day, chosen, &Plan_Book::set_change_day, false);
+    setting(weeks, changed, &Plan_Book::set_weeks, true);
+    connect(items, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem *_item) { item_changed(_item); });
+    connect(water, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem *_item) { water_changed(_item); });
+    connect(totals, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem *_item) { totals_changed(_item); });
+    connect(remove_button, &QPushButton::clicked, this, [this] { remove_items(); });
+    connect(remove_shortcut, &QShortcut::activated, this, [this] { remove_items(); });
+    connect(items->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        remove_button->setEnabled(!book.read_only() && items->selectionModel()->hasSelection());
+    });
+}
+
+void Plan_Window::set_kind_names(const QStringList &_names)
+{
+    kind_names = _names;
+    redraw_items();
+}
+
+void Plan_Window::add_calculation(const Plan_Item &_item, int _tank)
+{
+    const int row = book.add_calculation(_item, _tank);
+    redraw();
+    if (row < 0)
+        return;
+    // Through the selection itself: selectRow() looks for the row at the
+    // header's left edge, which a window not yet shown does not have.
+    items->setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    items->scrollToItem(items->item(row, 0));
+}
+
+void Plan_Window::present()
+{
+    if (!presented) {
+        // The first time, within the screen the main window is on.
+        presented = true;
+        const QWindow *main = parentWidget() ? parentWidget()->window()->windowHandle() : nullptr;
+        if (const QScreen *shown_on = main ? main->screen() : QGuiApplication::primaryScreen())
+            resize(size().boundedTo(shown_on->availableGeometry().size() * 0.95));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Plan_Window::redraw()
+{
+    const Dosing_Plan *plan = book.shown();
+    const bool editable = plan && !book.read_only();
+    {
+        const QSignalBlocker blocker(choice);
+        QStringList names;
+        for (const Dosing_Plan &each : book.plans())
+            names << each.name;
+        QStringList shown;
+        for (int i = 0; i < choice->count(); ++i)
+            shown << choice->itemText(i);
+        if (names != shown) {
+            choice->clear();
+            choice->addItems(names);
+        }
+        choice->setCurrentIndex(book.current());
+    }
+    const Dosing_Plan defaults;
+    const Dosing_Plan &settings = plan ? *plan : defaults;
+    for (const auto &[box, value] : {std::pair<QSpinBox *, int>{tank, settings.tank},
+                                     {water_change, settings.change_percent},
+                                     {change_every, settings.change_every},
+                                     {weeks, settings.weeks}}) {
+        const QSignalBlocker blocker(box);
+        box->setValue(value);
+        box->setEnabled(editable);
+    }
+    {
+        const QSignalBlocker blocker(change_day);
+        change_day->setCurrentIndex(settings.change_day);
+        change_day->setEnabled(editable);
+    }
+    choice->setEnabled(!book.plans().isEmpty());
+    new_button->setEnabled(!book.read_only());
+    rename_button->setEnabled(editable);
+    delete_button->setEnabled(editable);
+    copy_button->setEnabled(plan);
+    water->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
+                                    : QAbstractItemView::NoEditTriggers);
+    setWindowTitle(plan ? tr("План внесения: %1").arg(plan->name) : tr("План внесения"));
+    redraw_items();
+    redraw_water();
+    redraw_figures();
+    show_status();
+}
+
+void Plan_Window::redraw_items()
+{
+    const QSignalBlocker blocker(items);
+    const Dosing_Plan *plan = book.shown();
+    const bool editable = plan && !book.read_only();
+    const int rows = plan ? plan->items.size() : 0;
+    items->setRowCount(rows);
+    const QStringList kinds{"premix", "diy", "diy_sol"};
+    const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    for (int row = 0; row < rows; ++row) {
+        const Plan_Item &item = plan->items.at(row);
+        const Item_Figures::State state = book.state(row);
+        const QString note = Plan_Book::state_text(state);
+        const bool changeable = editable && state != Item_Figures::missing;
+        const QBrush foreground = state == Item_Figures::usable ? QBrush() : grey;
+        QString name = Plan_Book::item_name(item);
+        if (!note.isEmpty())
+            name += QStringLiteral(" — ") + note;
+        write(cell(items, row, 0), name, shown, foreground);
+        cell(items, row, 0)->setToolTip(note);
+        write(cell(items, row, 1), kind_names.value(kinds.indexOf(item.kind), item.kind), shown,
+              foreground);
+        write(cell(items, row, weekly_column), number(item.weekly),
+              changeable ? shown | Qt::ItemIsEditable : shown, foreground);
+        write(cell(items, row, 3), Plan_Book::unit(item), shown, foreground);
+        for (int day = 0; day < 7; ++day) {
+            QTableWidgetItem *box = cell(items, row, monday_column + day);
+            write(box, QString(), changeable ? shown | Qt::ItemIsUserCheckable : shown, foreground);
+            box->setCheckState(item.dosed_on(day) ? Qt::Checked : Qt::Unchecked);
+        }
+        write(cell(items, row, per_dose_column), Plan_Book::per_dose(item), shown, foreground);
+    }
+    remove_button->setEnabled(editable && items->selectionModel()->hasSelection());
+}
+
+void Plan_Window::redraw_water()
+{
+    const QSignalBlocker blocker(water);
+    const Dosing_Plan *plan = book.shown();
+    const bool editable = plan && !book.read_only();
+    const int rows = plan ? plan->water.size() : 0;
+    // One empty row to type a new element into.
+    water->setRowCount(rows + (editable ? 1 : 0));
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const Qt::ItemFlags typed = editable ? shown | Qt::ItemIsEditable : shown;
+    for (int row = 0; row < rows; ++row) {
+        write(cell(water, row, 0), plan->water.at(row).key, typed);
+        write(cell(water, row, 1), number(plan->water.at(row).mg_per_l), typed);
+    }
+    if (editable) {
+        // Its figure follows once it names an element.
+        write(cell(water, rows, 0), QString(), typed);
+        write(cell(water, rows, 1), QString(), shown);
+    }
+}
+
+void Plan_Window::redraw_figures()
+{
+    {
+        const QSignalBlocker blocker(totals);
+        const QVector<Plan_Total> rows = book.totals();
+        const QStringList drawn = book.chart();
+        const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        const Qt::ItemFlags first = book.read_only() ? shown : shown | Qt::ItemIsUserCheckable;
+        totals->setRowCount(rows.size());
+        for (int row = 0; row < rows.size(); ++row) {
+            const Plan_Total &total = rows.at(row);
+            QTableWidgetItem *name = cell(totals, row, 0);
+            write(name, total.label, first);
+            name->setData(Qt::UserRole, total.key);
+            name->setCheckState(drawn.contains(total.key) ? Qt::Checked : Qt::Unchecked);
+            write(cell(totals, row, 1), number(total.input.weekly()), shown);
+            write(cell(totals, row, 2), Plan_Book::band_text(total.band, false), shown);
+            write(cell(totals, row, 3), Plan_Book::band_text(total.band, true), shown);
+        }
+    }
+    redraw_chart();
+}
+
+void Plan_Window::redraw_chart()
+{
+    const Dosing_Plan *plan = book.shown();
+    const int days = 7 * (plan ? plan->weeks : Dosing_Plan().weeks);
+    QChart *drawing = chart->chart();
+    const auto [x, y] = charts::start(drawing, tr("День"), days,
+                                      days <= 84    ? 7
+                                      : days <= 182 ? 14
+                                                    : 28,
+                                      tr("мг/л"));
+    double top = 0;
+    if (plan) {
+        const QStringList drawn = book.chart();
+        const plan_levels::Regime regime = Plan_Totals::regime(*plan);
+        int colour = 0;
+        for (const Plan_Total &total : book.totals()) {
+            if (!drawn.contains(total.key))
+                continue;
+            const QVector<QPointF> points = plan_levels::course(total.input, regime, days);
+            auto *line = new QLineSeries;
+            line->setName(total.label);
+            line->setPen(QPen(charts::other(colour++), 2));
+            line->replace(points);
+            for (const QPointF &point : points)
+                top = std::max(top, point.y());
+            drawing->addSeries(line);
+            line->attachAxis(x);
+            line->attachAxis(y);
+        }
+    }
+    charts::fit_levels(y, top);
+}
+
+void Plan_Window::show_status()
+{
+    status->setText(book.status());
+    status->setVisible(!status->text().isEmpty());
+}
+
+void Plan_Window::item_changed(QTableWidgetItem *_item)
+{
+    const int row = _item->row();
+    const int column = _item->column();
+    if (column == weekly_column) {
+        double weekly = 0;
+        if (Plan_Book::read_number(_item->text(), &weekly))
+            book.set_weekly(row, weekly);
+    } else if (column >= monday_column && column < per_dose_column) {
+        book.set_day(row, column - monday_column, _item->checkState() == Qt::Checked);
+    }
+    // What was refused comes back as it was.
+    redraw_items();
+    redraw_figures();
+    show_status();
+}
+
+void Plan_Window::water_changed(QTableWidgetItem *_item)
+{
+    const Dosing_Plan *plan = book.shown();
+    if (!plan)
+        return;
+    QVector<Water_Figure> figures = plan->water;
+    const int row = _item->row();
+    const QString text = _item->text().trimmed();
+    if (_item->column() == 0) {
+        bool taken = false;
+        for (int i = 0; i < figures.size(); ++i)
+            taken = taken || (i != row && figures.at(i).key == text);
+        if (text.isEmpty()) {
+            if (row < figures.size())
+                figures.remove(row);
+        } else if (Plan_Totals::water_key(text) && !taken) {
+            if (row < figures.size())
+                figures[row].key = text;
+            else
+                figures.append({text, 0, QJsonObject()});
+        }
+    } else if (row < figures.size()) {
+        double figure = 0;
+        if (Plan_Book::read_number(text, &figure) && figure >= 0)
+            figures[row].mg_per_l = figure;
+    }
+    book.set_water(figures);
+    // A text that is neither an element nor an ion, or a figure that is no
+    // number ≥ 0, is refused: the cell shows what it had.
+    redraw_water();
+    redraw_figures();
+    show_status();
+}
+
+void Plan_Window::totals_changed(QTableWidgetItem *_item)
+{
+    if (_item->column() != 0)
+        return;
+    QStringList keys;
+    for (int row = 0; row < totals->rowCount(); ++row) {
+        if (totals->item(row, 0)->checkState() == Qt::Checked)
+            keys << totals->item(row, 0)->data(Qt::UserRole).toString();
+    }
+    book.set_chart(keys);
+    redraw_chart();
+    show_status();
+}
+
+void Plan_Window::new_plan()
+{
+    const int litres = book.shown() ? book.shown()->tank : Dosing_Plan().tank;
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, tr("Новый план"), tr("Название плана:"), QLineEdit::Normal,
+                              Plan_Book::default_name(litres), &ok)
+            .trimmed();
+    if (!ok || name.isEmpty())
+        return;
+    book.add_plan(name, litres);
+    redraw();
+}
+
+void Plan_Window::rename_plan()
+{
+    const Dosing_Plan *plan = book.shown();
+    if (!plan)
+        return;
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, tr("Переименовать план"), tr("Название плана:"),
+                              QLineEdit::Normal, plan->name, &ok)
+            .trimmed();
+    if (!ok || name.isEmpty())
+        return;
+    book.rename_plan(name);
+    redraw();
+}
+
+void Plan_Window::delete_plan()
+{
+    const Dosing_Plan *plan = book.shown();
+    if (!plan)
+        return;
+    const auto answer = QMessageBox::question(
+        this, tr("Удалить план"),
+        tr("Удалить план «%1» со всем, что в нём вносится? Вернуть его будет нельзя.")
+            .arg(plan->name),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    book.remove_plan();
+    redraw();
+}
+
+void Plan_Window::remove_items()
+{
+    QVector<int> rows;
+    for (const QModelIndex &index : items->selectionModel()->selectedRows())
+        rows << index.row();
+    if (rows.isEmpty())
+        return;
+    book.remove_items(rows);
+    items->clearSelection();
+    redraw_items();
+    redraw_figures();
+    show_status();
+}

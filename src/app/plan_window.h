@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef ROVALIN_PLAN_WINDOW_H
+#define ROVALIN_PLAN_WINDOW_H
+
+// The window «План внесения…» opens: the plans, each a tank with its water
+// changes, the new water and every bottle or compound dosed on its days, and
+// the levels all of them give together, as a table and a chart. Its model is
+// a Plan_Book, which reads the plans file when the window is first built and
+// saves every change; the window draws what the book gives and hands it what
+// the user does. The main window owns one, built when it is first asked for,
+// and adds its calculations to it. Closing it only hides it.
+
+#include "plan_book.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+#include "charts.h"
+
+class Plan_Window : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Reads the plans: from the user's data folder when _folder is empty.
+    Plan_Window(const Plan_Catalogues &_catalogues, QWidget *_parent,
+                const QString &_folder = QString());
+
+    // The kinds as the main window's radio buttons name them: products,
+    // dry compounds, solutions.
+    void set_kind_names(const QStringList &_names);
+
+    // Puts a calculation into the plan for its tank and shows that plan with
+    // the item selected.
+    void add_calculation(const Plan_Item &_item, int _tank);
+
+    // Shows the window in front.
+    void present();
+
+    const Plan_Book &model() const { return book; }
+
+private:
+    void build();
+    // Everything from the book: the list of plans, the shown plan's settings,
+    // its items and new water, then the totals and the chart.
+    void redraw();
+    void redraw_items();
+    void redraw_water();
+    void redraw_figures();
+    void redraw_chart();
+    void show_status();
+
+    void item_changed(QTableWidgetItem *_item);
+    void water_changed(QTableWidgetItem *_item);
+    void totals_changed(QTableWidgetItem *_item);
+    void new_plan();
+    void rename_plan();
+    void delete_plan();
+    void remove_items();
+
+    Plan_Book book;
+    QStringList kind_names;
+    bool presented = false;
+
+    QComboBox *choice;
+    QPushButton *new_button;
+    QPushButton *rename_button;
+    QPushButton *delete_button;
+    QPushButton *copy_button;
+    QSpinBox *tank;
+    QSpinBox *water_change;
+    QSpinBox *change_every;
+    QComboBox *change_day;
+    QSpinBox *weeks;
+    QTableWidget *water;
+    QTableWidget *items;
+    QPushButton *remove_button;
+    QTableWidget *totals;
+    QChartView *chart;
+    QLabel *status;
+};
+
+#endif // ROVALIN_PLAN_WINDOW_H
