@@ -1533,6 +1533,11 @@ void TestMainWindow::plan_step(const QString &_step)
         items->setFocus();
         items->setCurrentCell(words.value(1).toInt(), 4 + days.indexOf(words.value(2)));
         QTest::keyClick(items, Qt::Key_Space);
+    } else if (what == QLatin1String("remove")) {
+        QApplication::setActiveWindow(window);
+        items->setFocus();
+        items->setCurrentCell(words.value(1).toInt(), 0);
+        QTest::keyClick(items, Qt::Key_Delete);
     } else if (what == QLatin1String("change") || what == QLatin1String("every")) {
         window
             ->findChild<QSpinBox *>(what == QLatin1String("change") ? "plan_water_change"
@@ -1693,6 +1698,11 @@ void TestMainWindow::plan_totals_data()
         << QStringList{"Urea|Самомес|100|мг|Сб|100 мг"} << QStringList{"NO3|10", "Ca|20", "|"}
         << QStringList{"Ca|0|20|20", "N|0.4665|2.72555|3.19205",
                        "NO3 (из N)|2.06503|12.065|14.1301", "GH, °dH|0|2.79839|2.79839"};
+    QTest::newRow("a row removed with Delete")
+        << alpha + QStringList{"kind rbdiy", "entry 1",  "method 1",     "value 100",
+                               "calculate",  "plan add", "plan remove 0"}
+        << QStringList{"Urea|Самомес|100|мг|Сб|100 мг"} << QStringList{"|"}
+        << QStringList{"N|0.4665|0.4665|0.933", "NO3 (из N)|2.06503|2.06503|4.13006"};
     QTest::newRow("an entry the catalogues no longer have")
         << QStringList{"plan stored", "plan open", "plan day 1 Пн"}
         << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "Gone — нет в каталоге|Готовое|5|мл|Сб|5 мл"}

@@ -12,7 +12,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QScopeGuard>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -76,10 +79,17 @@ bool calculate(Ui_MainWindow *_ui, QRadioButton *_kind)
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     enable_high_dpi_scaling();
     QApplication application(argc, argv);
+#ifdef Q_OS_WIN
+    QStandardPaths::setTestModeEnabled(true);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir(data).removeRecursively();
+    const auto forget = qScopeGuard([&data] { QDir(data).removeRecursively(); });
+#else
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+#endif
     set_desktop_identity();
     use_narrow_font();
     MainWindow window;
