@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Throughput of the parts that run for every user: reading catalogues of 10 to
-// 100,000 entries, the calculation of every element of a 20-element entry, and
-// a whole "Рассчитать" through the real window.
+// 100,000 entries, the calculation of every element of a 20-element entry, a
+// whole "Рассчитать" through the real window, and a plan's totals and course.
 
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
+#include "dosing_plan.h"
 #include "mainwindow.h"
+#include "premix_fertilizer.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
 
@@ -121,6 +123,39 @@ void show_data_in_window(benchmark::State &_state)
     QDir::setCurrent(previous);
 }
 BENCHMARK(show_data_in_window)->Unit(benchmark::kMicrosecond);
+
+// What the plan window works out on every change: a plan of 20 products,
+// each on three days, over 52 weeks with a change every 10 days (a cycle of
+// 70 days): its totals with their bands, and the course of each row.
+void plan_totals_and_course(benchmark::State &_state)
+{
+    Premix_Fertilizer products;
+    parse_catalogue(catalogue(20), &products);
+    Dosing_Plan plan;
+    plan.weeks = 52;
+    plan.change_every = 10;
+    plan.water = {{QStringLiteral("Ca"), 20, {}}, {QStringLiteral("NO3"), 5, {}}};
+    for (int i = 0; i < 20; ++i) {
+        Plan_Item item;
+        item.kind = QStringLiteral("premix");
+        item.name = QStringLiteral("Entry %1").arg(i);
+        item.weekly = 1 + i;
+        item.days = 0b0101001u << (i % 2);
+        plan.items.append(item);
+    }
+    const Plan_Catalogues catalogues{&products, nullptr, nullptr};
+    int rows = 0;
+    for (auto _ : _state) {
+        const QVector<Plan_Total> totals = Plan_Totals::of(plan, catalogues);
+        rows = totals.size();
+        for (const Plan_Total &total : totals)
+            benchmark::DoNotOptimize(
+                plan_levels::course(total.input, Plan_Totals::regime(plan), 7 * plan.weeks));
+    }
+    if (rows != 9)
+        _state.SkipWithError("the plan did not give its rows");
+}
+BENCHMARK(plan_totals_and_course)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

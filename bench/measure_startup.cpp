@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// measure_startup RUNS BARE LABEL PROBE SHIPPED_DIR
+// measure_startup RUNS BARE LABEL PROBE SHIPPED_DIR [EARLIER_PROBE]
 // Starts the bare window (BARE), the bare window with a line of text (LABEL)
 // and the program (PROBE, from SHIPPED_DIR with the shipped catalogues, and
 // from a temporary folder whose two catalogues hold 10,000 entries each,
@@ -9,6 +9,8 @@
 // event loop (the "idle" line the probes write) as medians, with the ratios to
 // the bare window, and the peak memory the probes report there. With
 // ROVALIN_PROBE_RUNNER set (wine, say), each probe is started through it.
+// EARLIER_PROBE, the probe of an earlier build, is started from SHIPPED_DIR
+// in the same turns, so that a change is measured against what it changed.
 
 #include <algorithm>
 #include <chrono>
@@ -109,8 +111,9 @@ double median(std::vector<double> _values)
 
 int main(int argc, char **argv)
 {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: measure_startup RUNS BARE LABEL PROBE SHIPPED_DIR\n");
+    if (argc != 6 && argc != 7) {
+        std::fprintf(stderr,
+                     "usage: measure_startup RUNS BARE LABEL PROBE SHIPPED_DIR [EARLIER_PROBE]\n");
         return 2;
     }
     const int runs = std::atoi(argv[1]);
@@ -131,6 +134,8 @@ int main(int argc, char **argv)
                             {"bare QMainWindow with one label", argv[3], argv[5], {}, {}},
                             {"rovalin, shipped catalogues", argv[4], argv[5], {}, {}},
                             {"rovalin, 10,000 entries", argv[4], large.c_str(), {}, {}}};
+    if (argc == 7)
+        cases.push_back({"rovalin, earlier build, shipped catalogues", argv[6], argv[5], {}, {}});
     for (Case &each : cases) // one unmeasured start each: disk cache, font cache
         time_to_idle(each.program, each.dir);
     for (int run = 0; run < runs; ++run) {

@@ -3,7 +3,8 @@
 // A catalogue file's bytes go through the catalogue reader into each of the
 // three calculators, as compounds whose formulas give or check their figures,
 // and as recipes made of those compounds; every entry then goes through all
-// that the window asks of a calculator. The bytes are also read as a formula.
+// that the window asks of a calculator. The bytes are also read as a formula,
+// and as a plans file whose items are looked up in those catalogues.
 // The target looks for crashes, leaks, undefined behaviour and hangs. The
 // results are plain IEEE arithmetic on whatever the file holds (inf
 // and nan included; the window guards what it shows), so only promises about
@@ -12,8 +13,10 @@
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
+#include "dosing_plan.h"
 #include "formula.h"
 #include "message_text.h"
+#include "plan_store.h"
 #include "premix_fertilizer.h"
 #include "recipe_reader.h"
 
@@ -162,6 +165,52 @@ void exercise(Type_Fertilizer &_fert, int _added, bool _solution)
     }
 }
 
+// Catalogues a plans file's items are looked up in: one entry "A" of each kind.
+Plan_Catalogues plan_catalogues()
+{
+    static Premix_Fertilizer premix;
+    static Diy_Fertilizer diy;
+    static DiySol_Fertilizer diy_sol;
+    if (premix.count_compounds() == 0) {
+        const QByteArray entry = R"([{"name": "A", "target": "K", "K": 0.5, "N": 0.1,
+                                      "solubility": {"g_per_l": 300}}])";
+        parse_catalogue(entry, &premix);
+        parse_catalogue(entry, &diy, QString(), nullptr, Catalogue_Kind::compounds);
+        parse_catalogue(entry, &diy_sol, QString(), nullptr, Catalogue_Kind::compounds);
+    }
+    return {&premix, &diy, &diy_sol};
+}
+
+// A plans file read is written back as it was read, and every plan's totals
+// and course can be worked out.
+void check_plans(const QByteArray &_content, const Plan_Catalogues &_catalogues)
+{
+    QVector<Dosing_Plan> plans;
+    QJsonObject root;
+    QString why;
+    if (!Plan_Store::parse(_content, &plans, &root, &why)) {
+        check(plans.isEmpty() && !why.isEmpty() && !why.contains(QLatin1Char('\n')),
+              "a plans file not read gave plans, or no reason on one line");
+        return;
+    }
+    const QByteArray written = Plan_Store::write(plans, root);
+    QVector<Dosing_Plan> again;
+    QJsonObject again_root;
+    check(Plan_Store::parse(written, &again, &again_root, &why),
+          "a plans file written cannot be read back");
+    check(Plan_Store::write(again, again_root) == written,
+          "a plans file read back is written otherwise");
+    for (const Dosing_Plan &plan : plans) {
+        for (const Plan_Total &total : Plan_Totals::of(plan, _catalogues)) {
+            check(!total.band.bounded || !(total.band.low > total.band.high),
+                  "a band's low lies above its high");
+            const QVector<QPointF> course =
+                plan_levels::course(total.input, Plan_Totals::regime(plan), 7 * plan.weeks);
+            check(course.size() <= 3 * 7 * plan.weeks + 1, "a course has more points than steps");
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _size)
@@ -201,5 +250,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _si
     exercise(recipes, mixed, false);
 
     check_formula(QString::fromUtf8(content));
+    check_plans(content, plan_catalogues());
     return 0;
 }

@@ -111,6 +111,9 @@ void TestPlan::steady_band_data()
     // Two weeks' amounts between changes.
     QTest::newRow("14 days, 50 %")
         << 50 << 14 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 2, 0} << 4.0 << 8.0 << true;
+    // A published peak: 5.9 a day, half the water every second day, 23.6.
+    QTest::newRow("every second day, 50 %, dosed daily")
+        << 50 << 2 << 0 << 0.0 << QVector<double>(7, 5.9) << 11.8 << 23.6 << true;
     QTest::newRow("all the water: W to W + A")
         << 100 << 7 << 0 << 2.0 << QVector<double>{1, 1, 1, 0, 0, 0, 0} << 2.0 << 5.0 << true;
     QTest::newRow("new water only")
