@@ -6,9 +6,10 @@
 #
 # Debian has no such Qt, so ensure_windows_qt builds one from Debian's own Qt
 # source packages, the same versions as the Qt this machine's apt installs:
-# qtbase with Core, Gui, Widgets and Test, its Windows platform and style
-# plugins, qtsvg, which draws the window's icon, and qtcharts, which draws the
-# weekly build-up of a dose. It is kept outside the
+# qtbase with Core, Gui, Widgets, PrintSupport (for the plan's sheet) and
+# Test, its Windows platform, style and printer plugins, qtsvg, which draws
+# the window's icon, and qtcharts, which draws the weekly build-up of a dose
+# and the plan's levels. It is kept outside the
 # clone, in ${XDG_CACHE_HOME:-$HOME/.cache}/rovalin/qt-VERSION-mingw64, so that
 # later runs on this machine reuse it. Its stamp file names the Debian versions
 # of the Qt sources and of the compiler, and the recipe's version: when it
@@ -62,7 +63,7 @@ configure_qtbase() {
         -nomake examples -nomake tests -no-pkg-config \
         -no-opengl -no-dbus -no-icu -no-vulkan -no-direct2d \
         -no-feature-sql -no-feature-network -no-feature-xml \
-        -no-feature-concurrent -no-feature-printer -no-feature-tabletevent \
+        -no-feature-concurrent -no-feature-tabletevent \
         -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
 }
 
@@ -101,8 +102,8 @@ expect_files() {
 check_qt() {
     local file files=(plugins/platforms/q{windows,offscreen}.dll
         plugins/styles/qwindowsvistastyle.dll plugins/iconengines/qsvgicon.dll
-        plugins/imageformats/qsvg.dll) module
-    for module in Core Gui Widgets Test Svg; do
+        plugins/imageformats/qsvg.dll plugins/printsupport/windowsprintersupport.dll) module
+    for module in Core Gui Widgets PrintSupport Test Svg; do
         files+=("bin/Qt5$module.dll" "lib/cmake/Qt5$module/Qt5${module}Config.cmake")
     done
     for file in moc uic rcc; do
@@ -173,7 +174,7 @@ ensure_windows_qt() {
     cache_dir=${XDG_CACHE_HOME:-$HOME/.cache}/rovalin
     # Bump it whenever the Qt is built differently (configure options, modules,
     # files added to it): the cached Qt is then built again.
-    qt_recipe=2
+    qt_recipe=3
 
     qtbase_version=$(debian_source_version libqt5core5a)
     qtsvg_version=$(debian_source_version libqt5svg5)
