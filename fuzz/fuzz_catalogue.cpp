@@ -4,7 +4,8 @@
 // three calculators, as compounds whose formulas give or check their figures,
 // and as recipes made of those compounds; every entry then goes through all
 // that the window asks of a calculator. The bytes are also read as a formula,
-// and as a plans file whose items are looked up in those catalogues.
+// as a plans file whose items are looked up in those catalogues, and as the
+// targets file.
 // The target looks for crashes, leaks, undefined behaviour and hangs. The
 // results are plain IEEE arithmetic on whatever the file holds (inf
 // and nan included; the window guards what it shows), so only promises about
@@ -14,6 +15,7 @@
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "dosing_plan.h"
+#include "dosing_targets.h"
 #include "formula.h"
 #include "message_text.h"
 #include "plan_store.h"
@@ -211,6 +213,47 @@ void check_plans(const QByteArray &_content, const Plan_Catalogues &_catalogues)
     }
 }
 
+// A targets file read gives ranges from low to high and ceilings above 0,
+// keys in ascending order, water changes within a plan's limits or none, and
+// entries each found by its name.
+void check_targets(const QByteArray &_content)
+{
+    Dosing_Targets targets;
+    QStringList problems;
+    const int read = parse_targets(_content, &targets, QStringLiteral("F"), &problems);
+    check_problems(problems);
+    check(read == targets.methods.size() + targets.livestock.size(),
+          "the targets read differ from what the reader said");
+    check(read > 0 || !problems.isEmpty(), "a targets file that gave nothing gave no reason");
+    for (const Dosing_Method &method : targets.methods) {
+        check(targets.method(method.name) == &method, "a method's name is not its own");
+        const bool none = method.change_percent == -1 && method.change_every == -1;
+        check(none || (method.change_percent >= 0 &&
+                       method.change_percent <= plan_limits::percent_max &&
+                       method.change_every >= plan_limits::every_min &&
+                       method.change_every <= plan_limits::every_max),
+              "a method's water change is out of a plan's limits");
+        for (int i = 0; i < method.ranges.size(); ++i) {
+            const Target_Range &range = method.ranges.at(i);
+            check(range.low >= 0 && range.low <= range.high && std::isfinite(range.high),
+                  "a range is not from 0 or more up to its high");
+            check(Plan_Totals::water_key(range.key), "a range's key is no element or ion");
+            check(i == 0 || method.ranges.at(i - 1).key < range.key,
+                  "a method's ranges are not in the order of their keys");
+        }
+    }
+    for (const Livestock &animals : targets.livestock) {
+        check(targets.animals(animals.name) == &animals, "a livestock's name is not its own");
+        for (int i = 0; i < animals.ceilings.size(); ++i) {
+            const Ceiling &ceiling = animals.ceilings.at(i);
+            check(ceiling.most > 0 && std::isfinite(ceiling.most), "a ceiling is not above 0");
+            check(Plan_Totals::water_key(ceiling.key), "a ceiling's key is no element or ion");
+            check(i == 0 || animals.ceilings.at(i - 1).key < ceiling.key,
+                  "ceilings are not in the order of their keys");
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _size)
@@ -251,5 +294,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _si
 
     check_formula(QString::fromUtf8(content));
     check_plans(content, plan_catalogues());
+    check_targets(content);
     return 0;
 }

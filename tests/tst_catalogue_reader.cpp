@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reading one catalogue file into one calculator: what becomes an entry, in
-// which order its elements come, what is passed over, and how the reader says
-// so ("F" stands for the file's path in the expected problems).
+// Reading one catalogue file into one calculator, and the targets file into
+// its methods and livestock: what becomes an entry, in which order its
+// elements come, what is passed over, and how the reader says so ("F" stands
+// for the file's path in the expected problems).
 
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
+#include "dosing_targets.h"
 #include "formula.h"
 #include "message_text.h"
 #include "premix_fertilizer.h"
@@ -46,6 +48,31 @@ QString dump(const Type_Fertilizer &_fert)
     return lines.join(QLatin1Char('\n'));
 }
 
+// One line per method, "method name|percent % / days|key=low..high,…|source",
+// then one per livestock entry, "livestock name|key<most,…|source".
+QString dump(const Dosing_Targets &_targets)
+{
+    QStringList lines;
+    for (const Dosing_Method &method : _targets.methods) {
+        QStringList ranges;
+        for (const Target_Range &range : method.ranges)
+            ranges << QStringLiteral("%1=%2..%3").arg(range.key).arg(range.low).arg(range.high);
+        lines << QStringLiteral("method %1|%2 % / %3|%4|%5")
+                     .arg(method.name)
+                     .arg(method.change_percent)
+                     .arg(method.change_every)
+                     .arg(ranges.join(QLatin1Char(',')), method.source);
+    }
+    for (const Livestock &animals : _targets.livestock) {
+        QStringList ceilings;
+        for (const Ceiling &ceiling : animals.ceilings)
+            ceilings << QStringLiteral("%1<%2").arg(ceiling.key).arg(ceiling.most);
+        lines << QStringLiteral("livestock %1|%2|%3")
+                     .arg(animals.name, ceilings.join(QLatin1Char(',')), animals.source);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 class TestCatalogueReader : public QObject
@@ -63,6 +90,8 @@ private slots:
     void reads_recipes();
     void recipe_notes_data();
     void recipe_notes();
+    void reads_targets_data();
+    void reads_targets();
     void missing_file_adds_nothing();
     void directory_adds_nothing();
     void unreadable_file_adds_nothing();
@@ -520,6 +549,144 @@ void TestCatalogueReader::recipe_notes()
     QCOMPARE(products.compound_at(0)->note(), note);
 }
 
+void TestCatalogueReader::reads_targets_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("problems");
+
+    QTest::newRow("keys in ascending order, a method and livestock may share a name")
+        << QByteArray(
+               R"({"methods": [{"name": "EI", "water_change": {"percent": 50, "every_days": 7},
+                                       "ranges": {"NO3": [5, 30], "K": [10, 30], "Fe": [0.2, 0.5],
+                                                  "PO4": [1, 1]},
+                                       "source": "s"},
+                                      {"name": "Без смены", "ranges": {"SO4": [0, 0]}}],
+                          "livestock": [{"name": "Креветки", "ceilings": {"NO3": 10, "Cu": 0.02},
+                                         "source": "t"},
+                                        {"name": "EI"}],
+                          "note": "x"})")
+        << 4
+        << "method EI|50 % / 7|Fe=0.2..0.5,K=10..30,NO3=5..30,PO4=1..1|s\n"
+           "method Без смены|-1 % / -1|SO4=0..0|\n"
+           "livestock Креветки|Cu<0.02,NO3<10|t\n"
+           "livestock EI||"
+        << "";
+    QTest::newRow("broken JSON") << QByteArray(R"({"methods": [{"name": "A"},]})") << 0 << ""
+                                 << "F:1:28: после запятой нет элемента (лишняя запятая?)";
+    QTest::newRow("an array at the top") << QByteArray(R"([{"name": "EI"}])") << 0 << ""
+                                         << "F: в файле массив [ … ], а должен быть объект { … }";
+    QTest::newRow("no entry at all") << QByteArray(R"({"methods": [], "note": "x"})") << 0 << ""
+                                     << "F: в \"methods\" и \"livestock\" нет ни одной записи";
+    QTest::newRow("lists that are no arrays")
+        << QByteArray(R"({"methods": {"name": "A"}, "livestock": "Креветки"})") << 0 << ""
+        << "F: \"methods\" пропущен: это не массив [ … ]\n"
+           "F: \"livestock\" пропущен: это не массив [ … ]";
+    QTest::newRow("entries without a name")
+        << QByteArray(R"({"methods": [{"ranges": {"K": [1, 2]}}, 5, {"name": 7}, {"name": ""},
+                                      {"name": "A"}],
+                          "livestock": [{"name": null}]})")
+        << 1 << "method A|-1 % / -1||"
+        << "F: \"methods\": объект № 1 пропущен: у него нет \"name\"\n"
+           "F: \"methods\": элемент массива № 2 пропущен: это не объект { … }\n"
+           "F: \"methods\": объект № 3 пропущен: \"name\" должно быть непустой строкой\n"
+           "F: \"methods\": объект № 4 пропущен: \"name\" должно быть непустой строкой\n"
+           "F: \"livestock\": объект № 1 пропущен: \"name\" должно быть непустой строкой";
+    // The entry repeated is passed over whole, its wrong figures unread.
+    QTest::newRow("a repeated name")
+        << QByteArray(R"({"methods": [{"name": "A", "ranges": {"K": [1, 2]}},
+                                      {"name": "A", "ranges": {"Xx": 1}}],
+                          "livestock": [{"name": "A"}, {"name": "A", "ceilings": 0}]})")
+        << 2 << "method A|-1 % / -1|K=1..2|\nlivestock A||"
+        << "F: «A»: такое имя уже есть в \"methods\", запись пропущена\n"
+           "F: «A»: такое имя уже есть в \"livestock\", запись пропущена";
+    const QString no_key = QStringLiteral(": это не элемент и не NO3, PO4 или SO4, пропущено");
+    QTest::newRow("keys that are neither an element nor an ion")
+        << QByteArray(R"({"methods": [{"name": "M", "ranges": {"Xx": [1, 2], "CO2": [25, 35],
+                                                              "no3": [5, 10], "N": [1, 2]}}],
+                          "livestock": [{"name": "L", "ceilings": {"GH": 3, "Cu": 0.1}}]})")
+        << 2 << "method M|-1 % / -1|N=1..2|\nlivestock L|Cu<0.1|"
+        << "F: «M»: \"ranges\": «CO2»" + no_key + "\nF: «M»: \"ranges\": «Xx»" + no_key +
+               "\nF: «M»: \"ranges\": «no3»" + no_key + "\nF: «L»: \"ceilings\": «GH»" + no_key;
+    const QString no_range = QStringLiteral(
+        ": должно быть два числа [нижний, верхний], 0 ≤ нижний ≤ верхний, диапазон пропущен");
+    QStringList wrong_ranges;
+    for (const char *key : {"B", "Ca", "Cu", "Fe", "K", "Mg", "N"})
+        wrong_ranges << QStringLiteral("F: «M»: \"ranges\": «%1»").arg(QLatin1String(key)) +
+                            no_range;
+    QTest::newRow("ranges that are not two numbers from low to high")
+        << QByteArray(R"({"methods": [{"name": "M",
+                                       "ranges": {"B": [2, 1], "Ca": [1], "Cu": [1, 2, 3],
+                                                  "Fe": ["0.1", 0.5], "K": [-1, 2], "Mg": 5,
+                                                  "Mn": [0, 0.1], "N": [null, 1]}},
+                                      {"name": "R", "ranges": [1, 2]}]})")
+        << 2 << "method M|-1 % / -1|Mn=0..0.1|\nmethod R|-1 % / -1||"
+        << (wrong_ranges +
+            QStringList{"F: «R»: \"ranges\": должен быть объект { … }, диапазоны пропущены"})
+               .join(QLatin1Char('\n'));
+    QStringList wrong_ceilings;
+    for (const char *key : {"Cu", "Fe", "K", "Mg", "N"})
+        wrong_ceilings << QStringLiteral("F: «L»: \"ceilings\": «%1»: должно быть число больше 0, "
+                                         "предел пропущен")
+                              .arg(QLatin1String(key));
+    QTest::newRow("ceilings that are not numbers above 0")
+        << QByteArray(R"({"livestock": [{"name": "L",
+                                         "ceilings": {"Cu": 0, "Fe": -0.1, "K": "1", "Mg": [1],
+                                                      "N": null, "Zn": 1e-9}},
+                                        {"name": "M", "ceilings": 0.1}]})")
+        << 2 << "livestock L|Zn<1e-09|\nlivestock M||"
+        << (wrong_ceilings +
+            QStringList{"F: «M»: \"ceilings\": должен быть объект { … }, пределы пропущены"})
+               .join(QLatin1Char('\n'));
+    const QString percent = QStringLiteral(": \"water_change\": \"percent\" должно быть целое "
+                                           "число от 0 до 100, подмена воды пропущена");
+    const QString every = QStringLiteral(": \"water_change\": \"every_days\" должно быть целое "
+                                         "число от 1 до 90, подмена воды пропущена");
+    QTest::newRow("water changes out of bounds, and at them")
+        << QByteArray(
+               R"({"methods": [{"name": "A", "water_change": {"percent": 101, "every_days": 7}},
+                                      {"name": "B", "water_change": {"percent": 50, "every_days": 7.5}},
+                                      {"name": "C", "water_change": {"percent": 50, "every_days": 0}},
+                                      {"name": "D", "water_change": {"percent": 50, "every_days": 91}},
+                                      {"name": "E", "water_change": {"percent": 50}},
+                                      {"name": "W", "water_change": 50, "ranges": {"K": [1, 2]}},
+                                      {"name": "G", "water_change": {"percent": 0, "every_days": 90}},
+                                      {"name": "H", "water_change": {"percent": "50", "every_days": -1}}]})")
+        << 8
+        << "method A|-1 % / -1||\nmethod B|-1 % / -1||\nmethod C|-1 % / -1||\n"
+           "method D|-1 % / -1||\nmethod E|-1 % / -1||\nmethod W|-1 % / -1|K=1..2|\n"
+           "method G|0 % / 90||\nmethod H|-1 % / -1||"
+        << "F: «A»" + percent + "\nF: «B»" + every + "\nF: «C»" + every + "\nF: «D»" + every +
+               "\nF: «E»" + every +
+               "\nF: «W»: \"water_change\": должен быть объект { … }, подмена воды пропущена" +
+               "\nF: «H»" + percent + "\nF: «H»" + every;
+}
+
+void TestCatalogueReader::reads_targets()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, added);
+    QFETCH(QString, entries);
+    QFETCH(QString, problems);
+
+    Dosing_Targets targets;
+    QStringList lines;
+    const QString path = write(content);
+    QCOMPARE(read_targets(path, &targets, &lines), added);
+    QCOMPARE(targets.methods.size() + targets.livestock.size(), added);
+    QCOMPARE(dump(targets), entries);
+    QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);
+
+    // Each entry is found by its name, in its own list only.
+    for (const Dosing_Method &method : targets.methods)
+        QCOMPARE(targets.method(method.name), &method);
+    for (const Livestock &animals : targets.livestock)
+        QCOMPARE(targets.animals(animals.name), &animals);
+    QVERIFY(!targets.method(QStringLiteral("Креветки")));
+    QVERIFY(!targets.animals(QStringLiteral("Без смены")));
+}
+
 void TestCatalogueReader::missing_file_adds_nothing()
 {
     Diy_Fertilizer fert;
@@ -535,6 +702,12 @@ void TestCatalogueReader::missing_file_adds_nothing()
     QCOMPARE(read_catalogue(folder + QStringLiteral("/compounds.json"), &fert, &problems), 0);
     QCOMPARE(problems,
              QStringList{folder + QStringLiteral("/compounds.json: нет папки ") + folder});
+
+    // The targets file is read the same way, and said to be missing alike.
+    problems.clear();
+    Dosing_Targets targets;
+    QCOMPARE(read_targets(absent, &targets, &problems), 0);
+    QCOMPARE(problems, QStringList{absent + QStringLiteral(": нет такого файла")});
 }
 
 void TestCatalogueReader::directory_adds_nothing()

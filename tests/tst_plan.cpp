@@ -71,6 +71,8 @@ const char *const full_file = R"({
       {"kind": "premix", "name": "Gone", "weekly_dose": 5, "days": []}
     ],
     "chart": ["K"],
+    "method": "PMDD",
+    "livestock": "Креветки",
     "colour": "#123456"
   }]
 })";
@@ -156,6 +158,18 @@ void TestPlan::steady_band()
                             .arg(band.high, 0, 'g', 12)
                             .arg(low, 0, 'g', 12)
                             .arg(high, 0, 'g', 12)));
+
+    // The highest level is right before a change, and the doses as they are
+    // are exactly what keeps it at that level as a ceiling.
+    const QVector<double> peaks = plan_levels::peaks(levels, regime);
+    QCOMPARE(peaks.isEmpty(), percent == 0);
+    QVERIFY(peaks.isEmpty() ||
+            std::abs(*std::max_element(peaks.begin(), peaks.end()) - band.high) < 1e-9);
+    const plan_levels::Input water_only = input(water, {});
+    const plan_levels::Input doses = input(0, daily);
+    if (doses.weekly() > 0)
+        QVERIFY(std::abs(plan_levels::largest_share(water_only, doses, regime, band.high) - 1) <
+                1e-9);
 
     // The course day by day is the same run: it starts at the new water and
     // stays within the band once the cycle repeats.

@@ -3,9 +3,11 @@
 // The catalogues shipped in settings/: every entry is read, every figure has
 // a provenance, the fractions of every compound with a formula agree with
 // that formula, and every recipe is made of known compounds that dissolve.
+// The targets file's methods and livestock count as its entries.
 
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
+#include "dosing_targets.h"
 #include "formula.h"
 #include "premix_fertilizer.h"
 #include "recipe_reader.h"
@@ -26,12 +28,19 @@ bool is_element(const QString &_key)
            formula.fractions().first().name == _key;
 }
 
+// A catalogue's entries: its array, or an object's methods, then its livestock.
 QJsonArray read_array(const QString &_file)
 {
     QFile file(settings_dir + QLatin1Char('/') + _file);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QJsonDocument::fromJson(file.readAll()).array();
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    if (!document.isObject())
+        return document.array();
+    QJsonArray entries = document.object().value(QLatin1String("methods")).toArray();
+    for (const QJsonValue &entry : document.object().value(QLatin1String("livestock")).toArray())
+        entries.append(entry);
+    return entries;
 }
 
 bool is_number_member(const QString &_key, const QJsonObject &_entry)
@@ -73,6 +82,7 @@ void TestShippedCatalogues::every_entry_is_read_data()
     QTest::newRow("compounds") << "compounds.json" << 45;
     QTest::newRow("commercial products") << "commercial_products.json" << 10;
     QTest::newRow("recipes") << "recipes.json" << 8;
+    QTest::newRow("targets") << "targets.json" << 5;
 }
 
 void TestShippedCatalogues::every_entry_is_read()
@@ -90,7 +100,10 @@ void TestShippedCatalogues::every_entry_is_read()
     Premix_Fertilizer fert;
     const QString path = settings_dir + QLatin1Char('/') + file;
     int read = 0;
-    if (file == QLatin1String("recipes.json"))
+    Dosing_Targets targets;
+    if (file == QLatin1String("targets.json"))
+        read = read_targets(path, &targets, &problems);
+    else if (file == QLatin1String("recipes.json"))
         read = read_recipes(path, compounds, &fert, &problems);
     else if (file == QLatin1String("commercial_products.json"))
         read = read_catalogue(path, &fert, &problems);
@@ -120,6 +133,7 @@ void TestShippedCatalogues::entry_is_sound_data()
     add_entry_rows(QStringLiteral("compounds.json"));
     add_entry_rows(QStringLiteral("commercial_products.json"));
     add_entry_rows(QStringLiteral("recipes.json"));
+    add_entry_rows(QStringLiteral("targets.json"));
 }
 
 void TestShippedCatalogues::entry_is_sound()
@@ -131,6 +145,14 @@ void TestShippedCatalogues::entry_is_sound()
     QVERIFY(!entry.value(QLatin1String("name")).toString().trimmed().isEmpty());
     QVERIFY2(!entry.contains(QLatin1String("sol")), "\"sol\" has given way to \"solubility\"");
 
+    // A method's ranges and the livestock's ceilings say where they come
+    // from; the reader checks the figures themselves.
+    if (file == QLatin1String("targets.json")) {
+        QVERIFY(entry.contains(QLatin1String("ranges")) ||
+                entry.contains(QLatin1String("ceilings")));
+        QVERIFY(!entry.value(QLatin1String("source")).toString().trimmed().isEmpty());
+        return;
+    }
     if (file == QLatin1String("recipes.json")) {
         QVERIFY(entry.value(QLatin1String("water_ml")).toDouble() > 0);
         QVERIFY(!entry.value(QLatin1String("compounds")).toObject().isEmpty());

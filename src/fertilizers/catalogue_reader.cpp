@@ -179,6 +179,7 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
             entry->set_target(target);
         entry->set_solubility(solubility, solubility_at_c);
         entry->set_formula(formula_text);
+        entry->set_source(_object.value(QLatin1String("source")).toString());
         entry->set_note(note);
         entry->reserve_elements(members.size());
         for (const Element &member : members)

@@ -6,6 +6,7 @@
 #include "element.h"
 
 #include <QString>
+#include <QVector>
 
 #include <limits>
 #include <vector>
@@ -49,6 +50,25 @@ public:
     QString formula() const { return formula_; }
     void set_formula(const QString &_formula) { formula_ = _formula; }
 
+    // Where the figures come from, as the catalogue says; empty where it does not.
+    QString source() const { return source_; }
+    void set_source(const QString &_source) { source_ = _source; }
+
+    // A recipe's bottle: each salt as the recipe names it with its grams, and
+    // the ml of water they are dissolved in. None for any other entry.
+    struct Recipe_Part
+    {
+        QString salt;
+        double grams = 0;
+    };
+    const QVector<Recipe_Part> &recipe() const { return recipe_; }
+    double recipe_water_ml() const { return recipe_water_ml_; }
+    void set_recipe(const QVector<Recipe_Part> &_parts, double _water_ml)
+    {
+        recipe_ = _parts;
+        recipe_water_ml_ = _water_ml;
+    }
+
     // What the entry's line in the list says when the mouse rests on it: what
     // is wrong with the entry, or what to beware of, in plain text; empty when
     // there is nothing to say.
@@ -73,6 +93,9 @@ private:
     double solubility_ = std::numeric_limits<double>::quiet_NaN();
     double solubility_at_c_ = std::numeric_limits<double>::quiet_NaN();
     QString formula_;
+    QString source_;
+    QVector<Recipe_Part> recipe_;
+    double recipe_water_ml_ = 0;
     QString note_;
     QString refusal_;
     QString warning_;

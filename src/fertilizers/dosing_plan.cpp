@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numeric>
 
@@ -72,32 +73,45 @@ double changed(double _level, const Input &_input, const Regime &_regime)
 
 } // namespace
 
+namespace {
+
+// The cycle of changes and doses that repeats: lcm(interval, 7) days, from
+// right after a change on the first change's weekday to right before the
+// change that closes it. Gives the level right after its opening change once
+// it repeats: with a·x + b the level before the closing change as a function
+// of the level x after the opening one, x = (1 − f)(a·x + b) + f·W.
+double steady_start(const Input &_input, const Regime &_regime, int _period)
+{
+    const double f = _regime.fraction;
+    double a = 1;
+    double b = 0;
+    for (int day = 0; day < _period; ++day) {
+        if (change_on(_regime, day)) {
+            a *= 1 - f;
+            b = (1 - f) * b + f * _input.water;
+        }
+        b += dose_on(_input, _regime, day);
+    }
+    return ((1 - f) * b + f * _input.water) / (1 - (1 - f) * a);
+}
+
+Regime checked(const Regime &_regime)
+{
+    return {_regime.fraction, std::max(1, _regime.every), _regime.first_day};
+}
+
+} // namespace
+
 Band steady_band(const Input &_input, const Regime &_regime)
 {
-    const int every = std::max(1, _regime.every);
-    const Regime regime{_regime.fraction, every, _regime.first_day};
+    const Regime regime = checked(_regime);
     if (!(regime.fraction > 0)) {
         if (_input.weekly() > 0)
             return {0, 0, false};
         return {_input.water, _input.water, true};
     }
-    // One cycle, the first day and weekday again, as an affine function of the
-    // level x right after the change that opens it: a·x + b right before the
-    // change that closes it. The cycle repeats where x is the level after
-    // that change too: x = (1 − f)(a·x + b) + f·W.
-    const int period = std::lcm(every, 7);
-    const double f = regime.fraction;
-    double a = 1;
-    double b = 0;
-    for (int day = 0; day < period; ++day) {
-        if (change_on(regime, day)) {
-            a *= 1 - f;
-            b = (1 - f) * b + f * _input.water;
-        }
-        b += dose_on(_input, regime, day);
-    }
-    const double start = ((1 - f) * b + f * _input.water) / (1 - (1 - f) * a);
-
+    const int period = std::lcm(regime.every, 7);
+    const double start = steady_start(_input, regime, period);
     // The repeating cycle itself: its lowest and highest level.
     Band band{start, start, true};
     double level = start;
@@ -113,9 +127,51 @@ Band steady_band(const Input &_input, const Regime &_regime)
     return band;
 }
 
+QVector<double> peaks(const Input &_input, const Regime &_regime)
+{
+    const Regime regime = checked(_regime);
+    if (!(regime.fraction > 0))
+        return {};
+    const int period = std::lcm(regime.every, 7);
+    double level = steady_start(_input, regime, period);
+    QVector<double> before;
+    for (int day = 0; day < period; ++day) {
+        if (change_on(regime, day)) {
+            before.append(level);
+            level = changed(level, _input, regime);
+        }
+        level += dose_on(_input, regime, day);
+    }
+    before.append(level);
+    return before;
+}
+
+double largest_share(const Input &_rest, const Input &_part, const Regime &_regime, double _ceiling)
+{
+    const bool adds = _part.weekly() > 0;
+    const QVector<double> rest = peaks(_rest, _regime);
+    if (rest.isEmpty()) {
+        // Without changes whatever is dosed builds up without end: only none
+        // of it keeps the level.
+        if (_rest.weekly() > 0 || _rest.water > _ceiling)
+            return -1;
+        return adds ? 0 : std::numeric_limits<double>::infinity();
+    }
+    // The levels at a given moment of the cycle are linear in the doses.
+    const QVector<double> part = peaks(_part, _regime);
+    double share = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < rest.size(); ++i) {
+        if (rest.at(i) > _ceiling)
+            return -1;
+        if (part.value(i) > 0)
+            share = std::min(share, (_ceiling - rest.at(i)) / part.at(i));
+    }
+    return share;
+}
+
 QVector<QPointF> course(const Input &_input, const Regime &_regime, int _days)
 {
-    const Regime regime{_regime.fraction, std::max(1, _regime.every), _regime.first_day};
+    const Regime regime = checked(_regime);
     QVector<QPointF> points;
     points.reserve(3 * _days + 2);
     double level = _input.water;
@@ -150,20 +206,29 @@ Type_Fertilizer *Plan_Catalogues::of_kind(const QString &_kind) const
     return nullptr;
 }
 
+const Compound *find_entry(const Plan_Item &_item, const Plan_Catalogues &_catalogues, int *_index)
+{
+    const Type_Fertilizer *fert = _catalogues.of_kind(_item.kind);
+    if (!fert || fert->get_type_fert() != _item.kind)
+        return nullptr;
+    for (int i = 0; i < fert->count_compounds(); ++i) {
+        if (fert->compound_at(i)->name() == _item.name) {
+            if (_index)
+                *_index = i;
+            return fert->compound_at(i);
+        }
+    }
+    return nullptr;
+}
+
 Item_Figures item_figures(const Plan_Item &_item, int _tank, const Plan_Catalogues &_catalogues)
 {
     Item_Figures figures;
-    Type_Fertilizer *fert = _catalogues.of_kind(_item.kind);
-    if (!fert || fert->get_type_fert() != _item.kind)
-        return figures;
     int index = -1;
-    for (int i = 0; i < fert->count_compounds() && index < 0; ++i) {
-        if (fert->compound_at(i)->name() == _item.name)
-            index = i;
-    }
-    if (index < 0)
+    const Compound *entry = find_entry(_item, _catalogues, &index);
+    if (!entry)
         return figures;
-    const Compound *entry = fert->compound_at(index);
+    Type_Fertilizer *fert = _catalogues.of_kind(_item.kind);
     const bool solution = _item.kind == QLatin1String("diy_sol");
     if (!entry->refusal().isEmpty()) {
         figures.state = Item_Figures::undissolved;

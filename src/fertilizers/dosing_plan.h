@@ -26,6 +26,7 @@
 
 #include <array>
 
+class Compound;
 class Type_Fertilizer;
 
 // One thing dosed: a catalogue entry of a kind, with its weekly amount and the
@@ -67,6 +68,10 @@ struct Dosing_Plan
     int weeks = 12;       // weeks the course is drawn for
     QVector<Water_Figure> water;
     QVector<Plan_Item> items;
+    // The dosing method and the livestock its levels are read against, by
+    // name; empty for none.
+    QString method;
+    QString livestock;
     // The rows whose course is drawn; until the user chooses, N, P, K and Fe.
     bool chart_chosen = false;
     QStringList chart;
@@ -119,6 +124,17 @@ struct Band
 
 Band steady_band(const Input &_input, const Regime &_regime);
 
+// The levels right before each change of the repeating cycle, in order; none
+// without changes. The band's high is the largest of them.
+QVector<double> peaks(const Input &_input, const Regime &_regime);
+
+// How many times _part may be dosed on top of _rest (the new water and every
+// other dose) so that no peak exceeds _ceiling: the largest s with every peak
+// of _rest + s·_part at most _ceiling. -1 where _rest alone exceeds it (without
+// changes, where it doses anything); infinite where _part adds nothing.
+double largest_share(const Input &_rest, const Input &_part, const Regime &_regime,
+                     double _ceiling);
+
 // The level day by day from day 0 to day _days: a point at each day's start,
 // then where a change or a dose moves it, a point after each step at the
 // same day, so that the line drops at each change and rises at each dose.
@@ -145,6 +161,11 @@ struct Item_Figures
     // concentration of the weekly dose.
     QVector<Element> weekly;
 };
+
+// The catalogue entry _item stands for, and its place in its calculator's
+// list; null when the catalogues have none.
+const Compound *find_entry(const Plan_Item &_item, const Plan_Catalogues &_catalogues,
+                           int *_index = nullptr);
 
 Item_Figures item_figures(const Plan_Item &_item, int _tank, const Plan_Catalogues &_catalogues);
 

@@ -2,6 +2,7 @@
 
 #include "plan_book.h"
 
+#include "compound.h"
 #include "message_text.h"
 
 #include <QDir>
@@ -342,6 +343,22 @@ QString Plan_Book::band_text(const plan_levels::Band &_band, bool _high)
     return number(_high ? _band.high : _band.low);
 }
 
+QString Plan_Book::changes_text(const Dosing_Plan &_plan)
+{
+    return tr("%1 % каждые %2 дн., первая в %3")
+        .arg(_plan.change_percent)
+        .arg(_plan.change_every)
+        .arg(weekday(_plan.change_day));
+}
+
+QString Plan_Book::water_text(const Dosing_Plan &_plan)
+{
+    QStringList water;
+    for (const Water_Figure &figure : _plan.water)
+        water << tr("%1 %2 мг/л").arg(figure.key, number(figure.mg_per_l));
+    return water.isEmpty() ? tr("ничего не приносит") : water.join(QStringLiteral(", "));
+}
+
 QStringList Plan_Book::item_columns()
 {
     QStringList columns{tr("Удобрение"), tr("Тип"), tr("В неделю"), tr("Ед.")};
@@ -364,16 +381,8 @@ QString Plan_Book::as_text(const QStringList &_kinds) const
     QStringList lines;
     lines << plan->name;
     lines << tr("Аквариум, л") + tab + QString::number(plan->tank);
-    lines << tr("Подмена воды") + tab +
-                 tr("%1 % каждые %2 дн., первая в %3")
-                     .arg(plan->change_percent)
-                     .arg(plan->change_every)
-                     .arg(weekday(plan->change_day));
-    QStringList water;
-    for (const Water_Figure &figure : plan->water)
-        water << tr("%1 %2 мг/л").arg(figure.key, number(figure.mg_per_l));
-    lines << tr("Новая вода") + tab +
-                 (water.isEmpty() ? tr("ничего не приносит") : water.join(QStringLiteral(", ")));
+    lines << tr("Подмена воды") + tab + changes_text(*plan);
+    lines << tr("Новая вода") + tab + water_text(*plan);
     lines << QString();
 
     lines << item_columns().join(tab);
@@ -400,4 +409,263 @@ QString Plan_Book::as_text(const QStringList &_kinds) const
                              band_text(total.band, false), band_text(total.band, true)}
                      .join(tab);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void Plan_Book::set_targets(const Dosing_Targets &_targets, const QString &_problems)
+{
+    targets_ = _targets;
+    targets_problems_ = _problems;
+}
+
+void Plan_Book::set_method(const QString &_name)
+{
+    Dosing_Plan *plan = edited();
+    if (plan && plan->method != _name) {
+        plan->method = _name;
+        save();
+    }
+}
+
+void Plan_Book::set_livestock(const QString &_name)
+{
+    Dosing_Plan *plan = edited();
+    if (plan && plan->livestock != _name) {
+        plan->livestock = _name;
+        save();
+    }
+}
+
+const Dosing_Method *Plan_Book::method() const
+{
+    return shown() ? targets_.method(shown()->method) : nullptr;
+}
+
+const Livestock *Plan_Book::animals() const
+{
+    return shown() ? targets_.animals(shown()->livestock) : nullptr;
+}
+
+void Plan_Book::use_method_water()
+{
+    Dosing_Plan *plan = edited();
+    const Dosing_Method *chosen = method();
+    if (!plan || !chosen)
+        return;
+    bool changed = false;
+    if (chosen->change_percent >= 0)
+        changed =
+            set_within(plan->change_percent, chosen->change_percent, 0, plan_limits::percent_max) ||
+            changed;
+    if (chosen->change_every > 0)
+        changed = set_within(plan->change_every, chosen->change_every, plan_limits::every_min,
+                             plan_limits::every_max) ||
+                  changed;
+    if (changed)
+        save();
+}
+
+namespace {
+
+const Target_Range *range_of(const Dosing_Method *_method, const QString &_key)
+{
+    if (!_method)
+        return nullptr;
+    for (const Target_Range &range : _method->ranges) {
+        if (range.key == _key)
+            return &range;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Plan_Book::Standing Plan_Book::standing(const QString &_key, double _level) const
+{
+    const Target_Range *range = range_of(method(), _key);
+    if (!range)
+        return no_range;
+    return _level < range->low ? below : _level > range->high ? above : within;
+}
+
+QString Plan_Book::target_text(const QString &_key) const
+{
+    const Target_Range *range = range_of(method(), _key);
+    return range ? tr("%1 – %2").arg(number(range->low), number(range->high)) : QString();
+}
+
+double Plan_Book::ceiling(const QString &_key) const
+{
+    if (const Livestock *kept = animals()) {
+        for (const Ceiling &each : kept->ceilings) {
+            if (each.key == _key)
+                return each.most;
+        }
+    }
+    return -1;
+}
+
+bool Plan_Book::over_ceiling(const Plan_Total &_total) const
+{
+    const double most = ceiling(_total.key);
+    return most >= 0 && (!_total.band.bounded || _total.band.high > most);
+}
+
+const Compound *Plan_Book::entry(const Plan_Item &_item) const
+{
+    return find_entry(_item, catalogues);
+}
+
+plan_levels::Input Plan_Book::item_input(const Plan_Item &_item, const QString &_key) const
+{
+    Dosing_Plan alone = *shown();
+    alone.items = {_item};
+    alone.water.clear();
+    for (const Plan_Total &total : Plan_Totals::of(alone, catalogues)) {
+        if (total.key == _key)
+            return total.input;
+    }
+    return {};
+}
+
+QStringList Plan_Book::warnings() const
+{
+    const Dosing_Plan *plan = shown();
+    const Livestock *kept = animals();
+    if (!plan || !kept)
+        return {};
+    QStringList lines;
+    const plan_levels::Regime regime = Plan_Totals::regime(*plan);
+    for (const Plan_Total &total : totals()) {
+        if (!over_ceiling(total))
+            continue;
+        const double most = ceiling(total.key);
+        const QString reached = total.band.bounded ? tr("до %1 мг/л").arg(number(total.band.high))
+                                                   : tr("без подмены воды растёт без предела");
+        QString line = tr("%1: %2 — выше %3 мг/л для «%4»")
+                           .arg(total.label, reached, number(most), kept->name);
+        // The item that adds most of it a week.
+        int biggest = -1;
+        double largest = 0;
+        plan_levels::Input part;
+        for (int row = 0; row < plan->items.size(); ++row) {
+            const plan_levels::Input input = item_input(plan->items.at(row), total.key);
+            if (input.weekly() > largest) {
+                largest = input.weekly();
+                biggest = row;
+                part = input;
+            }
+        }
+        if (!total.band.bounded) {
+            lines << line;
+            continue;
+        }
+        if (biggest < 0) {
+            lines << line + tr("; столько приносит уже новая вода");
+            continue;
+        }
+        const Plan_Item &item = plan->items.at(biggest);
+        plan_levels::Input rest = total.input;
+        rest.add(part, -1);
+        const double share = plan_levels::largest_share(rest, part, regime, most);
+        if (share < 0) {
+            lines << line + tr("; больше всего даёт %1, но и без него уровень выше")
+                                .arg(item_name(item));
+        } else {
+            lines << line + tr("; больше всего даёт %1: не больше %2 %3 в неделю")
+                                .arg(item_name(item), number(item.weekly * share), unit(item));
+        }
+    }
+    return lines;
+}
+
+QVector<Plan_Book::Band_Row> Plan_Book::band_rows() const
+{
+    QVector<Band_Row> rows;
+    for (const Plan_Total &total : totals()) {
+        if (const Target_Range *range = range_of(method(), total.key))
+            rows.append({total.label, *range, total.band});
+    }
+    return rows;
+}
+
+Plan_Book::Sheet Plan_Book::sheet() const
+{
+    Sheet sheet;
+    const Dosing_Plan *plan = shown();
+    if (!plan)
+        return sheet;
+    sheet.title = plan->name;
+    sheet.facts << tr("Аквариум: %1 л").arg(plan->tank)
+                << tr("Подмена воды: %1").arg(changes_text(*plan))
+                << tr("Новая вода: %1").arg(water_text(*plan));
+    if (const Dosing_Method *chosen = method())
+        sheet.facts << tr("Метод: %1").arg(chosen->name);
+    if (const Livestock *kept = animals())
+        sheet.facts << tr("Пределы: %1").arg(kept->name);
+
+    sheet.grid_header << tr("Удобрение");
+    for (int day = 0; day < 7; ++day)
+        sheet.grid_header << weekday(day);
+    sheet.change_column = 1 + plan->change_day;
+    sheet.change_mark = tr("подмена");
+    for (const Plan_Item &item : plan->items) {
+        QStringList row{item_name(item)};
+        const int days = item.day_count();
+        for (int day = 0; day < 7; ++day)
+            row << (item.dosed_on(day) ? tr("%1 %2").arg(number(item.weekly / days), unit(item))
+                                       : QString());
+        sheet.grid.append(row);
+    }
+
+    sheet.totals_header = total_columns();
+    if (method())
+        sheet.totals_header << tr("Цель, мг/л");
+    if (animals())
+        sheet.totals_header << tr("Предел, мг/л");
+    for (const Plan_Total &total : totals()) {
+        QStringList row{total.label, number(total.input.weekly()), band_text(total.band, false),
+                        band_text(total.band, true)};
+        if (method())
+            row << target_text(total.key);
+        if (animals()) {
+            const double most = ceiling(total.key);
+            row << (most >= 0 ? number(most) : QString());
+        }
+        sheet.totals.append(row);
+    }
+
+    // A label for each bottle made up by hand.
+    for (const Plan_Item &item : plan->items) {
+        const Compound *made = entry(item);
+        if (!made)
+            continue;
+        Sheet::Label label;
+        label.title = item_name(item);
+        double water_ml = 0;
+        double per_ml = 0; // of the entry's fractions: grams × 1000 ÷ water
+        if (item.kind == QLatin1String("diy_sol")) {
+            label.lines << tr("%1 — %2 г").arg(item.name, number(item.grams));
+            water_ml = item.water_ml;
+            per_ml = item.grams * 1000 / water_ml;
+        } else if (!made->recipe().isEmpty()) {
+            for (const Compound::Recipe_Part &part : made->recipe())
+                label.lines << tr("%1 — %2 г").arg(part.salt, number(part.grams));
+            water_ml = made->recipe_water_ml();
+            per_ml = 1;
+        } else {
+            continue;
+        }
+        label.lines << tr("Вода: %1 мл").arg(number(water_ml));
+        QStringList content;
+        for (int i = 0; i < made->count_elements(); ++i) {
+            const Element element = made->element_at(i);
+            if (!element.name.isEmpty() && element.name != QLatin1String("sol"))
+                content << tr("%1 %2").arg(element.name, number(element.value * per_ml));
+        }
+        label.lines << tr("мг/мл: %1").arg(content.join(QStringLiteral(", ")));
+        label.lines << tr("Приготовлено: ____________");
+        label.source = made->source();
+        sheet.labels.append(label);
+    }
+    return sheet;
 }

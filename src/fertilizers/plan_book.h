@@ -10,6 +10,7 @@
 // leaves everything as it was.
 
 #include "dosing_plan.h"
+#include "dosing_targets.h"
 #include "plan_store.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,20 @@ public:
     void remove_items(QVector<int> _rows);
     void set_chart(const QStringList &_keys);
 
+    // The methods and livestock plans are read against, and what was wrong
+    // with their file (empty when nothing was).
+    void set_targets(const Dosing_Targets &_targets, const QString &_problems);
+    const Dosing_Targets &targets() const { return targets_; }
+    QString targets_problems() const { return targets_problems_; }
+    // The shown plan's method and livestock, by name; empty for none.
+    void set_method(const QString &_name);
+    void set_livestock(const QString &_name);
+    // The shown plan's method and livestock, where the targets have them.
+    const Dosing_Method *method() const;
+    const Livestock *animals() const;
+    // Gives the shown plan its method's water change, where it has one.
+    void use_method_water();
+
     // A calculation's entry and weekly dose, into the plan for its tank: the
     // shown plan if its tank is _tank litres, else the first that is, else a
     // new «Аквариум N л». The same entry there already takes the new dose.
@@ -81,6 +96,53 @@ public:
     // «Аквариум N л»: the name a plan for a tank of _tank litres starts with.
     static QString default_name(int _tank);
 
+    // Where a level lies against the shown plan's method's range for _key.
+    enum Standing { no_range, below, within, above };
+    Standing standing(const QString &_key, double _level) const;
+    // «5 – 30», the method's range for _key; empty without one.
+    QString target_text(const QString &_key) const;
+    // The livestock's ceiling for _key; negative without one.
+    double ceiling(const QString &_key) const;
+    // Whether a band reaches over its row's ceiling.
+    bool over_ceiling(const Plan_Total &_total) const;
+    // A line for each row whose level reaches over the livestock's ceiling:
+    // how high, for whom, the item that brings most of it and the most of it
+    // a week that keeps the level at the ceiling, or that none can.
+    QStringList warnings() const;
+
+    // The rows of the shown plan that its method has a range for: the range
+    // and the plan's band, each row to be drawn to its own scale.
+    struct Band_Row
+    {
+        QString label;
+        Target_Range range;
+        plan_levels::Band band;
+    };
+    QVector<Band_Row> band_rows() const;
+
+    // The sheet to hang by the tank: the plan's facts, its week as a grid of
+    // the amounts to add each day, its totals against the method and the
+    // livestock, and a label for every recipe and solution it doses.
+    struct Sheet
+    {
+        QString title;
+        QStringList facts;
+        QStringList grid_header;   // «Удобрение», then the weekdays
+        int change_column = -1;    // the grid's column of the first change's weekday
+        QString change_mark;       // what marks it: «подмена»
+        QVector<QStringList> grid; // an item, then what goes in each day
+        QStringList totals_header;
+        QVector<QStringList> totals;
+        struct Label
+        {
+            QString title;
+            QStringList lines; // the salts and grams, the water, each element's mg/ml
+            QString source;
+        };
+        QVector<Label> labels;
+    };
+    Sheet sheet() const;
+
     // How the window writes an item: "KNO3 (50 г в 500 мл)", "мл", "2.5 мл"
     // (the weekly dose ÷ the days, "—" without a day), «нет в каталоге».
     static QString item_name(const Plan_Item &_item);
@@ -91,6 +153,10 @@ public:
     static QString weekday(int _weekday);
     // A level of the band, or «без предела».
     static QString band_text(const plan_levels::Band &_band, bool _high);
+
+    // "50 % каждые 7 дн., первая в Сб"; "Ca 20 мг/л, NO3 5 мг/л".
+    static QString changes_text(const Dosing_Plan &_plan);
+    static QString water_text(const Dosing_Plan &_plan);
 
     // The headers of the items' columns (name, kind, weekly dose, unit, the
     // seven weekdays, the dose each time) and of the totals' columns.
@@ -105,7 +171,14 @@ private:
     Dosing_Plan *edited();
     void save();
 
+    // The catalogue entry an item stands for; null when the catalogues have none.
+    const Compound *entry(const Plan_Item &_item) const;
+    // What _item alone, dosed as it is, brings of _key (no new water).
+    plan_levels::Input item_input(const Plan_Item &_item, const QString &_key) const;
+
     Plan_Catalogues catalogues;
+    Dosing_Targets targets_;
+    QString targets_problems_;
     Plan_Store store;
     QVector<Dosing_Plan> plans_;
     int current_ = -1;

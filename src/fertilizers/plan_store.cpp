@@ -177,6 +177,8 @@ void read_plan(const QJsonObject &_object, const QString &_place, QVector<Dosing
     reader.objects("items", [&](const QJsonObject &_item, const QString &_at) {
         read_item(_item, _at, plan, _why);
     });
+    plan.method = reader.string("method", false);
+    plan.livestock = reader.string("livestock", false);
     if (_object.contains(QLatin1String("chart"))) {
         plan.chart_chosen = true;
         for (const QJsonValue &key : reader.array("chart")) {
@@ -231,6 +233,13 @@ QJsonObject written(const Dosing_Plan &_plan)
     for (const Plan_Item &item : _plan.items)
         items.append(written(item));
     object.insert(QStringLiteral("items"), items);
+    for (const auto &[key, name] : {std::pair<const char *, QString>{"method", _plan.method},
+                                    {"livestock", _plan.livestock}}) {
+        if (name.isEmpty())
+            object.remove(QLatin1String(key));
+        else
+            object.insert(QLatin1String(key), name);
+    }
     if (_plan.chart_chosen)
         object.insert(QStringLiteral("chart"), QJsonArray::fromStringList(_plan.chart));
     else

@@ -12,7 +12,8 @@
 //               "new_water": [{"key": "Ca", "mg_per_l": 20}],
 //               "items": [{"kind": "diy_sol", "name": "KNO3", "grams": 50,
 //                          "water_ml": 500, "weekly_dose": 10, "days": [6]}],
-//               "chart": ["N", "K"]}]}
+//               "chart": ["N", "K"],
+//               "method": "EI (Estimative Index)", "livestock": "Креветки"}]}
 //
 // Weekdays are ISO's, 1 Monday … 7 Sunday. Members this version does not know
 // are written back as they were, at every level. A file this version cannot

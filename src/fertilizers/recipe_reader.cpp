@@ -213,6 +213,11 @@ bool add_recipe(const QJsonObject &_object, const Compound_Index &_index,
     entry->reserve_elements(content.size());
     for (auto it = content.cbegin(); it != content.cend(); ++it)
         entry->add_element(Element(it.key(), it.value()));
+    QVector<Compound::Recipe_Part> bottle;
+    for (const Part &part : parts)
+        bottle.append({part.key, part.grams});
+    entry->set_recipe(bottle, water_ml);
+    entry->set_source(_object.value(QLatin1String("source")).toString());
     entry->set_refusal(refusal(parts, water_ml));
     entry->set_warning(warning(parts));
     QStringList note;
