@@ -5,16 +5,18 @@
 # font the window is laid out for; and how CPack packs it: an NSIS installer
 # with a Start menu shortcut and an uninstaller, and a portable zip.
 
-# The Qt libraries (Charts draws the weekly build-up), and the plugins that Qt
-# loads from beside the program: the Windows platform, its native style, and
-# the SVG icon engine and image format that draw the window icon.
+# The Qt libraries (Charts draws the weekly build-up, PrintSupport prints the
+# plan's sheet), and the plugins that Qt loads from beside the program: the
+# Windows platform, its native style, the SVG icon engine and image format
+# that draw the window icon, and the Windows printers.
 find_package(Qt${QT_VERSION_MAJOR} REQUIRED COMPONENTS Svg)
 set(qt Qt${QT_VERSION_MAJOR})
-foreach(library Core Gui Widgets Svg Charts)
+foreach(library Core Gui Widgets PrintSupport Svg Charts)
     install(FILES $<TARGET_FILE:${qt}::${library}> DESTINATION .)
 endforeach()
 foreach(plugin QWindowsIntegrationPlugin:platforms QWindowsVistaStylePlugin:styles
-               QSvgIconPlugin:iconengines QSvgPlugin:imageformats)
+               QSvgIconPlugin:iconengines QSvgPlugin:imageformats
+               QWindowsPrinterSupportPlugin:printsupport)
     string(REPLACE ":" ";" plugin ${plugin})
     list(GET plugin 0 target)
     list(GET plugin 1 folder)

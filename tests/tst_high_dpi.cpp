@@ -105,6 +105,7 @@ void TestHighDpi::init()
     catalogues.products = shipped("commercial_products.json");
     catalogues.compounds = shipped("compounds.json");
     catalogues.recipes = shipped("recipes.json");
+    catalogues.targets = shipped("targets.json");
     QVERIFY(!catalogues.products.isEmpty() && !catalogues.compounds.isEmpty() &&
             !catalogues.recipes.isEmpty());
     QVERIFY(f.open(catalogues));
@@ -285,7 +286,8 @@ void TestHighDpi::build_up_window_fits()
 }
 
 // The plan window with the longest entry of each kind in it, new water with
-// an ion and the hardness, and the longest figures its inputs give.
+// an ion and the hardness, read against a method and a livestock, and the
+// longest figures its inputs give.
 void TestHighDpi::plan_window_fits()
 {
     Window_Fixture::type(f.ui->tank_vol, "1");
@@ -318,6 +320,13 @@ void TestHighDpi::plan_window_fits()
                                      Window_Fixture::typed(QLatin1String(figure))));
     }
 
+    // Read against the first method and livestock: the targets' column, the
+    // colours and the warnings.
+    for (const char *name : {"plan_method", "plan_livestock"}) {
+        auto *list = window->findChild<QComboBox *>(QLatin1String(name));
+        QVERIFY2(list->count() > 1, name);
+        list->setCurrentIndex(1);
+    }
     QCOMPARE(narrow_spin_boxes(window), QStringList());
     for (QComboBox *box : window->findChildren<QComboBox *>()) {
         QStyleOptionComboBox option;

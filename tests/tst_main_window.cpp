@@ -8,20 +8,24 @@
 #include "window_fixture.h"
 
 #include "message_text.h"
+#include "plan_bands.h"
 
 #include <QtCore/private/qobject_p.h>
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QIcon>
 #include <QInputDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTimer>
@@ -117,14 +121,14 @@ private:
 };
 
 // The names of _window's objects that start neither with _prefix nor with Qt's
-// own "qt_".
+// own "qt_", but for those Qt gives a tab bar's scroll buttons.
 QString misnamed(const QWidget *_window, const char *_prefix)
 {
     QStringList names;
     for (const QObject *object : _window->findChildren<QObject *>()) {
         const QString name = object->objectName();
         if (!name.isEmpty() && !name.startsWith(QLatin1String(_prefix)) &&
-            !name.startsWith(QLatin1String("qt_")))
+            !name.startsWith(QLatin1String("qt_")) && !qobject_cast<QTabBar *>(object->parent()))
             names << name;
     }
     return names.join(QLatin1String(", "));
@@ -188,6 +192,9 @@ private slots:
     void plan_add();
     void plan_totals_data();
     void plan_totals();
+    void plan_reading_data();
+    void plan_reading();
+    void plan_sheet();
     void meta_object();
 
 private:
@@ -1304,9 +1311,14 @@ void TestMainWindow::run(const QStringList &_steps)
         else if (what == QLatin1String("open")) {
             QApplication::setActiveWindow(f.window.get());
             QTest::keyClick(f.window.get(), Qt::Key_D, Qt::ControlModifier);
-        } else if (what == QLatin1String("plan"))
+        } else if (what == QLatin1String("plan")) {
             plan_step(text);
-        else
+        } else if (what == QLatin1String("targets")) {
+            // The window again, over another targets file.
+            Catalogues catalogues = test_catalogues();
+            catalogues.targets = text.toUtf8();
+            QVERIFY(f.open(catalogues));
+        } else
             Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
                                  : what == QLatin1String("value") ? f.ui->val_methods
                                  : what == QLatin1String("water") ? f.ui->val_methods_3
@@ -1533,6 +1545,12 @@ void TestMainWindow::plan_step(const QString &_step)
         items->setFocus();
         items->setCurrentCell(words.value(1).toInt(), 4 + days.indexOf(words.value(2)));
         QTest::keyClick(items, Qt::Key_Space);
+    } else if (what == QLatin1String("method") || what == QLatin1String("livestock")) {
+        auto *list = window->findChild<QComboBox *>(QStringLiteral("plan_") + what);
+        list->setCurrentIndex(list->findText(words.mid(1).join(QLatin1Char(' '))));
+    } else if (what == QLatin1String("method-water")) {
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_method_water")),
+                          Qt::LeftButton);
     } else if (what == QLatin1String("remove")) {
         QApplication::setActiveWindow(window);
         items->setFocus();
@@ -1733,6 +1751,170 @@ void TestMainWindow::plan_totals()
     for (const QString &total : totals)
         QVERIFY2(copied.contains(QString(total).replace(QLatin1Char('|'), QLatin1Char('\t'))),
                  qPrintable(copied));
+}
+
+void TestMainWindow::plan_reading_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    // Each row of the totals: name, from, to, the method's target, and the
+    // colours of from and to (b below, g within, o above, r over the ceiling,
+    // - none).
+    QTest::addColumn<QStringList>("totals");
+    QTest::addColumn<QString>("warnings");
+    // The methods to choose from, and what resting the mouse on them says
+    // ("%1" the settings folder).
+    QTest::addColumn<QString>("methods");
+
+    // Alpha 20 ml: Fe 0.2 – 0.4, K 1 – 2; Gamma 5 ml: N 0.15 – 0.3, P 0.05 – 0.1.
+    const QStringList both{"tank 100", "value 1", "calculate", "plan add", "entry 2",
+                           "method 1", "value 5", "calculate", "plan add"};
+    QTest::newRow("below, straddling, above, within")
+        << both + QStringList{"plan method Method"}
+        << QStringList{"Fe|0.2|0.4|0.5 – 1|bb",    "K|1|2|1.5 – 3|bg",
+                       "N|0.15|0.3||--",           "NO3 (из N)|0.663997|1.32799|0.1 – 0.5|oo",
+                       "P|0.05|0.1|0.01 – 0.2|gg", "PO4 (из P)|0.153306|0.306612||--"}
+        << ""
+        << "Без сравнения|Method: made up for the tests";
+    QTest::newRow("no changes: above, and no end")
+        << both + QStringList{"plan method Method", "plan change 0"}
+        << QStringList{"Fe|без предела|без предела|0.5 – 1|oo",
+                       "K|без предела|без предела|1.5 – 3|oo",
+                       "N|без предела|без предела||--",
+                       "NO3 (из N)|без предела|без предела|0.1 – 0.5|oo",
+                       "P|без предела|без предела|0.01 – 0.2|oo",
+                       "PO4 (из P)|без предела|без предела||--"}
+        << ""
+        << "Без сравнения|Method: made up for the tests";
+    // The ceiling: W + A ÷ f at most 0.3, with A from Alpha alone: 15 ml.
+    QTest::newRow("a ceiling one item can keep")
+        << QStringList{"tank 100", "value 1", "calculate", "plan add", "plan livestock Shrimp"}
+        << QStringList{"Fe|0.2|0.4||-r", "K|1|2||--"}
+        << "Fe: до 0.4 мг/л — выше 0.3 мг/л для «Shrimp»; больше всего даёт Alpha: не больше 15 "
+           "мл в неделю"
+        << "Без сравнения|Method: ";
+    QTest::newRow("a ceiling the new water alone goes over")
+        << QStringList{"tank 100",
+                       "value 1",
+                       "calculate",
+                       "plan add",
+                       "plan livestock Shrimp",
+                       "plan water Fe 0.35"}
+        << QStringList{"Fe|0.55|0.75||-r", "K|1|2||--"}
+        << "Fe: до 0.75 мг/л — выше 0.3 мг/л для «Shrimp»; больше всего даёт Alpha, но и без "
+           "него уровень выше"
+        << "Без сравнения|Method: ";
+    QTest::newRow("the method's water change, then the ceiling")
+        << QStringList{"tank 100",
+                       "value 1",
+                       "calculate",
+                       "plan add",
+                       "plan method Method",
+                       "plan method-water",
+                       "plan livestock Shrimp"}
+        << QStringList{"Fe|0.933333|1.33333|0.5 – 1|gr", "K|4.66667|6.66667|1.5 – 3|oo"}
+        << "Fe: до 1.33333 мг/л — выше 0.3 мг/л для «Shrimp»; больше всего даёт Alpha: не больше "
+           "4.5 мл в неделю"
+        << "Без сравнения|Method: made up for the tests";
+    QTest::newRow("a targets file that cannot be read: nothing to compare with")
+        << QStringList{"targets [{", "tank 100", "value 1", "calculate", "plan add"}
+        << QStringList{"Fe|0.2|0.4||--", "K|1|2||--"} << ""
+        << "Без сравнения: %1/targets.json:1:2: объект не закрыт: не хватает }";
+}
+
+void TestMainWindow::plan_reading()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, totals);
+    QFETCH(QString, warnings);
+    QFETCH(QString, methods);
+
+    run(steps);
+    QVERIFY(!QTest::currentTestFailed());
+    QWidget *window = plan_window();
+    const auto *list = window->findChild<QComboBox *>(QStringLiteral("plan_method"));
+    QCOMPARE(f.items(list).join(QLatin1Char('|')) + QStringLiteral(": ") + list->toolTip(),
+             methods.arg(QDir::currentPath() + QStringLiteral("/settings")));
+    const auto *table = window->findChild<QTableWidget *>(QStringLiteral("plan_totals"));
+    const auto colour = [](const QTableWidgetItem *_cell) {
+        const QVariant brush = _cell->data(Qt::ForegroundRole);
+        if (!brush.isValid())
+            return QLatin1Char('-');
+        const QColor shown = brush.value<QBrush>().color();
+        return shown == QColor(85, 85, 255)    ? QLatin1Char('b')
+               : shown == QColor(85, 170, 127) ? QLatin1Char('g')
+               : shown == QColor(230, 120, 30) ? QLatin1Char('o')
+               : shown == QColor(204, 0, 0)    ? QLatin1Char('r')
+                                               : QLatin1Char('?');
+    };
+    QStringList shown;
+    const bool target = table->columnCount() == 5;
+    for (int row = 0; row < table->rowCount(); ++row)
+        shown << QStringList{table->item(row, 0)->text(), table->item(row, 2)->text(),
+                             table->item(row, 3)->text(),
+                             target ? table->item(row, 4)->text() : QString(),
+                             QString(colour(table->item(row, 2))) + colour(table->item(row, 3))}
+                     .join(QLatin1Char('|'));
+    QCOMPARE(shown, totals);
+    if (target)
+        QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("Цель, мг/л"));
+    const auto *said = window->findChild<QLabel *>(QStringLiteral("plan_warnings"));
+    QCOMPARE(said->text(), warnings);
+    QCOMPARE(said->isVisible(), !warnings.isEmpty());
+
+    // The picture has a line for each row with a target.
+    QStringList drawn;
+    for (const Plan_Book::Band_Row &row : window->findChild<Plan_Bands *>()->rows())
+        drawn << row.label;
+    QStringList targeted;
+    for (const QString &row : totals)
+        if (!row.section(QLatin1Char('|'), 3, 3).isEmpty())
+            targeted << row.section(QLatin1Char('|'), 0, 0);
+    QCOMPARE(drawn, targeted);
+}
+
+// The sheet of a plan with a recipe and a solution, saved as a PDF and read
+// back as text.
+void TestMainWindow::plan_sheet()
+{
+    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (reader.isEmpty())
+        QSKIP("pdftotext (poppler-utils) reads the PDF back");
+    run({"tank 100", "entry 5", "method 1", "value 10", "calculate", "plan add", "kind rbdiysol",
+         "entry 0", "method 0", "water 1000", "grams 5", "value 1", "calculate", "plan add",
+         "plan day 0 Пн", "plan day 0 Ср", "plan method Method", "plan livestock Shrimp"});
+    QVERIFY(!QTest::currentTestFailed());
+    QWidget *window = plan_window();
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    QTimer::singleShot(0, window, [pdf] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->selectFile(pdf);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+    });
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_pdf")), Qt::LeftButton);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+
+    QProcess text;
+    text.start(reader, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    QCOMPARE(text.exitCode(), 0);
+    const QString read = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char *expected :
+         {"Аквариум 100 л", "Подмена воды: 50 % каждые 7 дн., первая в Сб", "Метод: Method",
+          "Пределы: Shrimp", "подмена",
+          // the week: Bottle 10 ml on three days, the solution 40 ml on Saturday
+          "3.33333 мл", "40 мл", "K2SO4 (5 г в 1000 мл)",
+          // the totals against the method
+          "Цель, мг/л", "Предел, мг/л", "1.5 – 3",
+          // the labels
+          "CaCl2 — 1 г", "K2SO4 — 10 г", "Na2SO4 — 1 г", "Вода: 1000 мл", "K2SO4 — 5 г",
+          "мг/мл: K 2.5, S 0.5", "Приготовлено:", "a test of its own"})
+        QVERIFY2(read.contains(QString::fromUtf8(expected)),
+                 qPrintable(QString::fromUtf8(expected) + QLatin1String(" not in:\n") + read));
+    QCOMPARE(read.count(QStringLiteral("Приготовлено:")), 2);
 }
 
 void TestMainWindow::meta_object()

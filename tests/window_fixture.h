@@ -21,13 +21,15 @@ struct Catalogues
     QByteArray products;
     QByteArray compounds;
     QByteArray recipes;
+    QByteArray targets;
     bool settings_folder = true;
 };
 
 // Products: a target that is not first in element order, a target that names
 // no element (and a name that needs escaping), no target with "sol", a
 // reference element whose content is 0, and an element key that needs escaping;
-// then a recipe of three salts in which calcium meets sulfate.
+// then a recipe of three salts in which calcium meets sulfate; a method and a
+// livestock to read plans against.
 inline Catalogues test_catalogues()
 {
     Catalogues catalogues;
@@ -44,8 +46,15 @@ inline Catalogues test_catalogues()
     ])";
     catalogues.recipes = R"([
         {"name": "Bottle", "water_ml": 1000, "target": "K",
-         "compounds": {"CaCl2": 1, "K2SO4": 10, "Na2SO4": 1}}
+         "compounds": {"CaCl2": 1, "K2SO4": 10, "Na2SO4": 1}, "source": "a test of its own"}
     ])";
+    catalogues.targets = R"({
+        "methods": [{"name": "Method", "water_change": {"percent": 30, "every_days": 14},
+                     "ranges": {"Fe": [0.5, 1], "K": [1.5, 3], "NO3": [0.1, 0.5],
+                                "P": [0.01, 0.2]},
+                     "source": "made up for the tests"}],
+        "livestock": [{"name": "Shrimp", "ceilings": {"Fe": 0.3}, "source": "made up too"}]
+    })";
     return catalogues;
 }
 
@@ -68,7 +77,8 @@ public:
                 return false;
             if (!write(QStringLiteral("commercial_products.json"), _catalogues.products) ||
                 !write(QStringLiteral("compounds.json"), _catalogues.compounds) ||
-                !write(QStringLiteral("recipes.json"), _catalogues.recipes))
+                !write(QStringLiteral("recipes.json"), _catalogues.recipes) ||
+                !write(QStringLiteral("targets.json"), _catalogues.targets))
                 return false;
         }
         // What the program keeps (the plans) goes to the temporary folder too,

@@ -193,9 +193,22 @@ void MainWindow::load_compounds(int _type)
     if (recipes_file.exists() || recipes_file.isSymLink())
         read_recipes(folder + recipes, *diy_fert, premix_fert, &recipe_problems);
     products_problems = (product_problems + recipe_problems).join(QLatin1Char('\n'));
+    // The methods and limits the plans are read against; without the file
+    // there is nothing to compare with, and the plan window says so.
+    QStringList target_problems;
+    const QString targets_file = QStringLiteral("targets.json");
+    const QFileInfo targets_info(folder + targets_file);
+    if (targets_info.exists() || targets_info.isSymLink())
+        read_targets(folder + targets_file, &targets, &target_problems);
+    else
+        targets_problems = Plan_Window::tr("Нет файла %1: сравнивать не с чем.")
+                               .arg(QDir::toNativeSeparators(folder + targets_file));
+    if (!target_problems.isEmpty())
+        targets_problems = target_problems.join(QLatin1Char('\n'));
     // A user who edits the catalogues by hand learns from a terminal what is
     // wrong with them, and where.
-    for (const QString &problem : product_problems + compound_problems + recipe_problems)
+    for (const QString &problem :
+         product_problems + compound_problems + recipe_problems + target_problems)
         std::fprintf(stderr, "rovalin: %s\n", problem.toUtf8().constData());
     std::fflush(stderr);
 
@@ -574,6 +587,7 @@ Plan_Window *MainWindow::plan_window()
 {
     if (!plan) {
         plan = new Plan_Window({premix_fert, diy_fert, diysol_fert}, this);
+        plan->set_targets(targets, targets_problems);
         plan->set_kind_names({ui->rbpremix->text(), ui->rbdiy->text(), ui->rbdiysol->text()});
     }
     return plan;

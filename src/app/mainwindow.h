@@ -23,6 +23,7 @@
 // read.
 
 #include "dosing_plan.h"
+#include "dosing_targets.h"
 #include "dynamics_window.h"
 
 #include <QMainWindow>
@@ -92,6 +93,10 @@ private:
     // products' list holds the recipes too, so its problems are both files'.
     QString products_problems;
     QString compounds_problems;
+    // The dosing methods and livestock limits plans are read against, and
+    // what was wrong with their file.
+    Dosing_Targets targets;
+    QString targets_problems;
 
     // The last successful calculation, for the build-up window.
     QString calculated_entry;

@@ -4,21 +4,31 @@
 
 #include "charts.h"
 #include "message_text.h"
+#include "plan_bands.h"
+#include "plan_sheet.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPen>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -36,6 +46,27 @@ QT_CHARTS_USE_NAMESPACE
 using message_text::number;
 
 namespace {
+
+// Where a level lies against its target: below in the blue of the computed
+// answers, within in the green of the names, above in orange; over a
+// livestock's ceiling in red.
+const QColor above_orange(230, 120, 30);
+const QColor ceiling_red(204, 0, 0);
+
+QBrush standing_colour(Plan_Book::Standing _standing)
+{
+    switch (_standing) {
+    case Plan_Book::below:
+        return QColor(85, 85, 255);
+    case Plan_Book::within:
+        return QColor(85, 170, 127);
+    case Plan_Book::above:
+        return above_orange;
+    case Plan_Book::no_range:
+        break;
+    }
+    return QBrush();
+}
 
 // The items' columns: name, kind, weekly dose, unit, Monday … Sunday, each dose.
 constexpr int weekly_column = 2;
@@ -124,6 +155,10 @@ void Plan_Window::build()
     delete_button = button(tr("Удалить…"), "plan_delete", this);
     copy_button = button(tr("Копировать"), "plan_copy", this);
     copy_button->setToolTip(tr("План целиком как текст с табуляциями: для таблицы или форума"));
+    print_button = button(tr("Печать…"), "plan_print", this);
+    print_button->setToolTip(tr("Лист для аквариума: неделя по дням, итоги и этикетки бутылок"));
+    pdf_button = button(tr("Сохранить PDF…"), "plan_pdf", this);
+    pdf_button->setToolTip(print_button->toolTip());
     auto *plans = new QHBoxLayout;
     plans->addWidget(caption(tr("План"), "plan_choice_label", choice, this));
     plans->addWidget(choice);
@@ -132,6 +167,8 @@ void Plan_Window::build()
     plans->addWidget(delete_button);
     plans->addStretch();
     plans->addWidget(copy_button);
+    plans->addWidget(print_button);
+    plans->addWidget(pdf_button);
 
     tank = spin_box("plan_tank", plan_limits::tank_min, plan_limits::tank_max, this);
     water_change = spin_box("plan_water_change", 0, plan_limits::percent_max, this);
@@ -154,6 +191,22 @@ void Plan_Window::build()
     add_setting(tr("первая в"), "plan_change_day_label", change_day);
     add_setting(tr("Недель на графике"), "plan_weeks_label", weeks);
     settings->addStretch();
+
+    method = new QComboBox(this);
+    method->setObjectName(QStringLiteral("plan_method"));
+    method->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    method_water = button(tr("Подмена как в методе"), "plan_method_water", this);
+    livestock = new QComboBox(this);
+    livestock->setObjectName(QStringLiteral("plan_livestock"));
+    livestock->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto *reading = new QHBoxLayout;
+    reading->addWidget(caption(tr("Сравнить с методом"), "plan_method_label", method, this));
+    reading->addWidget(method);
+    reading->addWidget(method_water);
+    reading->addSpacing(12);
+    reading->addWidget(caption(tr("Пределы для"), "plan_livestock_label", livestock, this));
+    reading->addWidget(livestock);
+    reading->addStretch();
 
     items = table(Plan_Book::item_columns(), "plan_items", this);
     items->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -189,9 +242,27 @@ void Plan_Window::build()
     chart->setObjectName(QStringLiteral("plan_chart"));
     chart->setRenderHint(QPainter::Antialiasing);
     chart->setMinimumHeight(260);
+    bands = new Plan_Bands(this);
+    auto *bands_page = new QScrollArea(this);
+    bands_page->setObjectName(QStringLiteral("plan_bands_page"));
+    bands_page->setWidget(bands);
+    bands_page->setWidgetResizable(true);
+    bands_page->setFrameShape(QFrame::NoFrame);
+    views = new QTabWidget(this);
+    views->setObjectName(QStringLiteral("plan_views"));
+    views->addTab(chart, tr("Уровни по дням"));
+    views->addTab(bands_page, tr("Цели метода"));
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(totals, 2);
-    bottom->addWidget(chart, 3);
+    bottom->addWidget(views, 3);
+
+    warnings = new QLabel(this);
+    warnings->setObjectName(QStringLiteral("plan_warnings"));
+    warnings->setWordWrap(true);
+    warnings->setTextFormat(Qt::PlainText);
+    QPalette red = warnings->palette();
+    red.setColor(QPalette::WindowText, ceiling_red);
+    warnings->setPalette(red);
 
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("plan_status"));
@@ -202,10 +273,12 @@ void Plan_Window::build()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(plans);
     layout->addLayout(settings);
+    layout->addLayout(reading);
     layout->addLayout(middle, 2);
     layout->addLayout(bottom, 3);
+    layout->addWidget(warnings);
     layout->addWidget(status);
-    resize(1100, 720);
+    resize(1100, 760);
 
     const auto changed = QOverload<int>::of(&QSpinBox::valueChanged);
     const auto chosen = QOverload<int>::of(&QComboBox::currentIndexChanged);
@@ -213,6 +286,24 @@ void Plan_Window::build()
         book.set_current(_index);
         redraw();
     });
+    connect(method, chosen, this, [this](int _index) {
+        book.set_method(_index > 0 ? method->itemText(_index) : QString());
+        redraw_reading();
+        redraw_figures();
+        show_status();
+    });
+    connect(livestock, chosen, this, [this](int _index) {
+        book.set_livestock(_index > 0 ? livestock->itemText(_index) : QString());
+        redraw_reading();
+        redraw_figures();
+        show_status();
+    });
+    connect(method_water, &QPushButton::clicked, this, [this] {
+        book.use_method_water();
+        redraw();
+    });
+    connect(print_button, &QPushButton::clicked, this, [this] { print(); });
+    connect(pdf_button, &QPushButton::clicked, this, [this] { save_pdf(); });
     connect(new_button, &QPushButton::clicked, this, [this] { new_plan(); });
     connect(rename_button, &QPushButton::clicked, this, [this] { rename_plan(); });
     connect(delete_button, &QPushButton::clicked, this, [this] { delete_plan(); });
@@ -318,6 +409,9 @@ void Plan_Window::redraw()
     rename_button->setEnabled(editable);
     delete_button->setEnabled(editable);
     copy_button->setEnabled(plan);
+    print_button->setEnabled(plan);
+    pdf_button->setEnabled(plan);
+    redraw_reading();
     water->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
                                     : QAbstractItemView::NoEditTriggers);
     setWindowTitle(plan ? tr("План внесения: %1").arg(plan->name) : tr("План внесения"));
@@ -392,6 +486,12 @@ void Plan_Window::redraw_figures()
         const QStringList drawn = book.chart();
         const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         const Qt::ItemFlags first = book.read_only() ? shown : shown | Qt::ItemIsUserCheckable;
+        // The method's targets in a column of their own, while there is one.
+        QStringList headers = Plan_Book::total_columns();
+        if (book.method())
+            headers << tr("Цель, мг/л");
+        totals->setColumnCount(headers.size());
+        totals->setHorizontalHeaderLabels(headers);
         totals->setRowCount(rows.size());
         for (int row = 0; row < rows.size(); ++row) {
             const Plan_Total &total = rows.at(row);
@@ -400,11 +500,64 @@ void Plan_Window::redraw_figures()
             name->setData(Qt::UserRole, total.key);
             name->setCheckState(drawn.contains(total.key) ? Qt::Checked : Qt::Unchecked);
             write(cell(totals, row, 1), number(total.input.weekly()), shown);
-            write(cell(totals, row, 2), Plan_Book::band_text(total.band, false), shown);
-            write(cell(totals, row, 3), Plan_Book::band_text(total.band, true), shown);
+            for (const bool high : {false, true}) {
+                const double level = high ? total.band.high : total.band.low;
+                QBrush colour;
+                if (high && book.over_ceiling(total))
+                    colour = ceiling_red;
+                else if (!total.band.bounded)
+                    colour = book.standing(total.key, level) == Plan_Book::no_range
+                                 ? QBrush()
+                                 : QBrush(above_orange);
+                else
+                    colour = standing_colour(book.standing(total.key, level));
+                write(cell(totals, row, high ? 3 : 2), Plan_Book::band_text(total.band, high),
+                      shown, colour);
+            }
+            if (book.method())
+                write(cell(totals, row, 4), book.target_text(total.key), shown);
         }
     }
+    const QStringList lines = book.warnings();
+    warnings->setText(lines.join(QLatin1Char('\n')));
+    warnings->setVisible(!lines.isEmpty());
+    bands->set_rows(book.band_rows());
     redraw_chart();
+}
+
+void Plan_Window::redraw_reading()
+{
+    const Dosing_Plan *plan = book.shown();
+    const bool editable = plan && !book.read_only();
+    const Dosing_Targets &targets = book.targets();
+    {
+        const QSignalBlocker blocker(method);
+        method->clear();
+        method->addItem(tr("Без сравнения"));
+        for (const Dosing_Method &each : targets.methods)
+            method->addItem(each.name);
+        const Dosing_Method *chosen = book.method();
+        method->setCurrentIndex(chosen ? method->findText(chosen->name) : 0);
+        // Why there is nothing to compare with, or where the figures come from.
+        method->setToolTip(!book.targets_problems().isEmpty() ? book.targets_problems()
+                           : chosen                           ? chosen->source
+                                                              : QString());
+        method->setEnabled(editable);
+    }
+    {
+        const QSignalBlocker blocker(livestock);
+        livestock->clear();
+        livestock->addItem(tr("Без ограничений"));
+        for (const Livestock &each : targets.livestock)
+            livestock->addItem(each.name);
+        const Livestock *chosen = book.animals();
+        livestock->setCurrentIndex(chosen ? livestock->findText(chosen->name) : 0);
+        livestock->setToolTip(chosen ? chosen->source : QString());
+        livestock->setEnabled(editable);
+    }
+    const Dosing_Method *chosen = book.method();
+    method_water->setEnabled(editable && chosen &&
+                             (chosen->change_percent >= 0 || chosen->change_every > 0));
 }
 
 void Plan_Window::redraw_chart()
@@ -569,4 +722,58 @@ void Plan_Window::remove_items()
     redraw_items();
     redraw_figures();
     show_status();
+}
+
+namespace {
+
+QString sheet_file_name(const QString &_plan)
+{
+    QString name = _plan;
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        name.replace(c, QLatin1Char('-'));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+} // namespace
+
+void Plan_Window::print()
+{
+    if (!book.shown())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(book.shown()->name);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("plan_print_dialog"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!print_sheet(&printer, book.sheet()))
+        QMessageBox::warning(this, tr("Печать"), tr("Не удалось напечатать лист."));
+}
+
+void Plan_Window::save_pdf()
+{
+    if (!book.shown())
+        return;
+    QString file = QFileDialog::getSaveFileName(
+        this, tr("Сохранить PDF"), sheet_file_name(book.shown()->name), tr("PDF (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        file += QStringLiteral(".pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(book.shown()->name);
+    printer.setOutputFileName(file);
+    if (!print_sheet(&printer, book.sheet()))
+        QMessageBox::warning(this, tr("Сохранить PDF"),
+                             tr("Не удалось записать %1.").arg(QDir::toNativeSeparators(file)));
+}
+
+void Plan_Window::set_targets(const Dosing_Targets &_targets, const QString &_problems)
+{
+    book.set_targets(_targets, _problems);
+    redraw();
 }

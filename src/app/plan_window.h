@@ -22,6 +22,8 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
+class QTabWidget;
+class Plan_Bands;
 
 #include "charts.h"
 
@@ -42,6 +44,10 @@ public:
     // the item selected.
     void add_calculation(const Plan_Item &_item, int _tank);
 
+    // The methods and livestock plans are read against, and what was wrong
+    // with their file.
+    void set_targets(const Dosing_Targets &_targets, const QString &_problems);
+
     // Shows the window in front.
     void present();
 
@@ -56,6 +62,8 @@ private:
     void redraw_water();
     void redraw_figures();
     void redraw_chart();
+    // The method and livestock lists and what goes with them.
+    void redraw_reading();
     void show_status();
 
     void item_changed(QTableWidgetItem *_item);
@@ -65,6 +73,8 @@ private:
     void rename_plan();
     void delete_plan();
     void remove_items();
+    void print();
+    void save_pdf();
 
     Plan_Book book;
     QStringList kind_names;
@@ -75,6 +85,11 @@ private:
     QPushButton *rename_button;
     QPushButton *delete_button;
     QPushButton *copy_button;
+    QPushButton *print_button;
+    QPushButton *pdf_button;
+    QComboBox *method;
+    QPushButton *method_water;
+    QComboBox *livestock;
     QSpinBox *tank;
     QSpinBox *water_change;
     QSpinBox *change_every;
@@ -85,6 +100,9 @@ private:
     QPushButton *remove_button;
     QTableWidget *totals;
     QChartView *chart;
+    Plan_Bands *bands;
+    QTabWidget *views;
+    QLabel *warnings;
     QLabel *status;
 };
 
