@@ -13,6 +13,8 @@
 #include "message_text.h"
 #include "premix_fertilizer.h"
 #include "recipe_reader.h"
+#include "type_fertilizer.h"
+#include "user_catalogues.h"
 
 #include <QtTest>
 
@@ -92,6 +94,8 @@ private slots:
     void recipe_notes();
     void reads_targets_data();
     void reads_targets();
+    void user_entries_data();
+    void user_entries();
     void missing_file_adds_nothing();
     void directory_adds_nothing();
     void unreadable_file_adds_nothing();
@@ -685,6 +689,111 @@ void TestCatalogueReader::reads_targets()
         QCOMPARE(targets.animals(animals.name), &animals);
     QVERIFY(!targets.method(QStringLiteral("Креветки")));
     QVERIFY(!targets.animals(QStringLiteral("Без смены")));
+}
+
+void TestCatalogueReader::user_entries_data()
+{
+    // The files of the shipped folder and of the user's (null: none), in the
+    // order products, compounds, recipes.
+    QTest::addColumn<QList<QByteArray>>("shipped");
+    QTest::addColumn<QList<QByteArray>>("users");
+    QTest::addColumn<bool>("same_folder");
+    // Each list's entries as "name|element=figure,…|note".
+    QTest::addColumn<QStringList>("products");
+    QTest::addColumn<QStringList>("compounds");
+    QTest::addColumn<QStringList>("problems"); // "%1": the user's folder
+
+    const QByteArray products = R"([{"name": "A", "target": "K", "K": 5, "Fe": 1},
+                                    {"name": "B", "N": 2}])";
+    const QByteArray compounds = R"([{"name": "KNO3", "K": 0.39, "N": 0.14}])";
+    const QByteArray recipes = R"([{"name": "R", "water_ml": 1000, "compounds": {"KNO3": 10}}])";
+    const QList<QByteArray> shipped{products, compounds, recipes};
+    const QList<QByteArray> none{QByteArray(), QByteArray(), QByteArray()};
+    const QStringList as_shipped{"A|Fe=1,K=5|", "B|N=2|", "R|K=3.9,N=1.4|"};
+
+    QTest::newRow("no files of the user's") << shipped << none << false << as_shipped
+                                            << QStringList{"KNO3|K=0.39,N=0.14|"} << QStringList();
+    QTest::newRow("a user's product in the shipped one's place, a new one after all")
+        << shipped
+        << QList<QByteArray>{R"([{"name": "A", "target": "K", "K": 4}, {"name": "C", "P": 1}])",
+                             QByteArray(), QByteArray()}
+        << false
+        << QStringList{"A|K=4|Ваша запись; в поставке: Fe 1, K 5", "B|N=2|", "R|K=3.9,N=1.4|",
+                       "C|P=1|"}
+        << QStringList{"KNO3|K=0.39,N=0.14|"} << QStringList();
+    QTest::newRow("a user's compound, which the recipes are then made of")
+        << shipped
+        << QList<QByteArray>{QByteArray(), R"([{"name": "KNO3", "K": 0.5, "N": 0.1, "Mg": 0}])",
+                             QByteArray()}
+        << false << QStringList{"A|Fe=1,K=5|", "B|N=2|", "R|K=5,Mg=0,N=1|"}
+        << QStringList{"KNO3|K=0.5,Mg=0,N=0.1|Ваша запись; в поставке: K 0.39, N 0.14, Mg нет"}
+        << QStringList();
+    QTest::newRow("a user's recipe in the shipped one's place, the same figures")
+        << shipped
+        << QList<QByteArray>{QByteArray(), QByteArray(),
+                             R"([{"name": "R", "water_ml": 2000, "compounds": {"KNO3": 20}}])"}
+        << false
+        << QStringList{"A|Fe=1,K=5|", "B|N=2|", "R|K=3.9,N=1.4|Ваша запись; в поставке те же цифры"}
+        << QStringList{"KNO3|K=0.39,N=0.14|"} << QStringList();
+    QTest::newRow("the user's folder is the shipped one: read once")
+        << shipped << shipped << true << as_shipped << QStringList{"KNO3|K=0.39,N=0.14|"}
+        << QStringList();
+    QTest::newRow("a user's file that cannot be read is said like a shipped one")
+        << shipped << QList<QByteArray>{QByteArray("[{"), QByteArray("{}"), QByteArray()} << false
+        << as_shipped << QStringList{"KNO3|K=0.39,N=0.14|"}
+        << QStringList{"%1/commercial_products.json:1:2: объект не закрыт: не хватает }",
+                       "%1/compounds.json: в файле объект { … }, а должен быть массив [ … ]"};
+}
+
+void TestCatalogueReader::user_entries()
+{
+    QFETCH(QList<QByteArray>, shipped);
+    QFETCH(QList<QByteArray>, users);
+    QFETCH(bool, same_folder);
+    QFETCH(QStringList, products);
+    QFETCH(QStringList, compounds);
+    QFETCH(QStringList, problems);
+
+    const QString shipped_folder = dir->filePath(QStringLiteral("shipped"));
+    const QString user_folder =
+        same_folder ? shipped_folder : dir->filePath(QStringLiteral("user"));
+    const QStringList names{"commercial_products.json", "compounds.json", "recipes.json"};
+    for (const auto &[folder, files] :
+         {std::pair<QString, QList<QByteArray>>{shipped_folder, shipped}, {user_folder, users}}) {
+        QVERIFY(QDir().mkpath(folder));
+        for (int i = 0; i < names.size(); ++i) {
+            if (files.at(i).isNull())
+                continue;
+            QFile file(folder + QLatin1Char('/') + names.at(i));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(files.at(i));
+        }
+    }
+    Premix_Fertilizer premix;
+    Diy_Fertilizer diy;
+    DiySol_Fertilizer diy_sol;
+    User_Catalogues::Problems said;
+    User_Catalogues::read(shipped_folder, user_folder, &premix, &diy, &diy_sol, &said);
+
+    const auto entries = [](const Type_Fertilizer &_fert) {
+        QStringList shown;
+        for (int i = 0; i < _fert.count_compounds(); ++i) {
+            const Compound *entry = _fert.compound_at(i);
+            QStringList figures;
+            for (int e = 0; e < entry->count_elements(); ++e)
+                figures << entry->element_at(e).name + QLatin1Char('=') +
+                               message_text::number(entry->element_at(e).value);
+            shown << entry->name() + QLatin1Char('|') + figures.join(QLatin1Char(',')) +
+                         QLatin1Char('|') + entry->note();
+        }
+        return shown;
+    };
+    QCOMPARE(entries(premix), products);
+    QCOMPARE(entries(diy), compounds);
+    QCOMPARE(entries(diy_sol), compounds);
+    for (QString &line : problems)
+        line = line.arg(user_folder);
+    QCOMPARE(said.products + said.compounds + said.recipes, problems);
 }
 
 void TestCatalogueReader::missing_file_adds_nothing()

@@ -475,6 +475,7 @@ void TestForm::actions_data()
     QTest::newRow("action_plan_add")
         << false << false << true << QStringList{"menu_calc"} << "Ctrl+Shift+L";
     QTest::newRow("action_plan") << false << false << true << QStringList{"menu_calc"} << "Ctrl+L";
+    QTest::newRow("action_editor") << false << false << true << QStringList{"menu_calc"} << "";
     for (const char *name : {"action_4", "action_5", "action_7", "action_8"})
         QTest::newRow(name) << false << false << true << QStringList() << "";
 }
@@ -526,7 +527,7 @@ void TestForm::menu_bar()
     QCOMPARE(calc->title(), QStringLiteral("Расчёт"));
     QCOMPARE(calc->actions(),
              (QList<QAction *>{named<QAction>("action_dynamics"), named<QAction>("action_plan_add"),
-                               named<QAction>("action_plan")}));
+                               named<QAction>("action_plan"), named<QAction>("action_editor")}));
     QCOMPARE(menu->title(), QStringLiteral("Справка"));
 
     QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);

@@ -8,6 +8,7 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
@@ -90,6 +91,7 @@ private slots:
     void messages_fit();
     void build_up_window_fits();
     void plan_window_fits();
+    void editor_window_fits();
 
 private:
     // Every kind, every entry, both methods; _check runs for each.
@@ -355,6 +357,54 @@ void TestHighDpi::plan_window_fits()
         }
     }
     QVERIFY(window->findChild<QLabel *>(QStringLiteral("plan_status"))->isHidden());
+}
+
+// The editor with a copy of the entry of each list with the longest name,
+// and of the recipe with the most salts.
+void TestHighDpi::editor_window_fits()
+{
+    f.window->findChild<QAction *>(QStringLiteral("action_editor"))->trigger();
+    auto *window = f.window->findChild<QWidget *>(QStringLiteral("editor"));
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const auto longest = [&](const auto &_measure) {
+        int best = 0;
+        for (int entry = 0; entry < f.ui->comboBox->count(); ++entry)
+            if (_measure(entry) > _measure(best))
+                best = entry;
+        return best;
+    };
+    for (QRadioButton *kind : {f.ui->rbpremix, f.ui->rbdiy}) {
+        kind->click();
+        const auto name = [&](int _entry) { return f.ui->comboBox->itemText(_entry).size(); };
+        const auto salts = [&](int _entry) {
+            return int(f.window->premix_fert->compound_at(_entry)->recipe().size());
+        };
+        QList<int> entries{longest(name)};
+        if (kind == f.ui->rbpremix)
+            entries << longest(salts);
+        for (const int entry : entries) {
+            f.ui->comboBox->setCurrentIndex(entry);
+            // The copy before is not kept.
+            QTimer::singleShot(0, window, [] {
+                if (auto *ask = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                    ask->button(QMessageBox::Discard)->click();
+            });
+            QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("editor_copy")),
+                              Qt::LeftButton);
+            QCOMPARE(cut_labels(window), QStringList());
+            for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+                if (button->isVisible() && !button->text().isEmpty())
+                    QVERIFY2(button->sizeHint().width() <= button->width(),
+                             qPrintable(button->text()));
+            }
+            for (const char *name : {"editor_elements", "editor_salts"}) {
+                auto *table = window->findChild<QTableWidget *>(QLatin1String(name));
+                if (table->isVisible())
+                    QCOMPARE(cut_cells(table), QStringList());
+            }
+        }
+    }
 }
 
 int main(int argc, char **argv)

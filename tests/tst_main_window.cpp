@@ -9,6 +9,7 @@
 
 #include "message_text.h"
 #include "plan_bands.h"
+#include "user_catalogues.h"
 
 #include <QtCore/private/qobject_p.h>
 
@@ -19,6 +20,7 @@
 #include <QInputDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -195,6 +197,8 @@ private slots:
     void plan_reading_data();
     void plan_reading();
     void plan_sheet();
+    void editor_data();
+    void editor();
     void meta_object();
 
 private:
@@ -203,6 +207,7 @@ private:
     // Takes the steps of dynamics_action_data in turn.
     void run(const QStringList &_steps);
     void plan_step(const QString &_step);
+    void editor_step(const QString &_step);
     QWidget *plan_window() const;
 
     Window_Fixture f;
@@ -1313,6 +1318,8 @@ void TestMainWindow::run(const QStringList &_steps)
             QTest::keyClick(f.window.get(), Qt::Key_D, Qt::ControlModifier);
         } else if (what == QLatin1String("plan")) {
             plan_step(text);
+        } else if (what == QLatin1String("editor")) {
+            editor_step(text);
         } else if (what == QLatin1String("targets")) {
             // The window again, over another targets file.
             Catalogues catalogues = test_catalogues();
@@ -1915,6 +1922,170 @@ void TestMainWindow::plan_sheet()
         QVERIFY2(read.contains(QString::fromUtf8(expected)),
                  qPrintable(QString::fromUtf8(expected) + QLatin1String(" not in:\n") + read));
     QCOMPARE(read.count(QStringLiteral("Приготовлено:")), 2);
+}
+
+void TestMainWindow::editor_step(const QString &_step)
+{
+    const QStringList words = _step.split(QLatin1Char(' '));
+    const QString what = words.value(0);
+    const QString rest = words.mid(1).join(QLatin1Char(' '));
+    if (what == QLatin1String("open")) {
+        f.window->findChild<QAction *>(QStringLiteral("action_editor"))->trigger();
+        return;
+    }
+    if (what == QLatin1String("file")) {
+        // A file of the user's before the program starts: the window again.
+        const QString folder = User_Catalogues::folder();
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + QStringLiteral("/commercial_products.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(rest.toUtf8());
+        file.close();
+        QVERIFY(f.reopen());
+        return;
+    }
+    QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("editor"));
+    QVERIFY(window);
+    const auto button = [window](const char *_name) {
+        return window->findChild<QPushButton *>(QLatin1String(_name));
+    };
+    if (what == QLatin1String("new")) {
+        window->findChild<QAction *>(QStringLiteral("editor_new_") + rest)->trigger();
+    } else if (what == QLatin1String("name") || what == QLatin1String("formula") ||
+               what == QLatin1String("water")) {
+        Window_Fixture::type(window->findChild<QLineEdit *>(QStringLiteral("editor_") + what),
+                             Window_Fixture::typed(rest));
+    } else if (what == QLatin1String("element") || what == QLatin1String("salt")) {
+        auto *table = window->findChild<QTableWidget *>(
+            what == QLatin1String("salt") ? "editor_salts" : "editor_elements");
+        const int row =
+            words.value(3) == QLatin1String("in") ? words.value(4).toInt() : table->rowCount() - 1;
+        if (words.value(3) != QLatin1String("in"))
+            QVERIFY(Window_Fixture::edit(table, row, 0, words.value(1)));
+        QVERIFY(Window_Fixture::edit(table, row, 1, Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("target")) {
+        auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
+        target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("copy") || what == QLatin1String("save")) {
+        QTest::mouseClick(button(what == QLatin1String("copy") ? "editor_copy" : "editor_save"),
+                          Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: editor ") + _step));
+    }
+}
+
+void TestMainWindow::editor_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("check");     // what the editor says of the entry
+    QTest::addColumn<bool>("savable");      // «Сохранить» enabled
+    QTest::addColumn<QStringList>("kept");  // the user's files: "file: name, …"
+    QTest::addColumn<QStringList>("lists"); // the main window's lists, "entry (tool tip)"
+    QTest::addColumn<QString>("status");    // a regular expression
+
+    const QStringList products{"Alpha", "Beta <b>&", "Gamma", "Zero", "Tagged", "Bottle"};
+    QTest::newRow("a product") << QStringList{"editor open",      "editor new product",
+                                              "editor name Mine", "editor element K 5.5",
+                                              "editor target K",  "editor save"}
+                               << "" << false << QStringList{"commercial_products.json: Mine"}
+                               << products + QStringList{"Mine"} << "";
+    QTest::newRow("a product with a figure that is none")
+        << QStringList{"editor open", "editor new product", "editor name Mine",
+                       "editor element K many"}
+        << "K: «many» — это не число" << false << QStringList() << products << "";
+    QTest::newRow("a compound from its formula")
+        << QStringList{"editor open",         "editor new compound", "editor name Nitrate",
+                       "editor formula KNO3", "editor target K",     "editor save"}
+        << "" << false << QStringList{"compounds.json: Nitrate"}
+        << QStringList{"K2SO4", "Urea", "Limited", "Nitrate"} << "";
+    QTest::newRow("a formula that cannot be read")
+        << QStringList{"editor open", "editor new compound", "editor name Nitrate",
+                       "editor formula Xx2"}
+        << "формула «Xx2» не читается: позиция 1: нет элемента «Xx», запись пропущена" << false
+        << QStringList() << QStringList{"K2SO4", "Urea", "Limited"} << "";
+    QTest::newRow("a recipe over a salt's solubility")
+        << QStringList{"editor open", "editor new recipe", "editor name Strong", "editor water 100",
+                       "editor salt Limited 5"}
+        << "Столько вещества не растворится:\nLimited\nв 100 мл воды\nрастворяется не больше 1 г"
+        << true << QStringList() << products << "";
+    QTest::newRow("a copy that corrects a shipped entry")
+        << QStringList{"editor open", "editor copy", "editor element K 4 in 1", "editor save"} << ""
+        << false << QStringList{"commercial_products.json: Alpha"}
+        << QStringList{"Alpha (Ваша запись; в поставке: K 5)",
+                       "Beta <b>&",
+                       "Gamma",
+                       "Zero",
+                       "Tagged",
+                       "Bottle"}
+        << "";
+    QTest::newRow("a name the user's list has")
+        << QStringList{"editor open",        "editor copy",       "editor save",
+                       "editor new product", "editor name Alpha", "editor element K 1"}
+        << "в ваших записях уже есть «Alpha»" << false
+        << QStringList{"commercial_products.json: Alpha"}
+        << QStringList{"Alpha (Ваша запись; в поставке те же цифры)",
+                       "Beta <b>&",
+                       "Gamma",
+                       "Zero",
+                       "Tagged",
+                       "Bottle"}
+        << "";
+    QTest::newRow("a user's file that cannot be read")
+        << QStringList{"editor file [{", "editor open"} << "нет названия" << false << QStringList()
+        << products
+        << "^Ваш файл .*commercial_products\\.json не читается \\(1:2: объект не закрыт: не "
+           "хватает }\\)\\. Он перенесён как есть в .*commercial_products\\.json\\.unreadable-"
+           "\\d{8}-\\d{6}, записи этого вида начаты заново\\.$";
+}
+
+void TestMainWindow::editor()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, check);
+    QFETCH(bool, savable);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, lists);
+    QFETCH(QString, status);
+
+    Catalogues catalogues = test_catalogues();
+    catalogues.compounds.replace("\n    ]", R"(,
+        {"name": "Limited", "target": "K", "K": 0.5, "solubility": {"g_per_l": 10}}])");
+    QVERIFY(f.open(catalogues));
+    run(steps);
+    QVERIFY(!QTest::currentTestFailed());
+    QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("editor"));
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("editor_check"))->text(), check);
+    QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("editor_save"))->isEnabled(), savable);
+    const QString said = window->findChild<QLabel *>(QStringLiteral("editor_status"))->text();
+    QVERIFY2(status.isEmpty() ? said.isEmpty() : QRegularExpression(status).match(said).hasMatch(),
+             qPrintable(said));
+
+    QStringList files;
+    for (const char *name : {"commercial_products.json", "compounds.json", "recipes.json"}) {
+        QFile file(User_Catalogues::folder() + QLatin1Char('/') + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QStringList names;
+        for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array())
+            names << entry[QLatin1String("name")].toString();
+        files << QLatin1String(name) + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    }
+    QCOMPARE(files, kept);
+
+    // The main window shows what was saved at once, in the list the entry is of.
+    const bool compound = lists.contains(QStringLiteral("Urea"));
+    if (compound)
+        Window_Fixture::click_radio(f.ui->rbdiy);
+    QStringList shown;
+    for (int i = 0; i < f.ui->comboBox->count(); ++i) {
+        const QString tip = f.ui->comboBox->itemData(i, Qt::ToolTipRole).toString();
+        shown << f.ui->comboBox->itemText(i) + (tip.startsWith(QStringLiteral("Ваша"))
+                                                    ? QStringLiteral(" (") + tip + QLatin1Char(')')
+                                                    : QString());
+    }
+    QCOMPARE(shown, lists);
+    QCOMPARE(misnamed(window, "editor"), QString());
 }
 
 void TestMainWindow::meta_object()

@@ -101,6 +101,18 @@ public:
         return true;
     }
 
+    // The window again over the same folder and catalogues, as a program
+    // started anew.
+    bool reopen()
+    {
+        window.reset();
+        set_desktop_identity();
+        window = std::make_unique<MainWindow>();
+        ui = window->ui;
+        start_main_window(*window);
+        return true;
+    }
+
     void close()
     {
         window.reset();

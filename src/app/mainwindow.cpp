@@ -7,10 +7,12 @@
 #include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
+#include "editor_window.h"
 #include "message_text.h"
 #include "plan_window.h"
 #include "premix_fertilizer.h"
 #include "recipe_reader.h"
+#include "user_catalogues.h"
 
 #include <QAction>
 #include <QBrush>
@@ -137,13 +139,19 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     action_plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     ui->menu_calc->addAction(action_plan_add);
     ui->menu_calc->addAction(action_plan);
-    set_menu_texts();
     connect(action_plan_add, &QAction::triggered, action_plan_add, [this] {
         Plan_Window *window = plan_window();
         window->add_calculation(calculated_item, calculated_tank);
         window->present();
     });
     connect(action_plan, &QAction::triggered, action_plan, [this] { plan_window()->present(); });
+    // The user's own entries, after the plan.
+    action_editor = new QAction(this);
+    action_editor->setObjectName(QStringLiteral("action_editor"));
+    ui->menu_calc->addAction(action_editor);
+    connect(action_editor, &QAction::triggered, action_editor,
+            [this] { editor_window()->present(); });
+    set_menu_texts();
 
     // Another entry, kind or method puts catalogue figures or nothing in the
     // table. These connections reach no slot of the window.
@@ -177,25 +185,20 @@ void MainWindow::load_compounds(int _type)
         diysol_fert = new DiySol_Fertilizer;
 
     const QString folder = QDir(QDir::currentPath()).absolutePath() + QStringLiteral("/settings/");
-    const QString products = QStringLiteral("commercial_products.json");
-    const QString compounds = QStringLiteral("compounds.json");
-    const QString recipes = QStringLiteral("recipes.json");
-    QStringList product_problems;
-    read_catalogue(folder + products, premix_fert, &product_problems);
-    // One read of compounds.json; each of the two calculators gets its own entries.
-    QStringList compound_problems;
-    read_catalogue(folder + compounds, {diy_fert, diysol_fert}, &compound_problems,
-                   Catalogue_Kind::compounds);
+    // The shipped catalogues, then the user's own.
+    User_Catalogues::Problems problems;
+    User_Catalogues::read(folder, User_Catalogues::folder(), premix_fert, diy_fert, diysol_fert,
+                          &problems);
+    const QStringList &product_problems = problems.products;
+    const QStringList &compound_problems = problems.compounds;
+    const QStringList &recipe_problems = problems.recipes;
     compounds_problems = compound_problems.join(QLatin1Char('\n'));
-    // Recipes are optional: without the file there are none, and nothing to say.
-    QStringList recipe_problems;
-    const QFileInfo recipes_file(folder + recipes);
-    if (recipes_file.exists() || recipes_file.isSymLink())
-        read_recipes(folder + recipes, *diy_fert, premix_fert, &recipe_problems);
     products_problems = (product_problems + recipe_problems).join(QLatin1Char('\n'));
     // The methods and limits the plans are read against; without the file
     // there is nothing to compare with, and the plan window says so.
     QStringList target_problems;
+    targets = Dosing_Targets();
+    targets_problems.clear();
     const QString targets_file = QStringLiteral("targets.json");
     const QFileInfo targets_info(folder + targets_file);
     if (targets_info.exists() || targets_info.isSymLink())
@@ -207,10 +210,15 @@ void MainWindow::load_compounds(int _type)
         targets_problems = target_problems.join(QLatin1Char('\n'));
     // A user who edits the catalogues by hand learns from a terminal what is
     // wrong with them, and where.
-    for (const QString &problem :
-         product_problems + compound_problems + recipe_problems + target_problems)
-        std::fprintf(stderr, "rovalin: %s\n", problem.toUtf8().constData());
-    std::fflush(stderr);
+    // Once: when the catalogues are read again after an edit in the program,
+    // its window has said what is wrong.
+    if (!catalogues_reported) {
+        for (const QString &problem :
+             product_problems + compound_problems + recipe_problems + target_problems)
+            std::fprintf(stderr, "rovalin: %s\n", problem.toUtf8().constData());
+        std::fflush(stderr);
+        catalogues_reported = true;
+    }
 
     switch (_type) {
     case 0:
@@ -593,10 +601,58 @@ Plan_Window *MainWindow::plan_window()
     return plan;
 }
 
+Editor_Window *MainWindow::editor_window()
+{
+    if (!editor) {
+        const QString shipped =
+            QDir(QDir::currentPath()).absolutePath() + QStringLiteral("/settings");
+        editor = new Editor_Window(
+            diy_fert, shipped,
+            [this](Catalogue_Editor::Kind *_kind) -> const Compound * {
+                if (!cur_fert)
+                    return nullptr;
+                *_kind = cur_fert == premix_fert ? Catalogue_Editor::product
+                                                 : Catalogue_Editor::compound;
+                return cur_fert->compound_at(ui->comboBox->currentIndex());
+            },
+            this);
+        connect(editor, &Editor_Window::saved, this, [this] { reload_catalogues(); });
+    }
+    return editor;
+}
+
+void MainWindow::reload_catalogues()
+{
+    const int kind = cur_fert == diysol_fert ? 2 : cur_fert == diy_fert ? 1 : 0;
+    const Compound *entry =
+        cur_fert ? cur_fert->compound_at(ui->comboBox->currentIndex()) : nullptr;
+    const QString name = entry ? entry->name() : QString();
+    const bool calculated = ui->action_dynamics->isEnabled();
+    const bool building_up = dynamics && dynamics->isVisible();
+
+    load_compounds(kind);
+    change_type_fertilizers();
+    for (int i = 0; i < cur_fert->count_compounds(); ++i) {
+        if (cur_fert->compound_at(i)->name() == name) {
+            ui->comboBox->setCurrentIndex(i);
+            break;
+        }
+    }
+    if (calculated && cur_fert->compound_at(ui->comboBox->currentIndex()) &&
+        cur_fert->compound_at(ui->comboBox->currentIndex())->name() == name) {
+        counting_compound();
+        if (building_up && ui->action_dynamics->isEnabled())
+            show_dynamics();
+    }
+    if (plan)
+        plan->refresh();
+}
+
 void MainWindow::set_menu_texts()
 {
     action_plan_add->setText(Plan_Window::tr("Добавить в план"));
     action_plan->setText(Plan_Window::tr("План внесения…"));
+    action_editor->setText(Editor_Window::tr("Мои удобрения…"));
     if (plan)
         plan->set_kind_names({ui->rbpremix->text(), ui->rbdiy->text(), ui->rbdiysol->text()});
 }

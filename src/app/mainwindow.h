@@ -20,7 +20,8 @@
 // built when first asked for. «Добавить в план» is open at the same times and
 // puts that calculation into the Plan_Window, which «План внесения…» opens at
 // any time; it too is built when first asked for, and only then are the plans
-// read.
+// read. «Мои удобрения…» opens an Editor_Window on the user's own catalogue
+// entries; when it saves, the catalogues are read again.
 
 #include "dosing_plan.h"
 #include "dosing_targets.h"
@@ -36,6 +37,7 @@ class Type_Fertilizer;
 class Premix_Fertilizer;
 class Diy_Fertilizer;
 class DiySol_Fertilizer;
+class Editor_Window;
 class Plan_Window;
 class QAction;
 class Ui_MainWindow;
@@ -87,6 +89,12 @@ private:
     Plan_Window *plan_window();
     // The texts of the entries the program adds to the form's menu.
     void set_menu_texts();
+    // The editor of the user's own entries, built on first use.
+    Editor_Window *editor_window();
+    // Reads every catalogue again after the user's own changed: the lists
+    // keep their choice where it is still there, and what shows a
+    // calculation works it out again.
+    void reload_catalogues();
 
     // What was wrong with each catalogue file, a line a problem: the tool tip
     // of the "... пуст" entry when the file leaves its list empty. The
@@ -97,6 +105,7 @@ private:
     // what was wrong with their file.
     Dosing_Targets targets;
     QString targets_problems;
+    bool catalogues_reported = false;
 
     // The last successful calculation, for the build-up window.
     QString calculated_entry;
@@ -109,7 +118,9 @@ private:
     int calculated_tank = 0;
     QAction *action_plan_add;
     QAction *action_plan;
+    QAction *action_editor;
     Plan_Window *plan = nullptr;
+    Editor_Window *editor = nullptr;
 };
 
 #endif // ROVALIN_MAINWINDOW_H

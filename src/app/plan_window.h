@@ -48,6 +48,9 @@ public:
     // with their file.
     void set_targets(const Dosing_Targets &_targets, const QString &_problems);
 
+    // Draws everything again, after the catalogues changed.
+    void refresh() { redraw(); }
+
     // Shows the window in front.
     void present();
 

@@ -39,6 +39,12 @@ QString quoted(const QString &_text);
 bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problems,
                          QByteArray &_content);
 
+// Moves a file that cannot be read out of the way, with its bytes as they are,
+// as "<file>.unreadable-<yyyyMMdd-hhmmss>" (with a number after it where that
+// is taken), so that a new one can start: never written over. Gives the new
+// name, or false and why not.
+bool move_aside(const QString &_file_name, QString *_aside, QString *_error);
+
 // Parses _content as JSON. Where it cannot, the document is null and _what
 // says what is wrong, _place where ("<line>:<column>", as the problems give
 // it; empty for a file with nothing in it).

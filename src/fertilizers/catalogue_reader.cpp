@@ -9,6 +9,7 @@
 #include "message_text.h"
 #include "type_fertilizer.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -199,6 +200,21 @@ void skipped(Catalogue_Problems &_problems, const QVector<int> &_positions, cons
 }
 
 } // namespace
+
+bool move_aside(const QString &_file_name, QString *_aside, QString *_error)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString aside = _file_name + QStringLiteral(".unreadable-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = _file_name + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
+    QFile file(_file_name);
+    if (!file.rename(aside)) {
+        *_error = file.errorString();
+        return false;
+    }
+    *_aside = aside;
+    return true;
+}
 
 QJsonDocument parse_json(const QByteArray &_content, QString *_what, QString *_place)
 {

@@ -4,7 +4,6 @@
 
 #include "catalogue_file.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -296,12 +295,9 @@ QVector<Dosing_Plan> Plan_Store::open()
         message_ += QLatin1Char(' ') + tr("Файл %1 не читается (%2).").arg(shown, why);
         return {};
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    QString aside = path + QStringLiteral(".unreadable-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
-        aside = path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
-    QFile file(path);
-    if (file.rename(aside)) {
+    QString aside;
+    QString error;
+    if (move_aside(path, &aside, &error)) {
         message_ = tr("Файл планов не читается (%1). Он перенесён как есть в %2, планы начаты "
                       "заново.")
                        .arg(why, QDir::toNativeSeparators(aside));
@@ -310,7 +306,7 @@ QVector<Dosing_Plan> Plan_Store::open()
     read_only_ = true;
     message_ = tr("Файл планов %1 не читается (%2), а перенести его не удалось (%3), поэтому планы "
                   "можно только смотреть.")
-                   .arg(shown, why, file.errorString());
+                   .arg(shown, why, error);
     return {};
 }
 

@@ -46,6 +46,10 @@ public:
     Compound *compound_at(int _i) const;
     // Takes ownership of an entry made with new; a null pointer is ignored.
     void add_compound(Compound *_compound);
+    // Puts _compound, made with new, in the place of entry _i, which is deleted.
+    void replace_compound(int _i, Compound *_compound);
+    // Hands over every entry, leaving the catalogue empty.
+    std::vector<std::unique_ptr<Compound>> take_compounds();
 
     QString get_type_fert() const { return type_fert; }
     QString get_list_title() const { return list_title; }

@@ -1,0 +1,442 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editor_window.h"
+
+#include "compound.h"
+#include "message_text.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using message_text::number;
+
+namespace {
+
+constexpr int kind_role = Qt::UserRole;
+constexpr int index_role = Qt::UserRole + 1;
+
+QLineEdit *line(const char *_name, QWidget *_parent)
+{
+    auto *edit = new QLineEdit(_parent);
+    edit->setObjectName(QLatin1String(_name));
+    return edit;
+}
+
+QTableWidget *pairs(const QStringList &_headers, const char *_name, QWidget *_parent)
+{
+    auto *table = new QTableWidget(0, 2, _parent);
+    table->setObjectName(QLatin1String(_name));
+    table->setHorizontalHeaderLabels(_headers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    return table;
+}
+
+// The rows of a two-column table, and one empty row to type into after them.
+void fill(QTableWidget *_table, const QVector<QPair<QString, QString>> &_rows, bool _editable)
+{
+    const QSignalBlocker blocker(_table);
+    _table->setRowCount(_rows.size() + (_editable ? 1 : 0));
+    const Qt::ItemFlags flags = _editable
+                                    ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                    : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    for (int row = 0; row < _table->rowCount(); ++row) {
+        for (int column = 0; column < 2; ++column) {
+            auto *cell = new QTableWidgetItem(
+                row < _rows.size() ? (column == 0 ? _rows.at(row).first : _rows.at(row).second)
+                                   : QString());
+            cell->setFlags(flags);
+            _table->setItem(row, column, cell);
+        }
+    }
+}
+
+QVector<QPair<QString, QString>> rows_of(const QTableWidget *_table)
+{
+    QVector<QPair<QString, QString>> rows;
+    for (int row = 0; row < _table->rowCount(); ++row) {
+        const QString first = _table->item(row, 0) ? _table->item(row, 0)->text() : QString();
+        const QString second = _table->item(row, 1) ? _table->item(row, 1)->text() : QString();
+        if (!first.trimmed().isEmpty() || !second.trimmed().isEmpty())
+            rows.append({first, second});
+    }
+    return rows;
+}
+
+// A row typed into the empty last row gets a new empty row below it.
+void keep_a_free_row(QTableWidget *_table)
+{
+    const int last = _table->rowCount() - 1;
+    const bool used = last < 0 ||
+                      (_table->item(last, 0) && !_table->item(last, 0)->text().isEmpty()) ||
+                      (_table->item(last, 1) && !_table->item(last, 1)->text().isEmpty());
+    if (!used)
+        return;
+    const QSignalBlocker blocker(_table);
+    _table->insertRow(last + 1);
+    for (int column = 0; column < 2; ++column) {
+        auto *cell = new QTableWidgetItem;
+        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+        _table->setItem(last + 1, column, cell);
+    }
+}
+
+} // namespace
+
+Editor_Window::Editor_Window(const Type_Fertilizer *_compounds, const QString &_shipped,
+                             Current _current, QWidget *_parent, const QString &_folder)
+    : QWidget(_parent, Qt::Window), editor(_folder), compounds(_compounds), shipped(_shipped),
+      current(std::move(_current))
+{
+    setObjectName(QStringLiteral("editor"));
+    setWindowTitle(tr("Мои удобрения"));
+    build();
+    editor.open();
+    redraw_list();
+    start(Catalogue_Editor::blank(Catalogue_Editor::product), -1);
+    dirty = false;
+    show_check();
+}
+
+void Editor_Window::build()
+{
+    list = new QTreeWidget(this);
+    list->setObjectName(QStringLiteral("editor_list"));
+    list->setHeaderHidden(true);
+    list->setMinimumWidth(220);
+    new_button = new QPushButton(tr("Новая запись"), this);
+    new_button->setObjectName(QStringLiteral("editor_new"));
+    auto *kinds = new QMenu(new_button);
+    kinds->setObjectName(QStringLiteral("editor_new_menu"));
+    const QList<QPair<Catalogue_Editor::Kind, QString>> new_kinds{
+        {Catalogue_Editor::product, tr("Готовое удобрение")},
+        {Catalogue_Editor::compound, tr("Вещество")},
+        {Catalogue_Editor::recipe, tr("Рецепт")}};
+    const char *const action_names[] = {"editor_new_product", "editor_new_compound",
+                                        "editor_new_recipe"};
+    for (const auto &[made, text] : new_kinds) {
+        QAction *action = kinds->addAction(text);
+        action->setObjectName(QLatin1String(action_names[made]));
+        connect(action, &QAction::triggered, this, [this, made = made] {
+            if (may_leave())
+                start(Catalogue_Editor::blank(made), -1);
+        });
+    }
+    new_button->setMenu(kinds);
+    copy_button = new QPushButton(tr("Изменить копию"), this);
+    copy_button->setObjectName(QStringLiteral("editor_copy"));
+    copy_button->setToolTip(tr("Копия записи, выбранной в главном окне, в ваш файл: так "
+                               "исправляют цифры из поставки"));
+    delete_button = new QPushButton(tr("Удалить…"), this);
+    delete_button->setObjectName(QStringLiteral("editor_delete"));
+    auto *left = new QVBoxLayout;
+    left->addWidget(list, 1);
+    left->addWidget(new_button);
+    left->addWidget(copy_button);
+    left->addWidget(delete_button);
+
+    kind = new QLabel(this);
+    kind->setObjectName(QStringLiteral("editor_kind"));
+    name = line("editor_name", this);
+    target = new QComboBox(this);
+    target->setObjectName(QStringLiteral("editor_target"));
+    source = line("editor_source", this);
+    source->setToolTip(tr("Откуда цифры: этикетка, страница производителя, справочник"));
+    auto *form = new QFormLayout;
+    form->addRow(tr("Вид:"), kind);
+    form->addRow(tr("Название:"), name);
+    form->addRow(tr("Опорный элемент:"), target);
+    form->addRow(tr("Источник:"), source);
+
+    compound_part = new QWidget(this);
+    compound_part->setObjectName(QStringLiteral("editor_compound_part"));
+    formula = line("editor_formula", compound_part);
+    formula->setToolTip(tr("Например KNO3 или MgSO4·7H2O: доли элементов считаются по формуле"));
+    solubility = line("editor_solubility", compound_part);
+    solubility_at = line("editor_solubility_at", compound_part);
+    auto *compound_form = new QFormLayout(compound_part);
+    compound_form->setContentsMargins(0, 0, 0, 0);
+    compound_form->addRow(tr("Формула:"), formula);
+    compound_form->addRow(tr("Растворимость, г/л:"), solubility);
+    compound_form->addRow(tr("при температуре, °C:"), solubility_at);
+
+    recipe_part = new QWidget(this);
+    recipe_part->setObjectName(QStringLiteral("editor_recipe_part"));
+    water = line("editor_water", recipe_part);
+    salts = pairs({tr("Вещество или формула"), tr("Граммы")}, "editor_salts", recipe_part);
+    salts->setToolTip(tr("Название вещества из списка «Самомес» или его формула"));
+    auto *recipe_form = new QFormLayout(recipe_part);
+    recipe_form->setContentsMargins(0, 0, 0, 0);
+    recipe_form->addRow(tr("Вода, мл:"), water);
+    recipe_form->addRow(salts);
+
+    elements_label = new QLabel(this);
+    elements_label->setObjectName(QStringLiteral("editor_elements_label"));
+    elements = pairs({tr("Элемент"), QString()}, "editor_elements", this);
+    check = new QLabel(this);
+    check->setObjectName(QStringLiteral("editor_check"));
+    check->setWordWrap(true);
+    check->setTextFormat(Qt::PlainText);
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("editor_status"));
+    status->setWordWrap(true);
+    status->setTextFormat(Qt::PlainText);
+    save_button = new QPushButton(tr("Сохранить"), this);
+    save_button->setObjectName(QStringLiteral("editor_save"));
+    save_button->setDefault(true);
+
+    auto *right = new QVBoxLayout;
+    right->addLayout(form);
+    right->addWidget(compound_part);
+    right->addWidget(recipe_part);
+    right->addWidget(elements_label);
+    right->addWidget(elements, 1);
+    right->addWidget(check);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save_button);
+    right->addLayout(buttons);
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(status);
+    resize(820, 620);
+
+    for (QLineEdit *edit : {name, source, formula, solubility, solubility_at, water})
+        connect(edit, &QLineEdit::textEdited, this, [this] { changed(); });
+    connect(target, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this] { changed(); });
+    for (QTableWidget *table : {salts, elements})
+        connect(table, &QTableWidget::itemChanged, this, [this, table] {
+            keep_a_free_row(table);
+            changed();
+        });
+    connect(list, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *_item) { choose(_item); });
+    connect(copy_button, &QPushButton::clicked, this, [this] { copy_current(); });
+    connect(delete_button, &QPushButton::clicked, this, [this] { remove(); });
+    connect(save_button, &QPushButton::clicked, this, [this] { save(); });
+}
+
+void Editor_Window::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Editor_Window::redraw_list()
+{
+    const QSignalBlocker blocker(list);
+    list->clear();
+    const QStringList groups{tr("Готовые удобрения"), tr("Вещества"), tr("Рецепты")};
+    for (int made = 0; made < Catalogue_Editor::kinds; ++made) {
+        auto *group = new QTreeWidgetItem(list, {groups.at(made)});
+        group->setFlags(Qt::ItemIsEnabled);
+        const QStringList names = editor.names(Catalogue_Editor::Kind(made));
+        for (int i = 0; i < names.size(); ++i) {
+            auto *item = new QTreeWidgetItem(group, {names.at(i)});
+            item->setData(0, kind_role, made);
+            item->setData(0, index_role, i);
+            if (made == draft.kind && i == editing)
+                list->setCurrentItem(item);
+        }
+        group->setExpanded(true);
+    }
+    delete_button->setEnabled(editing >= 0);
+}
+
+void Editor_Window::start(const Catalogue_Editor::Draft &_draft, int _editing)
+{
+    draft = _draft;
+    editing = _editing;
+    // A new entry, or a copy not yet in the file, has something to save.
+    dirty = _editing < 0;
+    redraw_list();
+    show_draft();
+}
+
+void Editor_Window::show_draft()
+{
+    drawing = true;
+    const QStringList kinds{tr("готовое удобрение"), tr("вещество"), tr("рецепт")};
+    kind->setText(kinds.at(draft.kind) + (editing < 0 ? tr(", новая запись") : QString()));
+    name->setText(draft.name);
+    source->setText(draft.source);
+    formula->setText(draft.formula);
+    solubility->setText(draft.solubility);
+    solubility_at->setText(draft.solubility_at);
+    water->setText(draft.water);
+    compound_part->setVisible(draft.kind == Catalogue_Editor::compound);
+    recipe_part->setVisible(draft.kind == Catalogue_Editor::recipe);
+    fill(salts, draft.salts, true);
+    fill(elements, draft.elements,
+         draft.kind != Catalogue_Editor::recipe && draft.formula.trimmed().isEmpty());
+    drawing = false;
+    show_check();
+}
+
+void Editor_Window::changed()
+{
+    if (drawing)
+        return;
+    draft.name = name->text();
+    draft.source = source->text();
+    draft.target = target->currentData().toString();
+    draft.formula = formula->text();
+    draft.solubility = solubility->text();
+    draft.solubility_at = solubility_at->text();
+    draft.water = water->text();
+    draft.salts = rows_of(salts);
+    const bool typed = draft.kind != Catalogue_Editor::recipe && draft.formula.trimmed().isEmpty();
+    const bool was_typed = elements->editTriggers() != QAbstractItemView::NoEditTriggers;
+    if (typed && was_typed)
+        draft.elements = rows_of(elements);
+    else if (typed)
+        fill(elements, draft.elements, true);
+    dirty = true;
+    show_check();
+}
+
+void Editor_Window::show_check()
+{
+    const Catalogue_Editor::Check checked = editor.check(draft, editing, *compounds);
+    check->setText(checked.lines.join(QLatin1Char('\n')));
+    check->setVisible(!checked.lines.isEmpty());
+    save_button->setEnabled(checked.savable && dirty);
+
+    // What the entry gives, worked out, where the figures are not typed.
+    const bool typed = draft.kind != Catalogue_Editor::recipe && draft.formula.trimmed().isEmpty();
+    elements->setEditTriggers(typed ? QAbstractItemView::AllEditTriggers
+                                    : QAbstractItemView::NoEditTriggers);
+    const bool fractions = draft.kind == Catalogue_Editor::compound;
+    elements->setHorizontalHeaderLabels({tr("Элемент"), fractions ? tr("Доля") : tr("мг/мл")});
+    elements_label->setText(
+        typed
+            ? (fractions ? tr("Доли элементов (0.25 — это 25 %):") : tr("Содержание, мг на мл:"))
+            : (fractions ? tr("Доли элементов по формуле:") : tr("Содержание бутылки, мг на мл:")));
+    if (!typed) {
+        QVector<QPair<QString, QString>> shown;
+        for (const Element &element : checked.figures)
+            shown.append({element.name, number(element.value)});
+        fill(elements, shown, false);
+    }
+
+    // The reference element: one of the entry's own.
+    QStringList choices;
+    for (const Element &element : checked.figures)
+        choices << element.name;
+    if (typed) {
+        for (const auto &[key, figure] : draft.elements)
+            if (!key.trimmed().isEmpty() && !choices.contains(key.trimmed()))
+                choices << key.trimmed();
+    }
+    if (!draft.target.isEmpty() && !choices.contains(draft.target))
+        choices << draft.target;
+    {
+        const QSignalBlocker blocker(target);
+        target->clear();
+        target->addItem(tr("нет"), QString());
+        for (const QString &choice : choices)
+            target->addItem(choice, choice);
+        target->setCurrentIndex(std::max(0, target->findData(draft.target)));
+    }
+    status->setText(editor.status());
+    status->setVisible(!status->text().isEmpty());
+}
+
+bool Editor_Window::may_leave()
+{
+    if (!dirty || (editing < 0 && draft.name.trimmed().isEmpty() && draft.elements.isEmpty() &&
+                   draft.salts.isEmpty() && draft.formula.isEmpty()))
+        return true;
+    const auto answer = QMessageBox::question(
+        this, tr("Мои удобрения"), tr("Сохранить изменения в «%1»?").arg(draft.name.trimmed()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Save) {
+        save();
+        return !dirty;
+    }
+    return true;
+}
+
+void Editor_Window::choose(QTreeWidgetItem *_item)
+{
+    if (!_item || !_item->data(0, kind_role).isValid())
+        return;
+    const auto made = Catalogue_Editor::Kind(_item->data(0, kind_role).toInt());
+    const int index = _item->data(0, index_role).toInt();
+    if (made == draft.kind && index == editing)
+        return;
+    if (!may_leave()) {
+        redraw_list();
+        return;
+    }
+    start(editor.draft(made, index), index);
+    dirty = false;
+    show_check();
+}
+
+void Editor_Window::copy_current()
+{
+    Catalogue_Editor::Kind made = Catalogue_Editor::product;
+    const Compound *entry = current ? current(&made) : nullptr;
+    if (!entry || !may_leave())
+        return;
+    int index = -1;
+    const Catalogue_Editor::Draft copied = editor.copy(made, *entry, shipped, &index);
+    start(copied, index);
+}
+
+void Editor_Window::save()
+{
+    const int index = editor.save(draft, editing, *compounds);
+    if (index >= 0) {
+        editing = index;
+        draft = editor.draft(draft.kind, index);
+        dirty = false;
+        redraw_list();
+        show_draft();
+        emit saved();
+    } else {
+        show_check();
+    }
+}
+
+void Editor_Window::remove()
+{
+    if (editing < 0)
+        return;
+    const auto answer = QMessageBox::question(
+        this, tr("Удалить запись"),
+        tr("Удалить вашу запись «%1»? Вернуть её будет нельзя.").arg(draft.name.trimmed()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (editor.remove(draft.kind, editing)) {
+        start(Catalogue_Editor::blank(draft.kind), -1);
+        dirty = false;
+        show_check();
+        emit saved();
+    } else {
+        show_check();
+    }
+}

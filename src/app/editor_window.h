@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef ROVALIN_EDITOR_WINDOW_H
+#define ROVALIN_EDITOR_WINDOW_H
+
+// The window «Мои удобрения…» opens: the user's own products, compounds and
+// recipes, an entry at a time, with what the catalogue readers would say of
+// it as it is typed. Its model is a Catalogue_Editor. Saving writes the
+// user's file and says so (saved()), and the main window reads its
+// catalogues again. The main window owns one, built when it is first asked
+// for; closing it only hides it.
+
+#include "catalogue_editor.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class Compound;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class Type_Fertilizer;
+
+class Editor_Window : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The main window's current entry and the kind of its list, or null.
+    using Current = std::function<const Compound *(Catalogue_Editor::Kind *)>;
+
+    // _compounds: the compounds recipes are made of; _shipped: the folder of
+    // the shipped catalogues; the user's files in _folder, the user's own
+    // settings folder unless given.
+    Editor_Window(const Type_Fertilizer *_compounds, const QString &_shipped, Current _current,
+                  QWidget *_parent, const QString &_folder = QString());
+
+    void present();
+    const Catalogue_Editor &model() const { return editor; }
+
+signals:
+    // A user's file was written.
+    void saved();
+
+private:
+    void build();
+    // The list of the user's entries, the one edited selected.
+    void redraw_list();
+    // The form for the draft, then its check.
+    void show_draft();
+    // The draft from the form, then what the readers say of it.
+    void changed();
+    void show_check();
+    // Whether the draft may be left: saved, or the user says so.
+    bool may_leave();
+    void start(const Catalogue_Editor::Draft &_draft, int _editing);
+    void choose(QTreeWidgetItem *_item);
+    void copy_current();
+    void save();
+    void remove();
+
+    Catalogue_Editor editor;
+    const Type_Fertilizer *compounds;
+    QString shipped;
+    Current current;
+
+    Catalogue_Editor::Draft draft;
+    int editing = -1;
+    bool dirty = false;
+    bool drawing = false;
+
+    QTreeWidget *list;
+    QPushButton *new_button;
+    QPushButton *copy_button;
+    QPushButton *delete_button;
+    QLabel *kind;
+    QLineEdit *name;
+    QComboBox *target;
+    QLineEdit *source;
+    QWidget *compound_part;
+    QLineEdit *formula;
+    QLineEdit *solubility;
+    QLineEdit *solubility_at;
+    QWidget *recipe_part;
+    QLineEdit *water;
+    QTableWidget *salts;
+    QLabel *elements_label;
+    QTableWidget *elements;
+    QLabel *check;
+    QLabel *status;
+    QPushButton *save_button;
+};
+
+#endif // ROVALIN_EDITOR_WINDOW_H

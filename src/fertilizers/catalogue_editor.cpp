@@ -1,0 +1,424 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "catalogue_editor.h"
+
+#include "catalogue_file.h"
+#include "catalogue_reader.h"
+#include "compound.h"
+#include "formula.h"
+#include "message_text.h"
+#include "plan_book.h"
+#include "premix_fertilizer.h"
+#include "recipe_reader.h"
+#include "user_catalogues.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+// A number as the editor shows it: every digit it has, so that saving an
+// entry unchanged writes the same figure back.
+QString figure(double _value)
+{
+    return QString::number(_value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The numeric members of an entry that are its elements ("sol" is reserved).
+QStringList element_keys(const QJsonObject &_object)
+{
+    QStringList keys;
+    for (auto it = _object.constBegin(); it != _object.constEnd(); ++it) {
+        if (it.value().isDouble() && it.key() != QLatin1String("sol"))
+            keys << it.key();
+    }
+    return keys;
+}
+
+bool present(const QString &_file)
+{
+    const QFileInfo info(_file);
+    return info.exists() || info.isSymLink();
+}
+
+// The objects of a catalogue file's array, or none where it cannot be read.
+QJsonArray read_array(const QString &_file, QString *_why)
+{
+    QStringList problems;
+    Catalogue_Problems problem(QString(), &problems);
+    QByteArray content;
+    if (!read_catalogue_file(_file, problem, content)) {
+        *_why = problems.value(0).mid(2); // the line names no file: ": <what>"
+        return {};
+    }
+    QString what;
+    QString where;
+    const QJsonDocument document = parse_json(content, &what, &where);
+    if (document.isNull()) {
+        *_why = where.isEmpty() ? what : where + QStringLiteral(": ") + what;
+        return {};
+    }
+    if (!document.isArray()) {
+        *_why = QStringLiteral("в файле объект { … }, а должен быть массив [ … ]");
+        return {};
+    }
+    _why->clear();
+    return document.array();
+}
+
+} // namespace
+
+QString Catalogue_Editor::file_name(Kind _kind)
+{
+    switch (_kind) {
+    case compound:
+        return QStringLiteral("compounds.json");
+    case recipe:
+        return QStringLiteral("recipes.json");
+    case product:
+        break;
+    }
+    return QStringLiteral("commercial_products.json");
+}
+
+Catalogue_Editor::Catalogue_Editor(const QString &_folder)
+    : folder_(_folder.isEmpty() ? User_Catalogues::folder() : _folder)
+{}
+
+void Catalogue_Editor::open()
+{
+    if (opened)
+        return;
+    opened = true;
+    for (int kind = 0; kind < kinds; ++kind) {
+        const QString path = QDir(folder_).filePath(file_name(Kind(kind)));
+        if (!present(path))
+            continue;
+        QString why;
+        files[kind] = read_array(path, &why);
+        if (why.isEmpty())
+            continue;
+        QString aside;
+        QString error;
+        const QString shown = QDir::toNativeSeparators(path);
+        if (move_aside(path, &aside, &error))
+            messages << tr("Ваш файл %1 не читается (%2). Он перенесён как есть в %3, записи "
+                           "этого вида начаты заново.")
+                            .arg(shown, why, QDir::toNativeSeparators(aside));
+        else
+            messages << tr("Ваш файл %1 не читается (%2), а перенести его не удалось (%3).")
+                            .arg(shown, why, error);
+    }
+}
+
+QString Catalogue_Editor::status() const
+{
+    QStringList lines = messages;
+    if (!save_error.isEmpty())
+        lines << save_error;
+    return lines.join(QLatin1Char('\n'));
+}
+
+QVector<int> Catalogue_Editor::positions(Kind _kind) const
+{
+    QVector<int> found;
+    const QJsonArray &entries = files[_kind];
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).isObject() && entries.at(i).toObject().contains(QLatin1String("name")))
+            found << i;
+    }
+    return found;
+}
+
+QStringList Catalogue_Editor::names(Kind _kind) const
+{
+    QStringList found;
+    for (const int at : positions(_kind))
+        found << files[_kind].at(at).toObject().value(QLatin1String("name")).toString();
+    return found;
+}
+
+Catalogue_Editor::Draft Catalogue_Editor::blank(Kind _kind)
+{
+    Draft draft;
+    draft.kind = _kind;
+    return draft;
+}
+
+namespace {
+
+Catalogue_Editor::Draft from_object(Catalogue_Editor::Kind _kind, const QJsonObject &_object)
+{
+    Catalogue_Editor::Draft draft = Catalogue_Editor::blank(_kind);
+    draft.stored = _object;
+    draft.name = _object.value(QLatin1String("name")).toString();
+    draft.target = _object.value(QLatin1String("target")).toString();
+    draft.source = _object.value(QLatin1String("source")).toString();
+    for (const QString &key : element_keys(_object))
+        draft.elements.append({key, figure(_object.value(key).toDouble())});
+    if (_kind == Catalogue_Editor::compound) {
+        draft.formula = _object.value(QLatin1String("formula")).toString();
+        const QJsonObject solubility = _object.value(QLatin1String("solubility")).toObject();
+        if (solubility.value(QLatin1String("g_per_l")).isDouble())
+            draft.solubility = figure(solubility.value(QLatin1String("g_per_l")).toDouble());
+        if (solubility.value(QLatin1String("at_c")).isDouble())
+            draft.solubility_at = figure(solubility.value(QLatin1String("at_c")).toDouble());
+    } else if (_kind == Catalogue_Editor::recipe) {
+        draft.elements.clear();
+        if (_object.value(QLatin1String("water_ml")).isDouble())
+            draft.water = figure(_object.value(QLatin1String("water_ml")).toDouble());
+        const QJsonObject salts = _object.value(QLatin1String("compounds")).toObject();
+        for (auto it = salts.constBegin(); it != salts.constEnd(); ++it)
+            draft.salts.append(
+                {it.key(), it.value().isDouble() ? figure(it.value().toDouble()) : QString()});
+    }
+    return draft;
+}
+
+} // namespace
+
+Catalogue_Editor::Draft Catalogue_Editor::draft(Kind _kind, int _index) const
+{
+    const QVector<int> at = positions(_kind);
+    if (_index < 0 || _index >= at.size())
+        return blank(_kind);
+    return from_object(_kind, files[_kind].at(at.at(_index)).toObject());
+}
+
+QJsonObject Catalogue_Editor::to_object(const Draft &_draft, QString *_why)
+{
+    _why->clear();
+    QJsonObject object = _draft.stored;
+    const auto text = [&object](const char *_key, const QString &_value) {
+        if (_value.trimmed().isEmpty())
+            object.remove(QLatin1String(_key));
+        else
+            object.insert(QLatin1String(_key), _value.trimmed());
+    };
+    // A figure typed, or why it is none.
+    const auto read = [_why](const QString &_what, const QString &_typed, double *_number) {
+        if (Plan_Book::read_number(_typed.trimmed(), _number))
+            return true;
+        if (_why->isEmpty())
+            *_why = _typed.trimmed().isEmpty() ? tr("%1: нет числа").arg(_what)
+                                               : tr("%1: «%2» — это не число").arg(_what, _typed);
+        return false;
+    };
+    object.insert(QStringLiteral("name"), _draft.name.trimmed());
+    text("target", _draft.target);
+    text("source", _draft.source);
+
+    const bool figures =
+        _draft.kind == product || (_draft.kind == compound && _draft.formula.trimmed().isEmpty());
+    if (_draft.kind != recipe) {
+        for (const QString &key : element_keys(object))
+            object.remove(key);
+    }
+    if (figures) {
+        for (const auto &[key, typed] : _draft.elements) {
+            const QString symbol = key.trimmed();
+            if (symbol.isEmpty() && typed.trimmed().isEmpty())
+                continue;
+            if (Formula::atomic_weight(symbol) <= 0) {
+                *_why = tr("«%1» — нет такого элемента").arg(symbol);
+                return {};
+            }
+            if (object.contains(symbol)) {
+                *_why = tr("%1 указан дважды").arg(symbol);
+                return {};
+            }
+            double value = 0;
+            if (!read(symbol, typed, &value))
+                return {};
+            object.insert(symbol, value);
+        }
+    }
+    if (_draft.kind == compound) {
+        text("formula", _draft.formula);
+        if (_draft.solubility.trimmed().isEmpty()) {
+            object.remove(QStringLiteral("solubility"));
+        } else {
+            QJsonObject solubility = object.value(QLatin1String("solubility")).toObject();
+            double grams = 0;
+            if (!read(tr("растворимость"), _draft.solubility, &grams))
+                return {};
+            solubility.insert(QStringLiteral("g_per_l"), grams);
+            double celsius = 0;
+            if (_draft.solubility_at.trimmed().isEmpty())
+                solubility.remove(QStringLiteral("at_c"));
+            else if (read(tr("температура"), _draft.solubility_at, &celsius))
+                solubility.insert(QStringLiteral("at_c"), celsius);
+            else
+                return {};
+            object.insert(QStringLiteral("solubility"), solubility);
+        }
+    }
+    if (_draft.kind == recipe) {
+        double water = 0;
+        if (_draft.water.trimmed().isEmpty())
+            object.remove(QStringLiteral("water_ml"));
+        else if (read(tr("вода"), _draft.water, &water))
+            object.insert(QStringLiteral("water_ml"), water);
+        else
+            return {};
+        QJsonObject salts;
+        for (const auto &[salt, typed] : _draft.salts) {
+            if (salt.trimmed().isEmpty() && typed.trimmed().isEmpty())
+                continue;
+            double grams = 0;
+            if (!read(salt.trimmed(), typed, &grams))
+                return {};
+            salts.insert(salt.trimmed(), grams);
+        }
+        object.insert(QStringLiteral("compounds"), salts);
+    }
+    return object;
+}
+
+Catalogue_Editor::Check Catalogue_Editor::check(const Draft &_draft, int _editing,
+                                                const Type_Fertilizer &_compounds) const
+{
+    Check check;
+    QString why;
+    const QJsonObject object = to_object(_draft, &why);
+    const QString name = _draft.name.trimmed();
+    if (name.isEmpty())
+        check.lines << tr("нет названия");
+    const QStringList taken = names(_draft.kind);
+    bool duplicate = false;
+    for (int i = 0; i < taken.size(); ++i)
+        duplicate = duplicate || (i != _editing && taken.at(i) == name && !name.isEmpty());
+    if (duplicate)
+        check.lines << tr("в ваших записях уже есть «%1»").arg(name);
+    if (!why.isEmpty()) {
+        check.lines << why;
+        return check;
+    }
+
+    // What the reader of the entry's file makes of it, in its own words.
+    const QString file = QDir(folder_).filePath(file_name(_draft.kind));
+    const QByteArray content = QJsonDocument(QJsonArray{object}).toJson();
+    Premix_Fertilizer read;
+    QStringList problems;
+    const int added = _draft.kind == recipe
+                          ? parse_recipes(content, _compounds, &read, file, &problems)
+                          : parse_catalogue(content, &read, file, &problems,
+                                            _draft.kind == compound ? Catalogue_Kind::compounds
+                                                                    : Catalogue_Kind::products);
+    const QString about = quoted(name) + QStringLiteral(": ");
+    for (QString line : problems) {
+        if (line.startsWith(file + QStringLiteral(": ")))
+            line.remove(0, file.size() + 2);
+        if (line.startsWith(about))
+            line.remove(0, about.size());
+        check.lines << line;
+    }
+    if (added == 0) {
+        if (problems.isEmpty())
+            check.lines << tr("запись была бы пропущена");
+        return check;
+    }
+    const Compound *entry = read.compound_at(0);
+    if (!entry->refusal().isEmpty())
+        check.lines << message_text::plain_text(entry->refusal());
+    if (!entry->warning().isEmpty())
+        check.lines << message_text::plain_text(entry->warning()).trimmed();
+    for (int i = 0; i < entry->count_elements(); ++i) {
+        if (entry->element_at(i).name != QLatin1String("sol"))
+            check.figures << entry->element_at(i);
+    }
+    check.savable = !name.isEmpty() && !duplicate;
+    return check;
+}
+
+bool Catalogue_Editor::write(Kind _kind, const QJsonArray &_entries)
+{
+    save_error.clear();
+    QDir().mkpath(folder_);
+    const QString path = QDir(folder_).filePath(file_name(_kind));
+    const QByteArray content = QJsonDocument(_entries).toJson(QJsonDocument::Indented);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit()) {
+        files[_kind] = _entries;
+        return true;
+    }
+    save_error =
+        tr("Не удалось сохранить %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+}
+
+int Catalogue_Editor::save(const Draft &_draft, int _editing, const Type_Fertilizer &_compounds)
+{
+    const Check checked = check(_draft, _editing, _compounds);
+    if (!checked.savable) {
+        save_error = tr("Запись не сохранена: %1").arg(checked.lines.join(QStringLiteral("; ")));
+        return -1;
+    }
+    QString why;
+    const QJsonObject object = to_object(_draft, &why);
+    QJsonArray entries = files[_draft.kind];
+    const QVector<int> at = positions(_draft.kind);
+    int index = _editing;
+    if (_editing >= 0 && _editing < at.size()) {
+        entries.replace(at.at(_editing), object);
+    } else {
+        entries.append(object);
+        index = at.size();
+    }
+    return write(_draft.kind, entries) ? index : -1;
+}
+
+bool Catalogue_Editor::remove(Kind _kind, int _index)
+{
+    const QVector<int> at = positions(_kind);
+    if (_index < 0 || _index >= at.size())
+        return false;
+    QJsonArray entries = files[_kind];
+    entries.removeAt(at.at(_index));
+    return write(_kind, entries);
+}
+
+Catalogue_Editor::Draft Catalogue_Editor::copy(Kind _kind, const Compound &_entry,
+                                               const QString &_shipped_folder, int *_editing) const
+{
+    const Kind kind = _kind == product && !_entry.recipe().isEmpty() ? recipe : _kind;
+    *_editing = names(kind).indexOf(_entry.name());
+    if (*_editing >= 0)
+        return draft(kind, *_editing);
+    const QString shipped = QDir(_shipped_folder).filePath(file_name(kind));
+    QString why;
+    if (present(shipped)) {
+        for (const QJsonValue &value : read_array(shipped, &why)) {
+            const QJsonObject object = value.toObject();
+            if (object.value(QLatin1String("name")).toString() == _entry.name())
+                return from_object(kind, object);
+        }
+    }
+    // Not in a file: what the program read of it.
+    Draft made = blank(kind);
+    made.name = _entry.name();
+    made.target = _entry.target();
+    made.source = _entry.source();
+    if (kind == recipe) {
+        made.water = figure(_entry.recipe_water_ml());
+        for (const Compound::Recipe_Part &part : _entry.recipe())
+            made.salts.append({part.salt, figure(part.grams)});
+        return made;
+    }
+    made.formula = _entry.formula();
+    for (int i = 0; i < _entry.count_elements(); ++i) {
+        const Element element = _entry.element_at(i);
+        if (element.name != QLatin1String("sol"))
+            made.elements.append({element.name, figure(element.value)});
+    }
+    if (std::isfinite(_entry.solubility()))
+        made.solubility = figure(_entry.solubility());
+    if (std::isfinite(_entry.solubility_at_c()))
+        made.solubility_at = figure(_entry.solubility_at_c());
+    return made;
+}
