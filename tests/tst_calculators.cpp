@@ -9,6 +9,7 @@
 #include "diysol_fertilizer.h"
 #include "message_text.h"
 #include "premix_fertilizer.h"
+#include "recipe_designer.h"
 
 #include <QtTest>
 
@@ -74,6 +75,37 @@ Calc_Result calculate(Type_Fertilizer *_fert, int _method, int _index, int _elem
                             static_cast<unsigned>(_values.size() * sizeof(double)));
 }
 
+// Compounds described as "KNO3 K=0.3867,N=0.1385 319; …": a formula, which
+// is also the name, its fractions and its solubility in g/l (- for none).
+std::unique_ptr<Type_Fertilizer> salts(const QString &_salts)
+{
+    auto list = std::make_unique<Diy_Fertilizer>();
+    for (const QString &salt : _salts.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList parts = salt.simplified().split(QLatin1Char(' '));
+        add_entry(list.get(), parts.at(0), QString(), parts.at(1));
+        Compound *entry = list->compound_at(list->count_compounds() - 1);
+        entry->set_formula(parts.at(0));
+        if (parts.at(2) != QLatin1String("-"))
+            entry->set_solubility(parts.at(2).toDouble(), 20);
+    }
+    return list;
+}
+
+// Targets "NO3=20,K=30" and every salt ticked but those named "~…": tank 100 l, 500 ml of water,
+// 50 ml a week, so that a gram gives its fraction in mg/l.
+void design(Recipe_Designer &_designer, const QString &_targets)
+{
+    for (const QString &target : _targets.split(QLatin1Char(','))) {
+        const QStringList parts = target.split(QLatin1Char('='));
+        for (int row = 0; row < _designer.targets().size(); ++row) {
+            if (_designer.targets().at(row).key == parts.at(0))
+                _designer.set_wanted(row, parts.at(1).toDouble());
+        }
+    }
+    for (int row = 0; row < _designer.salts().size(); ++row)
+        _designer.set_used(row, !_designer.salts().at(row).name.startsWith(QLatin1Char('~')));
+}
+
 } // namespace
 
 class TestCalculators : public QObject
@@ -108,6 +140,11 @@ private slots:
     void build_up();
     void weeks_word_data();
     void weeks_word();
+
+    void recipe_solve_data();
+    void recipe_solve();
+    void recipe_bottles_data();
+    void recipe_bottles();
 };
 
 void TestCalculators::cleanup()
@@ -639,6 +676,140 @@ void TestCalculators::weeks_word()
     QFETCH(int, count);
     QFETCH(QString, word);
     QCOMPARE(build_up::weeks_word(count), word);
+}
+
+void TestCalculators::recipe_solve_data()
+{
+    QTest::addColumn<QString>("salts");
+    QTest::addColumn<QString>("targets");
+    QTest::addColumn<QVector<double>>("grams");
+    QTest::addColumn<double>("worst"); // the largest deviation from a target, %
+    QTest::addColumn<QString>("check");
+
+    const QString macro = QStringLiteral("KNO3 K=0.3867,N=0.1385 319; KH2PO4 K=0.2873,P=0.2276 "
+                                         "226; K2SO4 K=0.4487,S=0.1840 111");
+    // Solved by hand: N only from KNO3, P only from KH2PO4, the rest of the K
+    // from K2SO4.
+    const double nitrate = 20 * 14.007 / (14.007 + 3 * 15.999) / 0.1385;
+    const double phosphate = 3 * 30.974 / (30.974 + 4 * 15.999) / 0.2276;
+    QTest::newRow("three salts, three targets: met")
+        << macro << "NO3=20,PO4=3,K=30"
+        << QVector<double>{nitrate, phosphate,
+                           (30 - nitrate * 0.3867 - phosphate * 0.2873) / 0.4487}
+        << 0.0 << "";
+    // One gram count for two targets: (a + c) ÷ (a² + c²), a and c the
+    // targets' shares that a gram brings.
+    const double a = 0.1385 / 5, c = 0.3867 / 10;
+    QTest::newRow("more targets than salts")
+        << "KNO3 K=0.3867,N=0.1385 319"
+        << "N=5,K=10" << QVector<double>{(a + c) / (a * a + c * c)}
+        << std::abs((a + c) / (a * a + c * c) * a - 1) * 100 << "Все цели сразу";
+    // 60 mg/l needs 133.7 g; 111 g/l of 500 ml dissolves 55.5, so the dose
+    // must be 133.7 ÷ 55.5 times larger.
+    QTest::newRow("a salt at its solubility")
+        << "K2SO4 K=0.4487,S=0.1840 111"
+        << "K=60" << QVector<double>{55.5} << (1 - 55.5 * 0.4487 / 60) * 100
+        << "«K2SO4» — на пределе растворимости: 55.5 г в 500 мл воды. Цели будут достигнуты при "
+           "дозе 120.47 мл в неделю; в 1205 мл воды бутылки хватит на столько же недель.";
+    QTest::newRow("a salt without a solubility")
+        << "K2SO4 K=0.4487,S=0.1840 -"
+        << "K=60" << QVector<double>{60 / 0.4487} << 0.0 << "";
+    QTest::newRow("the limit holds nothing back where the target is met")
+        << macro << "K=20" << QVector<double>{-1, -1, -1} << 0.0 << "";
+    QTest::newRow("a target no salt brings")
+        << "KNO3 K=0.3867,N=0.1385 319; ~K2SO4 K=0.4487,S=0.1840 111"
+        << "N=5,K=10,S=2" << QVector<double>{-1, 0} << 100.0
+        << "Ни одно отмеченное вещество не даёт: S.";
+}
+
+void TestCalculators::recipe_solve()
+{
+    QFETCH(QString, salts);
+    QFETCH(QString, targets);
+    QFETCH(QVector<double>, grams);
+    QFETCH(double, worst);
+    QFETCH(QString, check);
+
+    const auto list = ::salts(salts);
+    Recipe_Designer designer(list.get());
+    design(designer, targets);
+    for (int row = 0; row < grams.size(); ++row) {
+        const double found = designer.salts().at(row).grams;
+        QVERIFY2(found >= 0 && found <= designer.salts().at(row).limit,
+                 qPrintable(QString::number(found)));
+        if (grams.at(row) >= 0)
+            QVERIFY2(std::abs(found - grams.at(row)) <= 1e-9 * grams.at(row),
+                     qPrintable(QStringLiteral("%1 g of %2, not %3")
+                                    .arg(found)
+                                    .arg(designer.salts().at(row).name)
+                                    .arg(grams.at(row))));
+    }
+    double largest = 0;
+    for (const Recipe_Designer::Target_Row &row : designer.targets()) {
+        if (row.target())
+            largest = std::max(largest, std::abs(row.deviation()));
+    }
+    QVERIFY2(std::abs(largest - worst) <= 1e-7, qPrintable(QString::number(largest)));
+    const QString said = designer.check().join(QLatin1Char('\n'));
+    if (check.isEmpty())
+        QCOMPARE(said, check);
+    else
+        QVERIFY2(said.startsWith(check), qPrintable(said));
+}
+
+void TestCalculators::recipe_bottles_data()
+{
+    QTest::addColumn<QString>("salts");
+    QTest::addColumn<QString>("targets");
+    QTest::addColumn<QString>("bottles"); // each salt's, in the list's order
+    QTest::addColumn<QStringList>("recipes");
+
+    QTest::newRow("nothing precipitates")
+        << "KNO3 K=0.3867,N=0.1385 319; KH2PO4 K=0.2873,P=0.2276 226"
+        << "N=5,P=1"
+        << "AA" << QStringList{"Мой рецепт"};
+    QTest::newRow("calcium and a sulfate")
+        << "CaCl2 Ca=0.3611,Cl=0.6389 745; KNO3 K=0.3867,N=0.1385 319; K2SO4 K=0.4487,S=0.1840 111"
+        << "Ca=10,N=5,S=3"
+        << "AAB" << QStringList{"Мой рецепт A", "Мой рецепт B"};
+    QTest::newRow("calcium, iron and a phosphate: three bottles")
+        << "CaCl2 Ca=0.3611,Cl=0.6389 745; FeSO4 Fe=0.3676,S=0.2111 -; KH2PO4 K=0.2873,P=0.2276 "
+           "226"
+        << "Ca=10,Fe=0.1,P=1"
+        << "ABC" << QStringList{"Мой рецепт A", "Мой рецепт B", "Мой рецепт C"};
+    QTest::newRow("a pair inside one compound stays in one bottle")
+        << "CaSO4 Ca=0.2944,S=0.2355 2.4"
+        << "Ca=0.1"
+        << "A" << QStringList{"Мой рецепт"};
+}
+
+void TestCalculators::recipe_bottles()
+{
+    QFETCH(QString, salts);
+    QFETCH(QString, targets);
+    QFETCH(QString, bottles);
+    QFETCH(QStringList, recipes);
+
+    const auto list = ::salts(salts);
+    Recipe_Designer designer(list.get());
+    design(designer, targets);
+    QString placed;
+    for (const Recipe_Designer::Salt_Row &row : designer.salts())
+        placed += QChar(u'A' + row.bottle);
+    QCOMPARE(placed, bottles);
+    QStringList names;
+    for (const Catalogue_Editor::Draft &recipe : designer.recipes()) {
+        names << recipe.name;
+        for (const auto &salt : recipe.salts) {
+            const auto row =
+                std::find_if(designer.salts().begin(), designer.salts().end(),
+                             [&](const auto &_row) { return _row.name == salt.first; });
+            QCOMPARE(QChar(u'A' + row->bottle), QChar(u'A' + names.size() - 1));
+        }
+    }
+    QCOMPARE(names, recipes);
+    QCOMPARE(designer.check().join(QLatin1Char('\n')).contains(QStringLiteral("его не разделить")),
+             bottles == QLatin1String("A") && salts.startsWith(QLatin1String("CaSO4")));
 }
 
 QTEST_GUILESS_MAIN(TestCalculators)

@@ -1,0 +1,654 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "recipe_designer.h"
+
+#include "compound.h"
+#include "formula.h"
+#include "message_text.h"
+#include "type_fertilizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+
+using message_text::number;
+
+namespace recipe_solve {
+
+namespace {
+
+// The least-squares z of A_F z = _rhs over the columns _free of _columns, by
+// Gram-Schmidt orthogonalised twice; a column that adds nothing to those
+// before it gets 0.
+QVector<double> free_solution(const QVector<QVector<double>> &_columns, const QVector<int> &_free,
+                              const QVector<double> &_rhs)
+{
+    const int rows = _rhs.size();
+    QVector<QVector<double>> q;
+    QVector<QVector<double>> r; // r[k][i]: column i's part along q[i] for kept k
+    QVector<int> kept;
+    for (int k = 0; k < _free.size(); ++k) {
+        QVector<double> v = _columns.at(_free.at(k));
+        QVector<double> along(q.size(), 0.0);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < q.size(); ++i) {
+                double dot = 0;
+                for (int row = 0; row < rows; ++row)
+                    dot += q.at(i).at(row) * v.at(row);
+                along[i] += dot;
+                for (int row = 0; row < rows; ++row)
+                    v[row] -= dot * q.at(i).at(row);
+            }
+        }
+        double norm = 0;
+        for (double value : v)
+            norm += value * value;
+        norm = std::sqrt(norm);
+        // The columns come scaled to length 1.
+        if (norm < 1e-10)
+            continue;
+        for (double &value : v)
+            value /= norm;
+        along.append(norm);
+        q.append(v);
+        r.append(along);
+        kept.append(k);
+    }
+    // R z = Qᵀ rhs, from the last kept column back.
+    QVector<double> qb(q.size(), 0.0);
+    for (int i = 0; i < q.size(); ++i) {
+        for (int row = 0; row < rows; ++row)
+            qb[i] += q.at(i).at(row) * _rhs.at(row);
+    }
+    QVector<double> z_kept(q.size(), 0.0);
+    for (int k = q.size() - 1; k >= 0; --k) {
+        double sum = qb.at(k);
+        for (int later = k + 1; later < q.size(); ++later)
+            sum -= r.at(later).at(k) * z_kept.at(later);
+        z_kept[k] = sum / r.at(k).at(k);
+    }
+    QVector<double> z(_free.size(), 0.0);
+    for (int k = 0; k < kept.size(); ++k)
+        z[kept.at(k)] = z_kept.at(k);
+    return z;
+}
+
+} // namespace
+
+QVector<double> bounded_least_squares(const QVector<QVector<double>> &_a, const QVector<double> &_b,
+                                      const QVector<double> &_upper)
+{
+    const int rows = _a.size();
+    const int n = _upper.size();
+    // Columns scaled to length 1, so that a trace salt weighs as much as a
+    // macro one; y = x × scale.
+    QVector<QVector<double>> columns(n, QVector<double>(rows, 0.0));
+    QVector<double> scale(n, 0.0);
+    QVector<double> upper(n, 0.0);
+    for (int j = 0; j < n; ++j) {
+        double norm = 0;
+        for (int row = 0; row < rows; ++row)
+            norm += _a.at(row).at(j) * _a.at(row).at(j);
+        scale[j] = std::sqrt(norm);
+        if (scale[j] > 0) {
+            for (int row = 0; row < rows; ++row)
+                columns[j][row] = _a.at(row).at(j) / scale[j];
+        }
+        upper[j] = std::max(0.0, _upper.at(j)) * scale[j];
+    }
+
+    enum State { at_lower, at_upper, free };
+    QVector<State> state(n, at_lower);
+    QVector<double> y(n, 0.0);
+    const auto residual = [&] {
+        QVector<double> rest = _b;
+        for (int j = 0; j < n; ++j) {
+            for (int row = 0; row < rows && y.at(j) != 0; ++row)
+                rest[row] -= columns.at(j).at(row) * y.at(j);
+        }
+        return rest;
+    };
+    double size = 0;
+    for (double value : _b)
+        size += value * value;
+    const double tolerance = 1e-12 * std::max(1.0, std::sqrt(size));
+
+    QVector<bool> passed(n, false); // freed and stopped at once: not again until y moves
+    for (int round = 0; round < 20 * (n + 1); ++round) {
+        // The steepest way down among the variables held at a bound.
+        const QVector<double> rest = residual();
+        int best = -1;
+        double steepest = tolerance;
+        for (int j = 0; j < n; ++j) {
+            if (state.at(j) == free || scale.at(j) == 0 || passed.at(j))
+                continue;
+            double slope = 0;
+            for (int row = 0; row < rows; ++row)
+                slope += columns.at(j).at(row) * rest.at(row);
+            const bool may_move = (state.at(j) == at_lower && slope > 0 && upper.at(j) > 0) ||
+                                  (state.at(j) == at_upper && slope < 0);
+            if (may_move && std::abs(slope) > steepest) {
+                steepest = std::abs(slope);
+                best = j;
+            }
+        }
+        if (best < 0)
+            break;
+        state[best] = free;
+
+        // Solves on the free variables, stepping back to a bound while the
+        // solution leaves the box.
+        bool moved = false;
+        for (int step = 0; step <= n; ++step) {
+            QVector<int> free_set;
+            QVector<double> rhs = _b;
+            for (int j = 0; j < n; ++j) {
+                if (state.at(j) == free) {
+                    free_set.append(j);
+                } else if (y.at(j) != 0) {
+                    for (int row = 0; row < rows; ++row)
+                        rhs[row] -= columns.at(j).at(row) * y.at(j);
+                }
+            }
+            if (free_set.isEmpty())
+                break;
+            const QVector<double> z = free_solution(columns, free_set, rhs);
+            double alpha = 1;
+            for (int k = 0; k < free_set.size(); ++k) {
+                const int j = free_set.at(k);
+                if (z.at(k) < 0)
+                    alpha = std::min(alpha, y.at(j) / (y.at(j) - z.at(k)));
+                else if (z.at(k) > upper.at(j))
+                    alpha = std::min(alpha, (upper.at(j) - y.at(j)) / (z.at(k) - y.at(j)));
+            }
+            alpha = std::max(0.0, alpha);
+            for (int k = 0; k < free_set.size(); ++k) {
+                const int j = free_set.at(k);
+                const double next = y.at(j) + alpha * (z.at(k) - y.at(j));
+                if (next != y.at(j))
+                    moved = true;
+                y[j] = next;
+            }
+            if (alpha >= 1) {
+                // Inside the box: what lies on a bound is held there.
+                for (int j : free_set) {
+                    if (y.at(j) <= 0) {
+                        y[j] = 0;
+                        state[j] = at_lower;
+                    }
+                }
+                break;
+            }
+            for (int k = 0; k < free_set.size(); ++k) {
+                const int j = free_set.at(k);
+                const double reach = 1e-12 * std::max(1.0, upper.at(j));
+                if (y.at(j) <= reach && z.at(k) < y.at(j) + reach) {
+                    y[j] = 0;
+                    state[j] = at_lower;
+                } else if (y.at(j) >= upper.at(j) - reach && z.at(k) > y.at(j) - reach) {
+                    y[j] = upper.at(j);
+                    state[j] = at_upper;
+                }
+            }
+        }
+        if (moved)
+            std::fill(passed.begin(), passed.end(), false);
+        else if (state.at(best) != free)
+            passed[best] = true;
+    }
+
+    QVector<double> x(n, 0.0);
+    for (int j = 0; j < n; ++j) {
+        if (scale.at(j) > 0)
+            x[j] = state.at(j) == at_upper ? std::max(0.0, _upper.at(j)) : y.at(j) / scale.at(j);
+    }
+    return x;
+}
+
+QVector<int> bottles(const QVector<QVector<bool>> &_clash)
+{
+    const int n = _clash.size();
+    const auto clash = [&](int _i, int _j) {
+        return _i != _j && (_clash.at(_i).at(_j) || _clash.at(_j).at(_i));
+    };
+    QVector<int> bottle(n, -1);
+    // Tries k bottles, each thing in turn in the first that takes it; the
+    // first k that holds them all is the fewest.
+    std::function<bool(int, int)> place = [&](int _i, int _k) {
+        if (_i == n)
+            return true;
+        for (int b = 0; b < _k; ++b) {
+            bool fits = true;
+            for (int j = 0; j < _i && fits; ++j)
+                fits = bottle.at(j) != b || !clash(_i, j);
+            if (!fits)
+                continue;
+            bottle[_i] = b;
+            if (place(_i + 1, _k))
+                return true;
+            // A first thing of a bottle tried there and failed fails in any
+            // other empty bottle too.
+            bool empty_before = true;
+            for (int j = 0; j < _i && empty_before; ++j)
+                empty_before = bottle.at(j) != b;
+            bottle[_i] = -1;
+            if (empty_before)
+                break;
+        }
+        return false;
+    };
+    for (int k = 1; k <= n; ++k) {
+        if (place(0, k))
+            break;
+    }
+    return bottle;
+}
+
+} // namespace recipe_solve
+
+namespace {
+
+constexpr double water_min = 1, water_max = 10000;
+constexpr double dose_min = 0.01, dose_max = 10000;
+
+struct Ion
+{
+    const char *ion;
+    const char *element;
+};
+constexpr Ion ions[] = {{"NO3", "N"}, {"PO4", "P"}, {"SO4", "S"}};
+
+// What of a compound precipitates with what.
+struct Groups
+{
+    bool calcium = false, iron = false, sulfate = false, phosphate = false, carbonate = false;
+
+    bool clashes(const Groups &_other) const
+    {
+        return (calcium && (_other.sulfate || _other.phosphate || _other.carbonate)) ||
+               (iron && _other.phosphate);
+    }
+};
+
+Groups groups_of(const Compound &_compound)
+{
+    Groups groups;
+    groups.calcium = _compound.find_element(QStringLiteral("Ca")).value > 0;
+    groups.iron = _compound.find_element(QStringLiteral("Fe")).value > 0;
+    if (!_compound.formula().isEmpty()) {
+        const Formula formula(_compound.formula());
+        groups.sulfate = formula.has_sulfate();
+        groups.phosphate = formula.has_phosphate();
+        groups.carbonate = formula.has_carbonate();
+    }
+    return groups;
+}
+
+} // namespace
+
+double Recipe_Designer::Target_Row::deviation() const
+{
+    return target() ? (got - wanted) / wanted * 100 : not_set;
+}
+
+bool Recipe_Designer::Salt_Row::at_limit() const
+{
+    return std::isfinite(limit) && grams > 0 && grams >= limit * (1 - 1e-9);
+}
+
+double Recipe_Designer::Salt_Row::share() const
+{
+    return std::isfinite(limit) && limit > 0 ? grams / limit * 100 : not_set;
+}
+
+Recipe_Designer::Recipe_Designer(const Type_Fertilizer *_compounds)
+    : compounds(_compounds), name_(tr("Мой рецепт"))
+{
+    refresh();
+}
+
+void Recipe_Designer::refresh()
+{
+    std::map<QString, bool> elements;
+    QVector<Salt_Row> salts;
+    for (int i = 0; i < compounds->count_compounds(); ++i) {
+        const Compound *entry = compounds->compound_at(i);
+        for (int e = 0; e < entry->count_elements(); ++e) {
+            const Element element = entry->element_at(e);
+            if (element.name != QLatin1String("sol") && element.value > 0)
+                elements[element.name] = true;
+        }
+        Salt_Row row;
+        row.name = entry->name();
+        for (const Salt_Row &before : salts_) {
+            if (before.name == row.name)
+                row.used = before.used;
+        }
+        salts.append(row);
+    }
+    QVector<Target_Row> targets;
+    const auto add = [&](const QString &_key, const QString &_element) {
+        Target_Row row;
+        row.key = _key;
+        row.element = _element;
+        if (_key != _element)
+            Plan_Totals::ion_element(_key, &row.factor);
+        for (const Target_Row &before : targets_) {
+            if (before.key == _key)
+                row.wanted = before.wanted;
+        }
+        targets.append(row);
+    };
+    for (const auto &element : elements) {
+        add(element.first, element.first);
+        for (const Ion &ion : ions) {
+            if (element.first == QLatin1String(ion.element))
+                add(QLatin1String(ion.ion), element.first);
+        }
+    }
+    targets_ = targets;
+    salts_ = salts;
+    solve();
+}
+
+bool Recipe_Designer::set_tank(int _litres)
+{
+    if (_litres < plan_limits::tank_min || _litres > plan_limits::tank_max)
+        return false;
+    tank_ = _litres;
+    solve();
+    return true;
+}
+
+bool Recipe_Designer::set_water(double _ml)
+{
+    if (!(_ml >= water_min && _ml <= water_max))
+        return false;
+    water_ = _ml;
+    solve();
+    return true;
+}
+
+bool Recipe_Designer::set_dose(double _ml)
+{
+    if (!(_ml >= dose_min && _ml <= dose_max))
+        return false;
+    dose_ = _ml;
+    solve();
+    return true;
+}
+
+void Recipe_Designer::set_wanted(int _row, double _mg)
+{
+    if (_row < 0 || _row >= targets_.size())
+        return;
+    Target_Row &row = targets_[_row];
+    row.wanted = std::isfinite(_mg) && _mg > 0 ? _mg : not_set;
+    if (row.target()) {
+        for (int other = 0; other < targets_.size(); ++other) {
+            if (other != _row && targets_.at(other).element == row.element)
+                targets_[other].wanted = not_set;
+        }
+    }
+    solve();
+}
+
+void Recipe_Designer::set_used(int _row, bool _used)
+{
+    if (_row < 0 || _row >= salts_.size())
+        return;
+    salts_[_row].used = _used;
+    solve();
+}
+
+void Recipe_Designer::suggest()
+{
+    for (int i = 0; i < salts_.size(); ++i) {
+        const Compound *entry = compounds->compound_at(i);
+        bool carries = false;
+        for (const Target_Row &row : targets_) {
+            if (row.target() && !entry->formula().isEmpty() &&
+                entry->find_element(row.element).value > 0)
+                carries = true;
+        }
+        salts_[i].used = carries;
+    }
+    solve();
+}
+
+double Recipe_Designer::per_gram(int _salt, const QString &_element) const
+{
+    const double fraction = compounds->compound_at(_salt)->find_element(_element).value;
+    return fraction > 0 ? 1000 * fraction / water_ * dose_ / tank_ : 0;
+}
+
+QVector<double> Recipe_Designer::grams(const QVector<int> &_used,
+                                       const QVector<double> &_limits) const
+{
+    QVector<QVector<double>> a;
+    QVector<double> b;
+    for (const Target_Row &row : targets_) {
+        if (!row.target())
+            continue;
+        QVector<double> line;
+        const double wanted = row.wanted / row.factor;
+        for (int salt : _used)
+            line.append(per_gram(salt, row.element) / wanted);
+        a.append(line);
+        b.append(1);
+    }
+    return recipe_solve::bounded_least_squares(a, b, _limits);
+}
+
+double Recipe_Designer::misfit(const QVector<int> &_used, const QVector<double> &_grams) const
+{
+    double sum = 0;
+    for (const Target_Row &row : targets_) {
+        if (!row.target())
+            continue;
+        double got = 0;
+        for (int k = 0; k < _used.size(); ++k)
+            got += _grams.at(k) * per_gram(_used.at(k), row.element);
+        const double off = (got * row.factor - row.wanted) / row.wanted;
+        sum += off * off;
+    }
+    return sum;
+}
+
+void Recipe_Designer::solve()
+{
+    if (salts_.size() != compounds->count_compounds()) {
+        refresh();
+        return;
+    }
+    check_.clear();
+    QVector<int> used;
+    QVector<double> limits;
+    for (int i = 0; i < salts_.size(); ++i) {
+        Salt_Row &salt = salts_[i];
+        const double solubility = compounds->compound_at(i)->solubility();
+        salt.limit = std::isfinite(solubility) && solubility > 0
+                         ? solubility * water_ / 1000
+                         : std::numeric_limits<double>::infinity();
+        salt.grams = 0;
+        salt.bottle = -1;
+        if (salt.used) {
+            used.append(i);
+            limits.append(salt.limit);
+        }
+    }
+    QStringList missing;
+    bool any_target = false;
+    for (const Target_Row &row : targets_) {
+        if (!row.target())
+            continue;
+        any_target = true;
+        bool carried = false;
+        for (int salt : used)
+            carried = carried || per_gram(salt, row.element) > 0;
+        if (!carried)
+            missing << row.key;
+    }
+
+    const QVector<double> found =
+        any_target ? grams(used, limits) : QVector<double>(used.size(), 0);
+    for (int k = 0; k < used.size(); ++k)
+        salts_[used.at(k)].grams = found.at(k);
+    for (Target_Row &row : targets_) {
+        row.got = 0;
+        for (int k = 0; k < used.size(); ++k)
+            row.got += found.at(k) * per_gram(used.at(k), row.element) * row.factor;
+    }
+    place_in_bottles();
+
+    if (!any_target) {
+        check_ << tr("Впишите, сколько мг/л в неделю вы хотите получить, хотя бы для одного "
+                     "элемента.");
+        return;
+    }
+    if (used.isEmpty()) {
+        check_ << tr("Отметьте вещества, из которых составить рецепт, или нажмите «Предложить».");
+        return;
+    }
+    if (!missing.isEmpty())
+        check_ << tr("Ни одно отмеченное вещество не даёт: %1.")
+                      .arg(missing.join(QStringLiteral(", ")));
+
+    // A limit that holds a target back: the same salts without limits do
+    // better. At the same water and dose the limit stays where it is, so
+    // the answer is a larger dose, which needs fewer grams for the same
+    // levels.
+    const double bounded = misfit(used, found);
+    const QVector<double> free_grams =
+        grams(used, QVector<double>(used.size(), std::numeric_limits<double>::infinity()));
+    if (bounded > misfit(used, free_grams) + 1e-9) {
+        double factor = 1;
+        for (int k = 0; k < used.size(); ++k) {
+            const Salt_Row &salt = salts_.at(used.at(k));
+            if (std::isfinite(salt.limit))
+                factor = std::max(factor, free_grams.at(k) / salt.limit);
+        }
+        for (int salt : used) {
+            if (!salts_.at(salt).at_limit())
+                continue;
+            check_ << tr("«%1» — на пределе растворимости: %2 г в %3 мл воды. Цели будут "
+                         "достигнуты при дозе %4 мл в неделю; в %5 мл воды бутылки хватит на "
+                         "столько же недель.")
+                          .arg(salts_.at(salt).name, number(salts_.at(salt).limit), number(water_),
+                               number(std::ceil(dose_ * factor * 100) / 100),
+                               number(std::ceil(water_ * factor)));
+        }
+    } else {
+        double worst = 0;
+        for (const Target_Row &row : targets_) {
+            if (row.target())
+                worst = std::max(worst, std::abs(row.deviation()));
+        }
+        if (worst > 0.5 && missing.isEmpty())
+            check_ << tr("Все цели сразу отмеченными веществами не получить: отклонения — в "
+                         "таблице.");
+    }
+
+    for (int salt : used) {
+        const Groups groups = groups_of(*compounds->compound_at(salt));
+        if (salts_.at(salt).grams > 0 && groups.clashes(groups))
+            check_ << tr("В «%1» уже вместе то, что даёт осадок: его не разделить по бутылкам.")
+                          .arg(salts_.at(salt).name);
+    }
+    if (bottle_count_ > 1) {
+        QStringList names;
+        for (int b = 0; b < bottle_count_; ++b)
+            names << QString(QChar(u'A' + b));
+        check_ << tr("Вещества, что дают вместе осадок, разнесены по бутылкам %1: в каждой %2 мл "
+                     "воды, %3 мл в неделю.")
+                      .arg(names.join(QStringLiteral(", ")), number(water_), number(dose_));
+    }
+}
+
+void Recipe_Designer::place_in_bottles()
+{
+    QVector<int> dosed;
+    QVector<Groups> groups;
+    for (int i = 0; i < salts_.size(); ++i) {
+        if (salts_.at(i).grams > 0) {
+            dosed.append(i);
+            groups.append(groups_of(*compounds->compound_at(i)));
+        }
+    }
+    QVector<QVector<bool>> clash(dosed.size(), QVector<bool>(dosed.size(), false));
+    for (int i = 0; i < dosed.size(); ++i) {
+        for (int j = 0; j < dosed.size(); ++j)
+            clash[i][j] = i != j && groups.at(i).clashes(groups.at(j));
+    }
+    const QVector<int> bottle = recipe_solve::bottles(clash);
+    bottle_count_ = 0;
+    for (int k = 0; k < dosed.size(); ++k) {
+        salts_[dosed.at(k)].bottle = bottle.at(k);
+        bottle_count_ = std::max(bottle_count_, bottle.at(k) + 1);
+    }
+}
+
+QString Recipe_Designer::bottle_name(int _bottle) const
+{
+    if (bottle_count_ <= 1)
+        return name_;
+    return tr("%1 %2").arg(name_, QString(QChar(u'A' + _bottle)));
+}
+
+QVector<Catalogue_Editor::Draft> Recipe_Designer::recipes() const
+{
+    QStringList wanted;
+    for (const Target_Row &row : targets_) {
+        if (row.target())
+            wanted << tr("%1 %2").arg(row.key, number(row.wanted));
+    }
+    const QString source = tr("Подобран под цели %1 мг/л в неделю: аквариум %2 л, %3 мл в неделю "
+                              "из бутылки с %4 мл воды.")
+                               .arg(wanted.join(QStringLiteral(", ")), QString::number(tank_),
+                                    number(dose_), number(water_));
+    QVector<Catalogue_Editor::Draft> drafts;
+    for (int b = 0; b < bottle_count_; ++b) {
+        Catalogue_Editor::Draft draft = Catalogue_Editor::blank(Catalogue_Editor::recipe);
+        draft.name = bottle_name(b);
+        draft.water = number(water_);
+        draft.source = source;
+        for (int i = 0; i < salts_.size(); ++i) {
+            if (salts_.at(i).bottle == b)
+                draft.salts.append({salts_.at(i).name, number(salts_.at(i).grams)});
+        }
+        // The reference element: the first target this bottle brings, else
+        // the first element it brings.
+        for (const Target_Row &row : targets_) {
+            if (!draft.target.isEmpty())
+                break;
+            for (int i = 0; i < salts_.size(); ++i) {
+                if (salts_.at(i).bottle == b && row.target() && per_gram(i, row.element) > 0)
+                    draft.target = row.element;
+            }
+        }
+        for (const Target_Row &row : targets_) {
+            if (!draft.target.isEmpty())
+                break;
+            for (int i = 0; i < salts_.size(); ++i) {
+                if (salts_.at(i).bottle == b && per_gram(i, row.element) > 0)
+                    draft.target = row.element;
+            }
+        }
+        drafts.append(draft);
+    }
+    return drafts;
+}
+
+QVector<Plan_Item> Recipe_Designer::plan_items() const
+{
+    QVector<Plan_Item> items;
+    for (int b = 0; b < bottle_count_; ++b) {
+        Plan_Item item;
+        item.kind = QStringLiteral("premix");
+        item.name = bottle_name(b);
+        item.weekly = dose_;
+        items.append(item);
+    }
+    return items;
+}
