@@ -476,6 +476,7 @@ void TestForm::actions_data()
         << false << false << true << QStringList{"menu_calc"} << "Ctrl+Shift+L";
     QTest::newRow("action_plan") << false << false << true << QStringList{"menu_calc"} << "Ctrl+L";
     QTest::newRow("action_editor") << false << false << true << QStringList{"menu_calc"} << "";
+    QTest::newRow("action_designer") << false << false << true << QStringList{"menu_calc"} << "";
     for (const char *name : {"action_4", "action_5", "action_7", "action_8"})
         QTest::newRow(name) << false << false << true << QStringList() << "";
 }
@@ -527,7 +528,8 @@ void TestForm::menu_bar()
     QCOMPARE(calc->title(), QStringLiteral("Расчёт"));
     QCOMPARE(calc->actions(),
              (QList<QAction *>{named<QAction>("action_dynamics"), named<QAction>("action_plan_add"),
-                               named<QAction>("action_plan"), named<QAction>("action_editor")}));
+                               named<QAction>("action_plan"), named<QAction>("action_editor"),
+                               named<QAction>("action_designer")}));
     QCOMPARE(menu->title(), QStringLiteral("Справка"));
 
     QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);

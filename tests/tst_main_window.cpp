@@ -199,6 +199,8 @@ private slots:
     void plan_sheet();
     void editor_data();
     void editor();
+    void designer_data();
+    void designer();
     void meta_object();
 
 private:
@@ -208,6 +210,7 @@ private:
     void run(const QStringList &_steps);
     void plan_step(const QString &_step);
     void editor_step(const QString &_step);
+    void designer_step(const QString &_step);
     QWidget *plan_window() const;
 
     Window_Fixture f;
@@ -1320,6 +1323,8 @@ void TestMainWindow::run(const QStringList &_steps)
             plan_step(text);
         } else if (what == QLatin1String("editor")) {
             editor_step(text);
+        } else if (what == QLatin1String("designer")) {
+            designer_step(text);
         } else if (what == QLatin1String("targets")) {
             // The window again, over another targets file.
             Catalogues catalogues = test_catalogues();
@@ -1514,6 +1519,22 @@ QStringList table_rows(const QTableWidget *_table)
         rows << cells.join(QLatin1Char('|'));
     }
     return rows;
+}
+
+// The user's files, "file: name, …" each, those there are.
+QStringList user_files()
+{
+    QStringList files;
+    for (const char *name : {"commercial_products.json", "compounds.json", "recipes.json"}) {
+        QFile file(User_Catalogues::folder() + QLatin1Char('/') + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QStringList names;
+        for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array())
+            names << entry[QLatin1String("name")].toString();
+        files << QLatin1String(name) + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    }
+    return files;
 }
 
 } // namespace
@@ -2061,17 +2082,7 @@ void TestMainWindow::editor()
     QVERIFY2(status.isEmpty() ? said.isEmpty() : QRegularExpression(status).match(said).hasMatch(),
              qPrintable(said));
 
-    QStringList files;
-    for (const char *name : {"commercial_products.json", "compounds.json", "recipes.json"}) {
-        QFile file(User_Catalogues::folder() + QLatin1Char('/') + QLatin1String(name));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        QStringList names;
-        for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array())
-            names << entry[QLatin1String("name")].toString();
-        files << QLatin1String(name) + QStringLiteral(": ") + names.join(QStringLiteral(", "));
-    }
-    QCOMPARE(files, kept);
+    QCOMPARE(user_files(), kept);
 
     // The main window shows what was saved at once, in the list the entry is of.
     const bool compound = lists.contains(QStringLiteral("Urea"));
@@ -2086,6 +2097,194 @@ void TestMainWindow::editor()
     }
     QCOMPARE(shown, lists);
     QCOMPARE(misnamed(window, "editor"), QString());
+}
+
+void TestMainWindow::designer_step(const QString &_step)
+{
+    const QStringList words = _step.split(QLatin1Char(' '));
+    const QString what = words.value(0);
+    if (what == QLatin1String("open")) {
+        f.window->findChild<QAction *>(QStringLiteral("action_designer"))->trigger();
+        return;
+    }
+    QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("designer"));
+    QVERIFY(window);
+    if (what == QLatin1String("want")) {
+        // An element's or ion's target typed into its row.
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("designer_targets"));
+        const QList<QTableWidgetItem *> found = table->findItems(words.value(1), Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        QVERIFY(Window_Fixture::edit(table, found.first()->row(), 1,
+                                     Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("tick")) {
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("designer_salts"));
+        const QList<QTableWidgetItem *> found = table->findItems(words.value(1), Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        found.first()->setCheckState(found.first()->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                                : Qt::Checked);
+    } else if (what == QLatin1String("name")) {
+        Window_Fixture::type(window->findChild<QLineEdit *>(QStringLiteral("designer_name")),
+                             words.mid(1).join(QLatin1Char(' ')));
+    } else if (what == QLatin1String("water")) {
+        window->findChild<QSpinBox *>(QStringLiteral("designer_water"))
+            ->setValue(words.value(1).toInt());
+    } else if (what == QLatin1String("suggest") || what == QLatin1String("save") ||
+               what == QLatin1String("plan")) {
+        // A question about recipes of the same names, answered.
+        const bool yes = words.value(1) != QLatin1String("no");
+        QTimer::singleShot(0, window, [yes] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("designer_") + what),
+                          Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: designer ") + _step));
+    }
+}
+
+void TestMainWindow::designer_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("targets"); // key|wanted|got|deviation of Ca, K, N, P, ions
+    QTest::addColumn<QStringList>("salts");   // [x] name|grams|share|bottle
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<QStringList>("kept"); // the user's files
+    QTest::addColumn<QStringList>("planned"); // the plan's items, after «Добавить в план»
+
+    // 100 l, 500 ml, 50 ml a week: a gram of salt gives its fraction in mg/l.
+    const QStringList macro{"designer open", "designer want NO3 20", "designer want PO4 3",
+                            "designer suggest"};
+    const QStringList met{"Ca||0|",      "K||13.8|",  "N||4.52|",
+                          "NO3|20|20|0", "P||0.978|", "PO4|3|3|0"};
+    const QStringList ticked{"[x] KNO3|32.6|20.5|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||",
+                             "[ ] Urea|||"};
+    QTest::newRow("the salts that carry the targets, ticked and solved")
+        << macro << met << ticked << "" << QStringList() << QStringList();
+    QTest::newRow("a target on N clears the one on NO3")
+        << macro + QStringList{"designer want N 2"}
+        << QStringList{"Ca||0|", "K||6.82|", "N|2|2|0", "NO3||8.85|", "P||0.978|", "PO4|3|3|0"}
+        << QStringList{"[x] KNO3|14.4|9.1|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||", "[ ] Urea|||"}
+        << "" << QStringList() << QStringList();
+    QTest::newRow("saved as a recipe, listed at once, saved again over it")
+        << macro + QStringList{"designer name Макро", "designer save", "designer save"} << met
+        << ticked << "" << QStringList{"recipes.json: Макро"} << QStringList();
+    QTest::newRow("a recipe of the same name kept when the user says no")
+        << macro + QStringList{"designer name Макро", "designer save", "designer want NO3 10",
+                               "designer save no"}
+        << QStringList{"Ca||0|", "K||7.54|", "N||2.26|", "NO3|10|10|0", "P||0.978|", "PO4|3|3|0"}
+        << QStringList{"[x] KNO3|16.3|10.2|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||",
+                       "[ ] Urea|||"}
+        << "" << QStringList{"recipes.json: Макро"} << QStringList();
+    QTest::newRow("calcium and a phosphate: two bottles into the plan")
+        << QStringList{"designer open", "designer want Ca 10", "designer want P 1",
+                       "designer suggest", "designer plan"}
+        << QStringList{"Ca|10|10|0", "K||1.26|", "N||0|", "NO3||0|", "P|1|1|0", "PO4||3.07|"}
+        << QStringList{"[x] KH2PO4|4.39|3.9|A", "[x] CaCl2|27.7|7.4|B", "[ ] KNO3|||",
+                       "[ ] Urea|||"}
+        << "Вещества, что дают вместе осадок, разнесены по бутылкам A, B: в каждой 500 мл воды, "
+           "50 мл в неделю."
+        << QStringList{"recipes.json: Мой рецепт A, Мой рецепт B"}
+        << QStringList{"Мой рецепт A|50", "Мой рецепт B|50"};
+    QTest::newRow("a salt at its limit")
+        << QStringList{"designer open", "designer water 10", "designer want K 100",
+                       "designer tick KNO3"}
+        << QStringList{"Ca||0|", "K|100|61.7|-38.3", "N||22.1|", "NO3||97.8|", "P||0|", "PO4||0|"}
+        << QStringList{"[x] KNO3|3.19|100|A", "[ ] KH2PO4|||", "[ ] CaCl2|||", "[ ] Urea|||"}
+        << "На пределе растворимости в 10 мл воды: «KNO3» (3.19 г). Цели будут достигнуты при "
+           "дозе 81.07 мл в неделю; в 17 мл воды бутылки хватит на столько же недель."
+        << QStringList() << QStringList();
+}
+
+void TestMainWindow::designer()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, targets);
+    QFETCH(QStringList, salts);
+    QFETCH(QString, check);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, planned);
+
+    Catalogues catalogues = test_catalogues();
+    catalogues.compounds = R"([
+        {"name": "KNO3", "formula": "KNO3", "target": "N", "K": 0.3867, "N": 0.1385,
+         "solubility": {"g_per_l": 319, "at_c": 20}},
+        {"name": "KH2PO4", "formula": "KH2PO4", "target": "P", "K": 0.2873, "P": 0.2276,
+         "solubility": {"g_per_l": 226, "at_c": 20}},
+        {"name": "CaCl2", "formula": "CaCl2", "target": "Ca", "Ca": 0.3611, "Cl": 0.6389,
+         "solubility": {"g_per_l": 745, "at_c": 20}},
+        {"name": "Urea", "target": "N", "N": 0.4665}
+    ])";
+    QVERIFY(f.open(catalogues));
+    run(steps);
+    QVERIFY(!QTest::currentTestFailed());
+    QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("designer"));
+    QVERIFY(window && window->isVisible() && !window->isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // The rows are the compounds' elements, with the ions after theirs; those
+    // compared here are Ca, K, N and P with their ions.
+    auto *rows = window->findChild<QTableWidget *>(QStringLiteral("designer_targets"));
+    QStringList shown;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 4; ++column)
+            cells << rows->item(row, column)->text();
+        if (QStringList{"K", "N", "NO3", "P", "PO4", "Ca"}.contains(cells.first()))
+            shown << cells.join(QLatin1Char('|'));
+        // Rows that are not targets are grey.
+        QCOMPARE(rows->item(row, 2)->foreground().color() ==
+                     window->palette().color(QPalette::Disabled, QPalette::Text),
+                 cells.at(1).isEmpty());
+    }
+    QCOMPARE(shown.join(QStringLiteral("; ")), targets.join(QStringLiteral("; ")));
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("designer_salts"));
+    QStringList used;
+    QStringList others;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const bool checked = table->item(row, 0)->checkState() == Qt::Checked;
+        QStringList cells;
+        for (int column = 0; column < 4; ++column)
+            cells << table->item(row, column)->text();
+        (checked ? used : others) << QStringLiteral("[%1] ").arg(checked ? 'x' : ' ') +
+                                         cells.join(QLatin1Char('|'));
+    }
+    QCOMPARE((used + others).join(QStringLiteral("; ")), salts.join(QStringLiteral("; ")));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("designer_check"))->text(), check);
+    QCOMPARE(user_files(), kept);
+
+    // What was saved is in the products' list at once and gives the levels
+    // it was designed for.
+    const QString name = kept.isEmpty() ? QString() : kept.first().section(QStringLiteral(": "), 1);
+    for (const QString &recipe : name.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        QVERIFY2(f.ui->comboBox->findText(recipe) >= 0, qPrintable(recipe));
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("designer_status"))
+                    ->text()
+                    .contains(recipe));
+    }
+    if (!kept.isEmpty() && planned.isEmpty()) {
+        Window_Fixture::choose(f.ui->comboBox, f.ui->comboBox->findText(name));
+        Window_Fixture::choose(f.ui->calc_methods, 1);
+        Window_Fixture::type(f.ui->tank_vol, QStringLiteral("100"));
+        Window_Fixture::type(f.ui->val_methods, QStringLiteral("50"));
+        f.calculate();
+        // 20 mg/l of NO3 is 20 × 14.007 ÷ 62.004 of N, in both rows: the
+        // recipe the user would not have replaced is the first one.
+        QCOMPARE(f.cell(0, 0), QStringLiteral("N"));
+        QCOMPARE(f.cell(0, 1), QStringLiteral("4.51809"));
+    }
+
+    QWidget *plan = plan_window();
+    QCOMPARE(plan && plan->isVisible(), !planned.isEmpty());
+    if (plan) {
+        QStringList items;
+        for (const QString &row :
+             table_rows(plan->findChild<QTableWidget *>(QStringLiteral("plan_items"))))
+            items << row.section(QLatin1Char('|'), 0, 0) + QLatin1Char('|') +
+                         row.section(QLatin1Char('|'), 2, 2);
+        QCOMPARE(items, planned);
+    }
+    QCOMPARE(misnamed(window, "designer"), QString());
 }
 
 void TestMainWindow::meta_object()

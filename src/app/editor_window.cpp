@@ -96,15 +96,15 @@ void keep_a_free_row(QTableWidget *_table)
 
 } // namespace
 
-Editor_Window::Editor_Window(const Type_Fertilizer *_compounds, const QString &_shipped,
-                             Current _current, QWidget *_parent, const QString &_folder)
-    : QWidget(_parent, Qt::Window), editor(_folder), compounds(_compounds), shipped(_shipped),
+Editor_Window::Editor_Window(Catalogue_Editor *_entries, const Type_Fertilizer *_compounds,
+                             const QString &_shipped, Current _current, QWidget *_parent)
+    : QWidget(_parent, Qt::Window), editor(_entries), compounds(_compounds), shipped(_shipped),
       current(std::move(_current))
 {
     setObjectName(QStringLiteral("editor"));
     setWindowTitle(tr("Мои удобрения"));
     build();
-    editor.open();
+    editor->open();
     redraw_list();
     start(Catalogue_Editor::blank(Catalogue_Editor::product), -1);
     dirty = false;
@@ -249,7 +249,7 @@ void Editor_Window::redraw_list()
     for (int made = 0; made < Catalogue_Editor::kinds; ++made) {
         auto *group = new QTreeWidgetItem(list, {groups.at(made)});
         group->setFlags(Qt::ItemIsEnabled);
-        const QStringList names = editor.names(Catalogue_Editor::Kind(made));
+        const QStringList names = editor->names(Catalogue_Editor::Kind(made));
         for (int i = 0; i < names.size(); ++i) {
             auto *item = new QTreeWidgetItem(group, {names.at(i)});
             item->setData(0, kind_role, made);
@@ -316,7 +316,7 @@ void Editor_Window::changed()
 
 void Editor_Window::show_check()
 {
-    const Catalogue_Editor::Check checked = editor.check(draft, editing, *compounds);
+    const Catalogue_Editor::Check checked = editor->check(draft, editing, *compounds);
     check->setText(checked.lines.join(QLatin1Char('\n')));
     check->setVisible(!checked.lines.isEmpty());
     save_button->setEnabled(checked.savable && dirty);
@@ -357,7 +357,7 @@ void Editor_Window::show_check()
             target->addItem(choice, choice);
         target->setCurrentIndex(std::max(0, target->findData(draft.target)));
     }
-    status->setText(editor.status());
+    status->setText(editor->status());
     status->setVisible(!status->text().isEmpty());
 }
 
@@ -390,7 +390,7 @@ void Editor_Window::choose(QTreeWidgetItem *_item)
         redraw_list();
         return;
     }
-    start(editor.draft(made, index), index);
+    start(editor->draft(made, index), index);
     dirty = false;
     show_check();
 }
@@ -402,16 +402,16 @@ void Editor_Window::copy_current()
     if (!entry || !may_leave())
         return;
     int index = -1;
-    const Catalogue_Editor::Draft copied = editor.copy(made, *entry, shipped, &index);
+    const Catalogue_Editor::Draft copied = editor->copy(made, *entry, shipped, &index);
     start(copied, index);
 }
 
 void Editor_Window::save()
 {
-    const int index = editor.save(draft, editing, *compounds);
+    const int index = editor->save(draft, editing, *compounds);
     if (index >= 0) {
         editing = index;
-        draft = editor.draft(draft.kind, index);
+        draft = editor->draft(draft.kind, index);
         dirty = false;
         redraw_list();
         show_draft();
@@ -431,7 +431,7 @@ void Editor_Window::remove()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (editor.remove(draft.kind, editing)) {
+    if (editor->remove(draft.kind, editing)) {
         start(Catalogue_Editor::blank(draft.kind), -1);
         dirty = false;
         show_check();

@@ -5,7 +5,7 @@
 
 // The window «Мои удобрения…» opens: the user's own products, compounds and
 // recipes, an entry at a time, with what the catalogue readers would say of
-// it as it is typed. Its model is a Catalogue_Editor. Saving writes the
+// it as it is typed. Its model is the main window's Catalogue_Editor. Saving writes the
 // user's file and says so (saved()), and the main window reads its
 // catalogues again. The main window owns one, built when it is first asked
 // for; closing it only hides it.
@@ -34,14 +34,16 @@ public:
     // The main window's current entry and the kind of its list, or null.
     using Current = std::function<const Compound *(Catalogue_Editor::Kind *)>;
 
-    // _compounds: the compounds recipes are made of; _shipped: the folder of
-    // the shipped catalogues; the user's files in _folder, the user's own
-    // settings folder unless given.
-    Editor_Window(const Type_Fertilizer *_compounds, const QString &_shipped, Current _current,
-                  QWidget *_parent, const QString &_folder = QString());
+    // _entries: the user's files, which the window does not own and others
+    // may write too; _compounds: the compounds recipes are made of;
+    // _shipped: the folder of the shipped catalogues.
+    Editor_Window(Catalogue_Editor *_entries, const Type_Fertilizer *_compounds,
+                  const QString &_shipped, Current _current, QWidget *_parent);
 
     void present();
-    const Catalogue_Editor &model() const { return editor; }
+    const Catalogue_Editor &model() const { return *editor; }
+    // The list again, after the files were written elsewhere.
+    void refresh() { redraw_list(); }
 
 signals:
     // A user's file was written.
@@ -64,7 +66,7 @@ private:
     void save();
     void remove();
 
-    Catalogue_Editor editor;
+    Catalogue_Editor *editor;
     const Type_Fertilizer *compounds;
     QString shipped;
     Current current;

@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include "catalogue_reader.h"
+#include "designer_window.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "editor_window.h"
@@ -151,6 +152,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->menu_calc->addAction(action_editor);
     connect(action_editor, &QAction::triggered, action_editor,
             [this] { editor_window()->present(); });
+    action_designer = new QAction(this);
+    action_designer->setObjectName(QStringLiteral("action_designer"));
+    ui->menu_calc->addAction(action_designer);
+    connect(action_designer, &QAction::triggered, action_designer,
+            [this] { designer_window()->present(); });
     set_menu_texts();
 
     // Another entry, kind or method puts catalogue figures or nothing in the
@@ -607,7 +613,7 @@ Editor_Window *MainWindow::editor_window()
         const QString shipped =
             QDir(QDir::currentPath()).absolutePath() + QStringLiteral("/settings");
         editor = new Editor_Window(
-            diy_fert, shipped,
+            &user_entries, diy_fert, shipped,
             [this](Catalogue_Editor::Kind *_kind) -> const Compound * {
                 if (!cur_fert)
                     return nullptr;
@@ -619,6 +625,26 @@ Editor_Window *MainWindow::editor_window()
         connect(editor, &Editor_Window::saved, this, [this] { reload_catalogues(); });
     }
     return editor;
+}
+
+Designer_Window *MainWindow::designer_window()
+{
+    if (!designer) {
+        designer = new Designer_Window(diy_fert, &user_entries, this);
+        connect(designer, &Designer_Window::saved, this, [this] {
+            reload_catalogues();
+            if (editor)
+                editor->refresh();
+        });
+        connect(designer, &Designer_Window::to_plan, this,
+                [this](const QVector<Plan_Item> &_items, int _tank) {
+                    Plan_Window *window = plan_window();
+                    for (const Plan_Item &item : _items)
+                        window->add_calculation(item, _tank);
+                    window->present();
+                });
+    }
+    return designer;
 }
 
 void MainWindow::reload_catalogues()
@@ -646,6 +672,8 @@ void MainWindow::reload_catalogues()
     }
     if (plan)
         plan->refresh();
+    if (designer)
+        designer->refresh();
 }
 
 void MainWindow::set_menu_texts()
@@ -653,6 +681,7 @@ void MainWindow::set_menu_texts()
     action_plan_add->setText(Plan_Window::tr("Добавить в план"));
     action_plan->setText(Plan_Window::tr("План внесения…"));
     action_editor->setText(Editor_Window::tr("Мои удобрения…"));
+    action_designer->setText(Designer_Window::tr("Подбор рецепта…"));
     if (plan)
         plan->set_kind_names({ui->rbpremix->text(), ui->rbdiy->text(), ui->rbdiysol->text()});
 }

@@ -21,8 +21,10 @@
 // puts that calculation into the Plan_Window, which «План внесения…» opens at
 // any time; it too is built when first asked for, and only then are the plans
 // read. «Мои удобрения…» opens an Editor_Window on the user's own catalogue
-// entries; when it saves, the catalogues are read again.
+// entries, «Подбор рецепта…» a Designer_Window, which saves recipes among
+// them; when either saves, the catalogues are read again.
 
+#include "catalogue_editor.h"
 #include "dosing_plan.h"
 #include "dosing_targets.h"
 #include "dynamics_window.h"
@@ -37,6 +39,7 @@ class Type_Fertilizer;
 class Premix_Fertilizer;
 class Diy_Fertilizer;
 class DiySol_Fertilizer;
+class Designer_Window;
 class Editor_Window;
 class Plan_Window;
 class QAction;
@@ -91,6 +94,8 @@ private:
     void set_menu_texts();
     // The editor of the user's own entries, built on first use.
     Editor_Window *editor_window();
+    // The designer of recipes, built on first use.
+    Designer_Window *designer_window();
     // Reads every catalogue again after the user's own changed: the lists
     // keep their choice where it is still there, and what shows a
     // calculation works it out again.
@@ -119,8 +124,12 @@ private:
     QAction *action_plan_add;
     QAction *action_plan;
     QAction *action_editor;
+    QAction *action_designer;
     Plan_Window *plan = nullptr;
+    // The user's own entries, which the editor and the designer both write.
+    Catalogue_Editor user_entries;
     Editor_Window *editor = nullptr;
+    Designer_Window *designer = nullptr;
 };
 
 #endif // ROVALIN_MAINWINDOW_H

@@ -6,6 +6,7 @@
 #include "message_text.h"
 #include "plan_bands.h"
 #include "plan_sheet.h"
+#include "table_cells.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +45,7 @@ QT_CHARTS_USE_NAMESPACE
 #endif
 
 using message_text::number;
+using namespace table_cells;
 
 namespace {
 
@@ -72,57 +74,6 @@ QBrush standing_colour(Plan_Book::Standing _standing)
 constexpr int weekly_column = 2;
 constexpr int monday_column = 4;
 constexpr int per_dose_column = monday_column + 7;
-
-// The cell at _row, _column, made where there is none. Cells are written over
-// in place, never replaced: a cell may be the one whose change is being
-// handled.
-QTableWidgetItem *cell(QTableWidget *_table, int _row, int _column)
-{
-    QTableWidgetItem *item = _table->item(_row, _column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        _table->setItem(_row, _column, item);
-    }
-    return item;
-}
-
-void write(QTableWidgetItem *_cell, const QString &_text, Qt::ItemFlags _flags,
-           const QBrush &_foreground = QBrush())
-{
-    _cell->setText(_text);
-    _cell->setFlags(_flags);
-    _cell->setData(Qt::ForegroundRole,
-                   _foreground.style() == Qt::NoBrush ? QVariant() : _foreground);
-}
-
-QTableWidget *table(const QStringList &_headers, const char *_name, QWidget *_parent)
-{
-    auto *table = new QTableWidget(0, _headers.size(), _parent);
-    table->setObjectName(QLatin1String(_name));
-    table->setHorizontalHeaderLabels(_headers);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
-    return table;
-}
-
-QSpinBox *spin_box(const char *_name, int _bottom, int _top, QWidget *_parent)
-{
-    auto *box = new QSpinBox(_parent);
-    box->setObjectName(QLatin1String(_name));
-    box->setRange(_bottom, _top);
-    // A value typed counts once it is whole, not at every keystroke.
-    box->setKeyboardTracking(false);
-    return box;
-}
-
-QPushButton *button(const QString &_text, const char *_name, QWidget *_parent)
-{
-    auto *push = new QPushButton(_text, _parent);
-    push->setObjectName(QLatin1String(_name));
-    push->setAutoDefault(false);
-    return push;
-}
 
 QLabel *caption(const QString &_text, const char *_name, QWidget *_buddy, QWidget *_parent)
 {

@@ -285,6 +285,16 @@ Groups groups_of(const Compound &_compound)
     return groups;
 }
 
+// Grams as a recipe keeps them: six significant digits, rounded down, so
+// that a salt at its limit stays within it.
+double written_grams(double _grams)
+{
+    if (_grams <= 0)
+        return 0;
+    const double step = std::pow(10.0, std::floor(std::log10(_grams)) - 5);
+    return std::floor(_grams / step * (1 + 1e-12)) * step;
+}
+
 } // namespace
 
 double Recipe_Designer::Target_Row::deviation() const
@@ -529,16 +539,17 @@ void Recipe_Designer::solve()
             if (std::isfinite(salt.limit))
                 factor = std::max(factor, free_grams.at(k) / salt.limit);
         }
+        QStringList limited;
         for (int salt : used) {
-            if (!salts_.at(salt).at_limit())
-                continue;
-            check_ << tr("«%1» — на пределе растворимости: %2 г в %3 мл воды. Цели будут "
-                         "достигнуты при дозе %4 мл в неделю; в %5 мл воды бутылки хватит на "
-                         "столько же недель.")
-                          .arg(salts_.at(salt).name, number(salts_.at(salt).limit), number(water_),
-                               number(std::ceil(dose_ * factor * 100) / 100),
-                               number(std::ceil(water_ * factor)));
+            if (salts_.at(salt).at_limit())
+                limited
+                    << tr("«%1» (%2 г)").arg(salts_.at(salt).name, number(salts_.at(salt).limit));
         }
+        check_ << tr("На пределе растворимости в %1 мл воды: %2. Цели будут достигнуты при "
+                     "дозе %3 мл в неделю; в %4 мл воды бутылки хватит на столько же недель.")
+                      .arg(number(water_), limited.join(QStringLiteral(", ")),
+                           number(std::ceil(dose_ * factor * 100) / 100),
+                           QString::number(std::ceil(water_ * factor), 'f', 0));
     } else {
         double worst = 0;
         for (const Target_Row &row : targets_) {
@@ -615,7 +626,7 @@ QVector<Catalogue_Editor::Draft> Recipe_Designer::recipes() const
         draft.source = source;
         for (int i = 0; i < salts_.size(); ++i) {
             if (salts_.at(i).bottle == b)
-                draft.salts.append({salts_.at(i).name, number(salts_.at(i).grams)});
+                draft.salts.append({salts_.at(i).name, number(written_grams(salts_.at(i).grams))});
         }
         // The reference element: the first target this bottle brings, else
         // the first element it brings.

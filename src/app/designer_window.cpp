@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "designer_window.h"
+
+#include "catalogue_editor.h"
+#include "message_text.h"
+#include "plan_book.h"
+#include "table_cells.h"
+
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using message_text::number;
+using namespace table_cells;
+
+namespace {
+
+enum Target_Column { target_key, target_wanted, target_got, target_deviation };
+enum Salt_Column { salt_name, salt_grams, salt_share, salt_bottle };
+
+// Three significant digits: what a scale and a test kit tell apart.
+QString figure(double _value)
+{
+    if (_value == 0 || !std::isfinite(_value))
+        return number(_value);
+    const double step = std::pow(10.0, std::floor(std::log10(std::abs(_value))) - 2);
+    return number(std::round(_value / step) * step);
+}
+
+QString bottle_letter(int _bottle)
+{
+    return _bottle < 0 ? QString() : QString(QChar(u'A' + _bottle));
+}
+
+} // namespace
+
+Designer_Window::Designer_Window(const Type_Fertilizer *_compounds, Catalogue_Editor *_entries,
+                                 QWidget *_parent)
+    : QWidget(_parent, Qt::Window), designer(_compounds), entries(_entries), compounds(_compounds)
+{
+    setObjectName(QStringLiteral("designer"));
+    setWindowTitle(tr("Подбор рецепта"));
+    build();
+    redraw();
+}
+
+void Designer_Window::build()
+{
+    tank = spin_box("designer_tank", plan_limits::tank_min, plan_limits::tank_max, this);
+    tank->setSuffix(tr(" л"));
+    tank->setValue(designer.tank());
+    water = spin_box("designer_water", 1, 10000, this);
+    water->setSuffix(tr(" мл"));
+    water->setValue(int(designer.water()));
+    dose = new QDoubleSpinBox(this);
+    dose->setObjectName(QStringLiteral("designer_dose"));
+    dose->setRange(0.01, 10000);
+    dose->setDecimals(2);
+    dose->setKeyboardTracking(false);
+    dose->setSuffix(tr(" мл в неделю"));
+    dose->setValue(designer.dose());
+    name = new QLineEdit(designer.name(), this);
+    name->setObjectName(QStringLiteral("designer_name"));
+
+    auto *settings = new QFormLayout;
+    settings->addRow(tr("Аквариум:"), tank);
+    settings->addRow(tr("Воды в бутылке:"), water);
+    settings->addRow(tr("Доза:"), dose);
+    settings->addRow(tr("Название:"), name);
+
+    targets = table({tr("Элемент"), tr("Хочу, мг/л в неделю"), tr("Получится, мг/л в неделю"),
+                     tr("Отклонение, %")},
+                    "designer_targets", this);
+    salts = table({tr("Вещество"), tr("Граммы"), tr("Растворимость, %"), tr("Бутылка")},
+                  "designer_salts", this);
+    salts->horizontalHeader()->setSectionResizeMode(salt_name, QHeaderView::Stretch);
+    suggest = button(tr("Предложить"), "designer_suggest", this);
+    suggest->setToolTip(tr("Отметить для каждой цели вещества с формулой, которые её дают"));
+    check = new QLabel(this);
+    check->setObjectName(QStringLiteral("designer_check"));
+    check->setWordWrap(true);
+    check->setTextFormat(Qt::PlainText);
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("designer_status"));
+    status->setWordWrap(true);
+    status->setTextFormat(Qt::PlainText);
+    save_button = button(tr("Сохранить как рецепт"), "designer_save", this);
+    plan_button = button(tr("Добавить в план"), "designer_plan", this);
+
+    auto *left = new QWidget(this);
+    auto *left_layout = new QVBoxLayout(left);
+    left_layout->setContentsMargins(0, 0, 0, 0);
+    left_layout->addLayout(settings);
+    left_layout->addWidget(targets, 1);
+    auto *right = new QWidget(this);
+    auto *right_layout = new QVBoxLayout(right);
+    right_layout->setContentsMargins(0, 0, 0, 0);
+    right_layout->addWidget(salts, 1);
+    auto *suggest_row = new QHBoxLayout;
+    suggest_row->addWidget(suggest);
+    suggest_row->addStretch(1);
+    right_layout->addLayout(suggest_row);
+    auto *split = new QSplitter(this);
+    split->setObjectName(QStringLiteral("designer_split"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(left);
+    split->addWidget(right);
+    split->setStretchFactor(1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(status, 1);
+    buttons->addWidget(save_button);
+    buttons->addWidget(plan_button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(split, 1);
+    layout->addWidget(check);
+    layout->addLayout(buttons);
+    resize(960, 600);
+
+    const auto spun = QOverload<int>::of(&QSpinBox::valueChanged);
+    connect(tank, spun, this, [this](int _litres) {
+        designer.set_tank(_litres);
+        redraw();
+    });
+    connect(water, spun, this, [this](int _ml) {
+        designer.set_water(_ml);
+        redraw();
+    });
+    connect(dose, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [this](double _ml) {
+        designer.set_dose(_ml);
+        redraw();
+    });
+    connect(name, &QLineEdit::textChanged, this, [this](const QString &_name) {
+        designer.set_name(_name);
+        redraw();
+    });
+    connect(targets, &QTableWidget::itemChanged, this, &Designer_Window::target_changed);
+    connect(salts, &QTableWidget::itemChanged, this, &Designer_Window::salt_changed);
+    connect(suggest, &QPushButton::clicked, this, [this] {
+        designer.suggest();
+        redraw();
+    });
+    connect(save_button, &QPushButton::clicked, this, [this] { save(); });
+    connect(plan_button, &QPushButton::clicked, this, [this] {
+        if (save())
+            emit to_plan(designer.plan_items(), designer.tank());
+    });
+}
+
+void Designer_Window::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Designer_Window::refresh()
+{
+    designer.refresh();
+    redraw();
+}
+
+void Designer_Window::redraw()
+{
+    const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    {
+        const QSignalBlocker blocker(targets);
+        const QVector<Recipe_Designer::Target_Row> &rows = designer.targets();
+        targets->setRowCount(rows.size());
+        for (int row = 0; row < rows.size(); ++row) {
+            const Recipe_Designer::Target_Row &target = rows.at(row);
+            const QBrush colour = target.target() ? QBrush() : grey;
+            write(cell(targets, row, target_key), target.key, shown);
+            QTableWidgetItem *wanted = cell(targets, row, target_wanted);
+            // What the user typed stays while it still means the same number.
+            double typed = 0;
+            if (!(target.target() && Plan_Book::read_number(wanted->text(), &typed) &&
+                  typed == target.wanted))
+                write(wanted, target.target() ? number(target.wanted) : QString(),
+                      shown | Qt::ItemIsEditable);
+            write(cell(targets, row, target_got), figure(target.got), shown, colour);
+            write(cell(targets, row, target_deviation),
+                  target.target() ? number(std::round(target.deviation() * 10) / 10) : QString(),
+                  shown);
+        }
+    }
+    {
+        const QSignalBlocker blocker(salts);
+        const QVector<Recipe_Designer::Salt_Row> &rows = designer.salts();
+        salts->setRowCount(rows.size());
+        for (int row = 0; row < rows.size(); ++row) {
+            const Recipe_Designer::Salt_Row &salt = rows.at(row);
+            QTableWidgetItem *named = cell(salts, row, salt_name);
+            write(named, salt.name, shown | Qt::ItemIsUserCheckable);
+            named->setCheckState(salt.used ? Qt::Checked : Qt::Unchecked);
+            write(cell(salts, row, salt_grams), salt.used ? figure(salt.grams) : QString(), shown);
+            QTableWidgetItem *share = cell(salts, row, salt_share);
+            const bool unknown = !std::isfinite(salt.limit);
+            write(share,
+                  !salt.used ? QString()
+                  : unknown  ? tr("не проверить")
+                             : number(std::round(salt.share() * 10) / 10),
+                  shown, salt.at_limit() ? QBrush(Qt::red) : QBrush());
+            share->setToolTip(salt.used && unknown
+                                  ? tr("Растворимость этого вещества не известна: проверить, "
+                                       "растворится ли столько в воде бутылки, нельзя.")
+                                  : QString());
+            write(cell(salts, row, salt_bottle), bottle_letter(salt.bottle), shown);
+        }
+    }
+    check->setText(designer.check().join(QLatin1Char('\n')));
+    check->setVisible(!designer.check().isEmpty());
+    const bool any = designer.bottle_count() > 0 && !designer.name().isEmpty();
+    save_button->setEnabled(any);
+    plan_button->setEnabled(any);
+}
+
+void Designer_Window::target_changed(QTableWidgetItem *_item)
+{
+    if (_item->column() != target_wanted)
+        return;
+    double wanted = 0;
+    const QString text = _item->text().trimmed();
+    if (text.isEmpty())
+        designer.set_wanted(_item->row(), Recipe_Designer::not_set);
+    else if (Plan_Book::read_number(text, &wanted) && wanted > 0)
+        designer.set_wanted(_item->row(), wanted);
+    // Anything else is not a target: the cell shows what stands.
+    else {
+        const QSignalBlocker blocker(targets);
+        const Recipe_Designer::Target_Row &row = designer.targets().at(_item->row());
+        _item->setText(row.target() ? number(row.wanted) : QString());
+    }
+    redraw();
+}
+
+void Designer_Window::salt_changed(QTableWidgetItem *_item)
+{
+    if (_item->column() != salt_name)
+        return;
+    designer.set_used(_item->row(), _item->checkState() == Qt::Checked);
+    redraw();
+}
+
+bool Designer_Window::save()
+{
+    const QVector<Catalogue_Editor::Draft> recipes = designer.recipes();
+    if (recipes.isEmpty())
+        return false;
+    entries->open();
+    const QStringList taken = entries->names(Catalogue_Editor::recipe);
+    QStringList replaced;
+    for (const Catalogue_Editor::Draft &recipe : recipes) {
+        if (taken.contains(recipe.name))
+            replaced << QStringLiteral("«%1»").arg(recipe.name);
+    }
+    if (!replaced.isEmpty() &&
+        QMessageBox::question(this, windowTitle(),
+                              tr("В ваших рецептах уже есть %1. Заменить?")
+                                  .arg(replaced.join(QStringLiteral(", ")))) != QMessageBox::Yes)
+        return false;
+    QStringList written;
+    for (const Catalogue_Editor::Draft &recipe : recipes) {
+        const int index = entries->save(recipe, int(taken.indexOf(recipe.name)), *compounds);
+        if (index < 0) {
+            status->setText(entries->status());
+            if (!written.isEmpty())
+                emit saved();
+            return false;
+        }
+        written << QStringLiteral("«%1»").arg(recipe.name);
+    }
+    status->setText(tr("Сохранено в «Мои удобрения»: %1.").arg(written.join(QStringLiteral(", "))));
+    emit saved();
+    return true;
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef ROVALIN_DESIGNER_WINDOW_H
+#define ROVALIN_DESIGNER_WINDOW_H
+
+// The window «Подбор рецепта…» opens: the levels a user wants, the salts to
+// make them of, and the grams of each, bottle by bottle, worked out again at
+// every change. Its model is a Recipe_Designer; the recipes it saves go into
+// the user's own recipes through the main window's Catalogue_Editor. The
+// main window owns one, built when it is first asked for; closing it only
+// hides it.
+
+#include "recipe_designer.h"
+
+#include <QVector>
+#include <QWidget>
+
+class Catalogue_Editor;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+class Type_Fertilizer;
+
+class Designer_Window : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Designer_Window(const Type_Fertilizer *_compounds, Catalogue_Editor *_entries,
+                    QWidget *_parent);
+
+    void present();
+    // The rows again after the compounds list was read again.
+    void refresh();
+    const Recipe_Designer &model() const { return designer; }
+
+signals:
+    // Recipes were written into the user's recipes file.
+    void saved();
+    // Each bottle, with its weekly dose, for the plan of a tank of _tank l.
+    void to_plan(const QVector<Plan_Item> &_items, int _tank);
+
+private:
+    void build();
+    void redraw();
+    void target_changed(QTableWidgetItem *_item);
+    void salt_changed(QTableWidgetItem *_item);
+    // Writes a recipe for each bottle, those of the same names replaced once
+    // the user agrees; false when nothing was written.
+    bool save();
+
+    Recipe_Designer designer;
+    Catalogue_Editor *entries;
+    const Type_Fertilizer *compounds;
+
+    QSpinBox *tank;
+    QSpinBox *water;
+    QDoubleSpinBox *dose;
+    QLineEdit *name;
+    QTableWidget *targets;
+    QTableWidget *salts;
+    QPushButton *suggest;
+    QLabel *check;
+    QLabel *status;
+    QPushButton *save_button;
+    QPushButton *plan_button;
+};
+
+#endif // ROVALIN_DESIGNER_WINDOW_H
