@@ -5,11 +5,13 @@
 // whole "Рассчитать" through the real window, and a plan's totals and course.
 
 #include "catalogue_reader.h"
+#include "compound.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "dosing_plan.h"
 #include "mainwindow.h"
 #include "premix_fertilizer.h"
+#include "recipe_designer.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
 
@@ -156,6 +158,37 @@ void plan_totals_and_course(benchmark::State &_state)
         _state.SkipWithError("the plan did not give its rows");
 }
 BENCHMARK(plan_totals_and_course)->Unit(benchmark::kMicrosecond);
+
+// What the designer works out on every change: 12 salts, each with three of
+// 12 elements, for a target on every element; some salts reach their limit.
+void design_12_salts_12_targets(benchmark::State &_state)
+{
+    const QStringList elements{"B", "Ca", "Cu", "Fe", "K", "Mg", "Mn", "Mo", "N", "P", "S", "Zn"};
+    Diy_Fertilizer salts;
+    for (int i = 0; i < 12; ++i) {
+        auto *salt = new Compound(QStringLiteral("Salt %1").arg(i), QString());
+        for (int k = 0; k < 3; ++k)
+            salt->add_element(Element(elements.at((i + 4 * k) % 12), 0.05 + 0.02 * ((i + k) % 5)));
+        salt->set_solubility(i % 3 == 0 ? 20 : 300, 20);
+        salts.add_compound(salt);
+    }
+    Recipe_Designer designer(&salts);
+    for (int row = 0; row < designer.targets().size(); ++row) {
+        if (designer.targets().at(row).key == designer.targets().at(row).element)
+            designer.set_wanted(row, 1 + row % 4);
+    }
+    for (int row = 0; row < designer.salts().size(); ++row)
+        designer.set_used(row, true);
+    double dose = 50;
+    for (auto _ : _state) {
+        dose = dose == 50 ? 51 : 50;
+        designer.set_dose(dose);
+        benchmark::DoNotOptimize(designer.salts().first().grams);
+    }
+    if (designer.targets().size() != 15 || designer.bottle_count() == 0)
+        _state.SkipWithError("the designer did not give its rows");
+}
+BENCHMARK(design_12_salts_12_targets)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
