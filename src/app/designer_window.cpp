@@ -12,11 +12,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 using message_text::number;
@@ -51,6 +55,14 @@ Designer_Window::Designer_Window(const Type_Fertilizer *_compounds, Catalogue_Ed
     setWindowTitle(tr("Подбор рецепта"));
     build();
     redraw();
+    // Wide enough for both tables where the screen is.
+    const int salts_width = salts->horizontalHeader()->length() + 2 * salts->frameWidth() +
+                            salts->verticalScrollBar()->sizeHint().width();
+    int wide = targets->minimumWidth() + salts_width + split->handleWidth() + 24;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        wide = std::min(wide, screen->availableGeometry().width() * 9 / 10);
+    resize(wide, fontMetrics().height() * 42);
+    split->setSizes({targets->minimumWidth(), salts_width});
 }
 
 void Designer_Window::build()
@@ -82,7 +94,7 @@ void Designer_Window::build()
                     "designer_targets", this);
     salts = table({tr("Вещество"), tr("Граммы"), tr("Растворимость, %"), tr("Бутылка")},
                   "designer_salts", this);
-    salts->horizontalHeader()->setSectionResizeMode(salt_name, QHeaderView::Stretch);
+    salts->horizontalHeader()->setStretchLastSection(true);
     suggest = button(tr("Предложить"), "designer_suggest", this);
     suggest->setToolTip(tr("Отметить для каждой цели вещества с формулой, которые её дают"));
     check = new QLabel(this);
@@ -109,7 +121,7 @@ void Designer_Window::build()
     suggest_row->addWidget(suggest);
     suggest_row->addStretch(1);
     right_layout->addLayout(suggest_row);
-    auto *split = new QSplitter(this);
+    split = new QSplitter(this);
     split->setObjectName(QStringLiteral("designer_split"));
     split->setChildrenCollapsible(false);
     split->addWidget(left);
@@ -124,7 +136,6 @@ void Designer_Window::build()
     layout->addWidget(split, 1);
     layout->addWidget(check);
     layout->addLayout(buttons);
-    resize(960, 600);
 
     const auto spun = QOverload<int>::of(&QSpinBox::valueChanged);
     connect(tank, spun, this, [this](int _litres) {
@@ -218,6 +229,9 @@ void Designer_Window::redraw()
             write(cell(salts, row, salt_bottle), bottle_letter(salt.bottle), shown);
         }
     }
+    // The targets are read across: their table is as wide as its columns.
+    targets->setMinimumWidth(targets->horizontalHeader()->length() + 2 * targets->frameWidth() +
+                             targets->verticalScrollBar()->sizeHint().width());
     check->setText(designer.check().join(QLatin1Char('\n')));
     check->setVisible(!designer.check().isEmpty());
     const bool any = designer.bottle_count() > 0 && !designer.name().isEmpty();

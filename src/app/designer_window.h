@@ -21,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QSplitter;
 class QTableWidget;
 class QTableWidgetItem;
 class Type_Fertilizer;
@@ -63,6 +64,7 @@ private:
     QLineEdit *name;
     QTableWidget *targets;
     QTableWidget *salts;
+    QSplitter *split;
     QPushButton *suggest;
     QLabel *check;
     QLabel *status;
