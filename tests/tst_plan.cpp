@@ -6,6 +6,7 @@
 
 #include "build_up.h"
 #include "dosing_plan.h"
+#include "language.h"
 #include "plan_book.h"
 #include "plan_store.h"
 
@@ -88,6 +89,8 @@ private slots:
     void steady_band();
     void store_data();
     void store();
+    void language_data();
+    void language();
 };
 
 void TestPlan::steady_band_data()
@@ -333,4 +336,87 @@ void TestPlan::store()
 }
 
 QTEST_GUILESS_MAIN(TestPlan)
+void TestPlan::language_data()
+{
+    QTest::addColumn<QString>("system");  // the system's locale
+    QTest::addColumn<QByteArray>("file"); // rovalin.ini; none where empty
+    QTest::addColumn<int>("chosen");      // Language::Code
+    QTest::addColumn<QString>("problem"); // a regular expression; none where empty
+
+    const int ru = Language::russian, en = Language::english;
+    QTest::newRow("the C locale: Russian") << "C" << QByteArray() << ru << "";
+    QTest::newRow("a Russian system") << "ru_RU" << QByteArray() << ru << "";
+    QTest::newRow("an English system") << "en_US" << QByteArray() << en << "";
+    QTest::newRow("any other: English") << "de_DE" << QByteArray() << en << "";
+    QTest::newRow("the choice kept over the system's")
+        << "ru_RU" << QByteArray("[General]\nlanguage=en\n") << en << "";
+    QTest::newRow("a language this version does not know")
+        << "ru_RU" << QByteArray("[General]\nlanguage=fr\n") << ru << "";
+    QTest::newRow("a file that cannot be read, moved aside")
+        << "en_US" << QByteArray("\x01\xff[[[\n=\n") << en
+        << "^Файл настроек .*rovalin\\.ini не читается\\. Он перенесён как есть в "
+           ".*rovalin\\.ini\\.unreadable-\\d{8}-\\d{6}, настройки начаты заново\\.$";
+}
+
+// The choice of language as the program keeps it, in a configuration folder
+// of the test's own.
+void TestPlan::language()
+{
+    QFETCH(QString, system);
+    QFETCH(QByteArray, file);
+    QFETCH(int, chosen);
+    QFETCH(QString, problem);
+
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+#ifdef Q_OS_WIN
+    QStandardPaths::setTestModeEnabled(true);
+    const QString folder = QFileInfo(Language::settings_file()).absolutePath();
+    QDir(folder).removeRecursively();
+#else
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    const QString folder = QFileInfo(Language::settings_file()).absolutePath();
+    QVERIFY(folder.startsWith(home.path()));
+#endif
+    if (!file.isEmpty()) {
+        QVERIFY(QDir().mkpath(folder));
+        QFile settings(Language::settings_file());
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(file);
+    }
+    QString said;
+    QCOMPARE(int(Language::chosen(QLocale(system), &said)), chosen);
+    QVERIFY2(problem.isEmpty() ? said.isEmpty()
+                               : QRegularExpression(problem).match(said).hasMatch(),
+             qPrintable(said));
+    // What could not be read is kept as it was, beside the new file.
+    const QStringList aside =
+        QDir(folder).entryList({QStringLiteral("rovalin.ini.unreadable-*")}, QDir::Files);
+    QCOMPARE(aside.size(), problem.isEmpty() ? 0 : 1);
+    if (!aside.isEmpty()) {
+        QFile kept(folder + QLatin1Char('/') + aside.first());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), file);
+    }
+
+    // The other language, kept for the next start.
+    const auto other =
+        Language::Code(chosen == Language::english ? Language::russian : Language::english);
+    QVERIFY(Language::remember(other, &said));
+    QCOMPARE(int(Language::chosen(QLocale(system), &said)), int(other));
+    QVERIFY(said.isEmpty());
+#ifdef Q_OS_WIN
+    QDir(folder).removeRecursively();
+#endif
+
+    // The translation built in, put in and taken out again.
+    const auto shown = [] { return QCoreApplication::translate("Plan_Window", "План внесения…"); };
+    QVERIFY(Language::apply(Language::english));
+    QCOMPARE(Language::current(), Language::english);
+    QCOMPARE(shown(), QStringLiteral("Dosing plan…"));
+    QVERIFY(Language::apply(Language::russian));
+    QCOMPARE(Language::current(), Language::russian);
+    QCOMPARE(shown(), QStringLiteral("План внесения…"));
+}
+
 #include "tst_plan.moc"

@@ -20,10 +20,11 @@
 
 # The packages a Windows build needs: the cross compiler, what builds Qt,
 # wine and NSIS, Xvfb and the tools that check the packages as a user would
-# (strace, xdotool, Python).
+# (strace, xdotool, Python), and the lrelease that compiles the translation.
 ROVALIN_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++ make perl dpkg-dev xz-utils cmake wine
-    wine64 nsis xvfb zip unzip strace x11-xserver-utils fonts-liberation xdotool python3)
+    wine64 nsis xvfb zip unzip strace x11-xserver-utils fonts-liberation xdotool python3
+    qttools5-dev-tools)
 
 scratch=
 remove_scratch() {

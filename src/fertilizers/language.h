@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef ROVALIN_LANGUAGE_H
+#define ROVALIN_LANGUAGE_H
+
+// The language the program speaks: Russian, the language its texts are
+// written in, or English, from the translation built into its resources.
+// The choice is kept in rovalin.ini in the user's configuration folder; a
+// first start follows the system's language.
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QString>
+
+class Language
+{
+    Q_DECLARE_TR_FUNCTIONS(Language)
+
+public:
+    enum Code { russian, english };
+
+    // Russian for a Russian system and for the C/POSIX locale, English for
+    // any other.
+    static Code of_locale(const QLocale &_locale);
+
+    // The choice kept in the settings, else _system's. A settings file that
+    // cannot be read is moved aside, never written over, and _problem says
+    // so (empty otherwise).
+    static Code chosen(const QLocale &_system = QLocale::system(), QString *_problem = nullptr);
+    // Keeps _code for the next start; false, with _problem, where the
+    // settings cannot be written.
+    static bool remember(Code _code, QString *_problem = nullptr);
+
+    // Installs the translation for _code into the application, or removes
+    // it for Russian; Qt then sends every widget a language change. False
+    // where the translation cannot be loaded (the texts stay Russian).
+    static bool apply(Code _code);
+    // The language the texts are in now.
+    static Code current();
+
+    static QString settings_file();
+};
+
+#endif // ROVALIN_LANGUAGE_H
