@@ -630,22 +630,19 @@ QVector<Catalogue_Editor::Draft> Recipe_Designer::recipes() const
         }
         // The reference element: the first target this bottle brings, else
         // the first element it brings.
-        for (const Target_Row &row : targets_) {
-            if (!draft.target.isEmpty())
-                break;
-            for (int i = 0; i < salts_.size(); ++i) {
-                if (salts_.at(i).bottle == b && row.target() && per_gram(i, row.element) > 0)
-                    draft.target = row.element;
+        const auto first_brought = [&](bool _targets_only) {
+            for (const Target_Row &row : targets_) {
+                for (int i = 0; i < salts_.size(); ++i) {
+                    if (salts_.at(i).bottle == b && (row.target() || !_targets_only) &&
+                        per_gram(i, row.element) > 0)
+                        return row.element;
+                }
             }
-        }
-        for (const Target_Row &row : targets_) {
-            if (!draft.target.isEmpty())
-                break;
-            for (int i = 0; i < salts_.size(); ++i) {
-                if (salts_.at(i).bottle == b && per_gram(i, row.element) > 0)
-                    draft.target = row.element;
-            }
-        }
+            return QString();
+        };
+        draft.target = first_brought(true);
+        if (draft.target.isEmpty())
+            draft.target = first_brought(false);
         drafts.append(draft);
     }
     return drafts;
