@@ -409,6 +409,10 @@ void TestCatalogueReader::reads_file_data()
         << QByteArray(R"([{"name": "X", "formula": "K(", "target": "K"}, {"name": "Y"}])") << 1
         << "Y|Y||"
         << "F: «X»: формула «K(» не читается: позиция 2: скобка «(» не закрыта, запись пропущена";
+    // Each text goes into its sentence once: a "%1" in it stays as written.
+    QTest::newRow("placeholders in a name and a formula")
+        << QByteArray(R"([{"name": "%2 %1", "formula": "K%1", "K": 1}])") << 1 << "%2 %1|%2 %1||K=1"
+        << "F: «%2 %1»: формула «K%1» не читается: позиция 2: здесь не может стоять «%»";
 }
 
 void TestCatalogueReader::reads_file()
@@ -475,6 +479,13 @@ void TestCatalogueReader::reads_recipes_data()
            "F: «D»: в \"compounds\" нет ни одного вещества, рецепт пропущен\n"
            "F: «E»: содержание элементов выходит за пределы допустимых чисел, рецепт пропущен\n"
            "F: объект № 6 пропущен: у него нет \"name\"";
+    QTest::newRow("placeholders in a name and a key")
+        << QByteArray("[]")
+        << QByteArray(R"([{"name": "%2", "water_ml": 500, "compounds": {"%1": 1, "%2": -1}}])")
+        << ""
+        << "F: «%2»: «%1»: такого вещества нет в compounds.json, а формула не читается: "
+           "позиция 1: здесь не может стоять «%», рецепт пропущен\n"
+           "F: «%2»: «%2»: граммы должны быть числом больше 0, рецепт пропущен";
 }
 
 void TestCatalogueReader::reads_recipes()

@@ -9,6 +9,7 @@
 #include "message_text.h"
 #include "type_fertilizer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,12 @@
 #include <cmath>
 #include <limits>
 
+// The context of the catalogue files' problems, shared by every reader.
+class Catalogue_Reader
+{
+    Q_DECLARE_TR_FUNCTIONS(Catalogue_Reader)
+};
+
 namespace {
 
 // What is wrong, in words a user who edits the file understands.
@@ -30,35 +37,35 @@ QString parse_error_text(QJsonParseError::ParseError _error)
 {
     switch (_error) {
     case QJsonParseError::UnterminatedObject:
-        return QStringLiteral("объект не закрыт: не хватает }");
+        return Catalogue_Reader::tr("объект не закрыт: не хватает }");
     case QJsonParseError::MissingNameSeparator:
-        return QStringLiteral("после имени пропущено двоеточие");
+        return Catalogue_Reader::tr("после имени пропущено двоеточие");
     case QJsonParseError::UnterminatedArray:
-        return QStringLiteral("массив не закрыт: не хватает ]");
+        return Catalogue_Reader::tr("массив не закрыт: не хватает ]");
     case QJsonParseError::MissingValueSeparator:
-        return QStringLiteral("пропущена запятая между элементами");
+        return Catalogue_Reader::tr("пропущена запятая между элементами");
     case QJsonParseError::IllegalValue:
-        return QStringLiteral("здесь не может стоять такое значение");
+        return Catalogue_Reader::tr("здесь не может стоять такое значение");
     case QJsonParseError::TerminationByNumber:
-        return QStringLiteral("файл обрывается на числе");
+        return Catalogue_Reader::tr("файл обрывается на числе");
     case QJsonParseError::IllegalNumber:
-        return QStringLiteral("неправильно записано число");
+        return Catalogue_Reader::tr("неправильно записано число");
     case QJsonParseError::IllegalEscapeSequence:
-        return QStringLiteral("неправильный знак после \\ в строке");
+        return Catalogue_Reader::tr("неправильный знак после \\ в строке");
     case QJsonParseError::IllegalUTF8String:
-        return QStringLiteral("в строке знаки не в кодировке UTF-8");
+        return Catalogue_Reader::tr("в строке знаки не в кодировке UTF-8");
     case QJsonParseError::UnterminatedString:
-        return QStringLiteral("строка не закрыта: не хватает кавычки");
+        return Catalogue_Reader::tr("строка не закрыта: не хватает кавычки");
     case QJsonParseError::MissingObject:
-        return QStringLiteral("после запятой нет элемента (лишняя запятая?)");
+        return Catalogue_Reader::tr("после запятой нет элемента (лишняя запятая?)");
     case QJsonParseError::DeepNesting:
-        return QStringLiteral("слишком глубокая вложенность скобок");
+        return Catalogue_Reader::tr("слишком глубокая вложенность скобок");
     case QJsonParseError::DocumentTooLarge:
-        return QStringLiteral("файл слишком велик");
+        return Catalogue_Reader::tr("файл слишком велик");
     case QJsonParseError::GarbageAtEnd:
-        return QStringLiteral("лишний текст после конца массива");
+        return Catalogue_Reader::tr("лишний текст после конца массива");
     default:
-        return QStringLiteral("ошибка в записи JSON");
+        return Catalogue_Reader::tr("ошибка в записи JSON");
     }
 }
 
@@ -77,15 +84,16 @@ QString place(const QByteArray &_content, int _offset)
         .arg(QString::fromUtf8(line).toUcs4().size() + 1);
 }
 
-// "№ 2, 5, 7", at most ten numbers, then how many more.
+// "2, 5, 7", at most ten numbers, then how many more.
 QString numbers(const QVector<int> &_positions)
 {
     QStringList shown;
     for (int i = 0; i < _positions.size() && i < 10; ++i)
         shown << QString::number(_positions.at(i));
-    QString text = QStringLiteral("№ ") + shown.join(QStringLiteral(", "));
+    const QString text = shown.join(QStringLiteral(", "));
     if (_positions.size() > 10)
-        text += QStringLiteral(" и ещё %1").arg(_positions.size() - 10);
+        return Catalogue_Reader::tr("%1 и ещё %2")
+            .arg(text, QString::number(_positions.size() - 10));
     return text;
 }
 
@@ -100,10 +108,10 @@ QStringList formula_disagreements(const Formula &_formula, const QString &_text,
             continue;
         const double expected = _formula.fraction(member.name);
         if (expected == 0)
-            lines << QStringLiteral("в формуле %1 нет элемента %2")
+            lines << Catalogue_Reader::tr("в формуле %1 нет элемента %2")
                          .arg(quoted(_text), quoted(member.name));
         else if (!(std::abs(member.value - expected) <= 0.01 * expected))
-            lines << QStringLiteral("%1 = %2 расходится с формулой %3 (%4) больше чем на 1 %")
+            lines << Catalogue_Reader::tr("%1 = %2 расходится с формулой %3 (%4) больше чем на 1 %")
                          .arg(quoted(member.name), message_text::number(member.value),
                               quoted(_text), message_text::number(expected));
     }
@@ -154,9 +162,10 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
         formula_text = formula_value.toString();
         const Formula formula(formula_text);
         if (!formula.is_valid()) {
-            notes << QStringLiteral("формула %1 не читается: %2")
-                             .arg(quoted(formula_text), formula.error()) +
-                         (numbers ? QString() : QStringLiteral(", запись пропущена"));
+            notes << (numbers
+                          ? Catalogue_Reader::tr("формула %1 не читается: %2")
+                          : Catalogue_Reader::tr("формула %1 не читается: %2, запись пропущена"))
+                         .arg(quoted(formula_text), formula.error());
         } else if (!numbers) {
             members << formula.dosed_fractions();
         } else {
@@ -191,7 +200,7 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
 }
 
 // Array elements passed over, by their positions: _one or _many, whose "%1"
-// stands for the numbers.
+// stands for the numbers ("№ %1" in Russian).
 void skipped(Catalogue_Problems &_problems, const QVector<int> &_positions, const QString &_one,
              const QString &_many)
 {
@@ -226,7 +235,7 @@ QJsonDocument parse_json(const QByteArray &_content, QString *_what, QString *_p
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.mid(3).trimmed();
     if (text.isEmpty()) {
-        *_what = QStringLiteral("файл пуст");
+        *_what = Catalogue_Reader::tr("файл пуст");
         _place->clear();
     } else {
         // Qt's offset lies just past where it gave up, except for text
@@ -251,7 +260,7 @@ int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_probl
         return 0;
     }
     if (!document.isArray()) {
-        _problems.add(QStringLiteral("в файле объект { … }, а должен быть массив [ … ]"));
+        _problems.add(Catalogue_Reader::tr("в файле объект { … }, а должен быть массив [ … ]"));
         return 0;
     }
 
@@ -273,12 +282,13 @@ int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_probl
             ++added;
     }
     if (entries.isEmpty())
-        _problems.add(QStringLiteral("в массиве нет ни одной записи"));
+        _problems.add(Catalogue_Reader::tr("в массиве нет ни одной записи"));
     skipped(_problems, not_objects,
-            QStringLiteral("элемент массива %1 пропущен: это не объект { … }"),
-            QStringLiteral("элементы массива %1 пропущены: это не объекты { … }"));
-    skipped(_problems, without_name, QStringLiteral("объект %1 пропущен: у него нет \"name\""),
-            QStringLiteral("объекты %1 пропущены: у них нет \"name\""));
+            Catalogue_Reader::tr("элемент массива № %1 пропущен: это не объект { … }"),
+            Catalogue_Reader::tr("элементы массива № %1 пропущены: это не объекты { … }"));
+    skipped(_problems, without_name,
+            Catalogue_Reader::tr("объект № %1 пропущен: у него нет \"name\""),
+            Catalogue_Reader::tr("объекты № %1 пропущены: у них нет \"name\""));
     return added;
 }
 
@@ -303,7 +313,8 @@ void Catalogue_Problems::add(const QString &_what, const QString &_place)
 
 void Catalogue_Problems::add_about(const QString &_name, const QString &_what)
 {
-    add(quoted(_name) + QStringLiteral(": ") + _what);
+    //: An entry's name in quotes, then what is wrong with it.
+    add(Catalogue_Reader::tr("%1: %2").arg(quoted(_name), _what));
 }
 
 QString quoted(const QString &_text)
@@ -322,7 +333,8 @@ QString quoted(const QString &_text)
         else if (c.isSurrogate())
             text[i] = QChar(QChar::ReplacementCharacter);
     }
-    return QStringLiteral("«") + text + QStringLiteral("»");
+    //: A name or other text of a catalogue, quoted in a problem.
+    return Catalogue_Reader::tr("«%1»").arg(text);
 }
 
 bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problems,
@@ -334,27 +346,27 @@ bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problem
     if (!info.isFile()) {
         const QString folder = info.absolutePath();
         if (!QFileInfo(folder).isDir())
-            _problems.add(QStringLiteral("нет папки ") + folder);
+            _problems.add(Catalogue_Reader::tr("нет папки %1").arg(folder));
         else if (info.isSymLink() && !info.exists())
-            _problems.add(QStringLiteral("ссылка ведёт на файл, которого нет"));
+            _problems.add(Catalogue_Reader::tr("ссылка ведёт на файл, которого нет"));
         else if (!info.exists())
-            _problems.add(QStringLiteral("нет такого файла"));
+            _problems.add(Catalogue_Reader::tr("нет такого файла"));
         else if (info.isDir())
-            _problems.add(QStringLiteral("это папка, а не файл"));
+            _problems.add(Catalogue_Reader::tr("это папка, а не файл"));
         else
-            _problems.add(QStringLiteral("это не обычный файл"));
+            _problems.add(Catalogue_Reader::tr("это не обычный файл"));
         return false;
     }
     // A byte array holds less than 2 GiB: refuse what it cannot hold whole
     // rather than read part of it.
     if (info.size() >= std::numeric_limits<int>::max()) {
-        _problems.add(QStringLiteral("файл слишком велик"));
+        _problems.add(Catalogue_Reader::tr("файл слишком велик"));
         return false;
     }
     QFile file(_file_name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        _problems.add(info.isReadable() ? QStringLiteral("файл не удаётся открыть")
-                                        : QStringLiteral("нет прав на чтение файла"));
+        _problems.add(info.isReadable() ? Catalogue_Reader::tr("файл не удаётся открыть")
+                                        : Catalogue_Reader::tr("нет прав на чтение файла"));
         return false;
     }
     _content = file.readAll();

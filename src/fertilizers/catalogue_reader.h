@@ -32,8 +32,9 @@ enum class Catalogue_Kind { products, compounds };
 // without a "name". Only regular files are opened.
 //
 // When _problems is given, the reader says there what it could not use, in
-// Russian, one line a problem: "<file>: <what>", or "<file>:<line>:<column>:
-// <what>" where the JSON is broken (both 1-based, the column in characters).
+// the language of the texts, one line a problem: "<file>: <what>", or
+// "<file>:<line>:<column>: <what>" where the JSON is broken (both 1-based, the
+// column in characters).
 int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert,
                    QStringList *_problems = nullptr,
                    Catalogue_Kind _kind = Catalogue_Kind::products);

@@ -41,32 +41,38 @@ int whole(const QJsonValue &_value, int _bottom, int _top)
     return int(number);
 }
 
+// What is said of a member of figures that cannot be used, "%1" standing for
+// the key where it is one of them.
+struct Figure_Problems
+{
+    QString not_object; // the member is not an object: all of it is lost
+    QString not_key;    // the key names no element or ion
+    QString wrong;      // the figure is not what it must be
+};
+
 // The member _key of _entry as an object whose members are figures, each
-// handed to _read with its key; a key that names no element or ion is passed
-// over, as is a member that is not an object. _lost says what is lost then.
+// handed to _read with its key, which tells whether it could use it; a key
+// that names no element or ion is passed over, as is a member that is not an
+// object.
 template <typename Read>
-void figures(const QJsonObject &_entry, const char *_key, const QString &_lost,
+void figures(const QJsonObject &_entry, const char *_key, const Figure_Problems &_said,
              Entry_Problems &_problems, Read _read)
 {
     const QJsonValue value = _entry.value(QLatin1String(_key));
     if (value.isUndefined())
         return;
-    const QString member = QLatin1Char('"') + QLatin1String(_key) + QLatin1Char('"');
     if (!value.isObject()) {
-        _problems.add(member + QStringLiteral(": должен быть объект { … }, ") + _lost);
+        _problems.add(_said.not_object);
         return;
     }
     // QJsonObject keeps its keys in ascending order; the valid ones are ASCII,
     // so code points and code units order them alike.
     const QJsonObject object = value.toObject();
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        const QString about =
-            member + QStringLiteral(": ") + quoted(it.key()) + QStringLiteral(": ");
         if (!Plan_Totals::water_key(it.key()))
-            _problems.add(about +
-                          QStringLiteral("это не элемент и не NO3, PO4 или SO4, пропущено"));
-        else if (const QString why = _read(it.key(), it.value()); !why.isEmpty())
-            _problems.add(about + why);
+            _problems.add(_said.not_key.arg(quoted(it.key())));
+        else if (!_read(it.key(), it.value()))
+            _problems.add(_said.wrong.arg(quoted(it.key())));
     }
 }
 
@@ -75,53 +81,57 @@ void read_method(const QJsonObject &_entry, Dosing_Method &_method, Entry_Proble
     using namespace plan_limits;
     // Both figures or neither: a change without its interval means nothing.
     const QJsonValue change = _entry.value(QLatin1String("water_change"));
-    const QString lost = QStringLiteral(", подмена воды пропущена");
     const QJsonObject regime = change.toObject();
     const int percent = whole(regime.value(QLatin1String("percent")), 0, percent_max);
     const int every = whole(regime.value(QLatin1String("every_days")), every_min, every_max);
     if (change.isUndefined()) {
         // The method names no water change.
     } else if (!change.isObject()) {
-        _problems.add(QStringLiteral("\"water_change\": должен быть объект { … }") + lost);
+        _problems.add(Dosing_Targets::tr(
+            "\"water_change\": должен быть объект { … }, подмена воды пропущена"));
     } else if (percent < 0 || every < 0) {
         if (percent < 0)
-            _problems.add(
-                QStringLiteral("\"water_change\": \"percent\" должно быть целое число от 0 до %1")
-                    .arg(percent_max) +
-                lost);
+            _problems.add(Dosing_Targets::tr("\"water_change\": \"percent\" должно быть целое "
+                                             "число от 0 до %1, подмена воды пропущена")
+                              .arg(percent_max));
         if (every < 0)
-            _problems.add(QStringLiteral("\"water_change\": \"every_days\" должно быть целое "
-                                         "число от %1 до %2")
-                              .arg(every_min)
-                              .arg(every_max) +
-                          lost);
+            _problems.add(Dosing_Targets::tr("\"water_change\": \"every_days\" должно быть целое "
+                                             "число от %1 до %2, подмена воды пропущена")
+                              .arg(QString::number(every_min), QString::number(every_max)));
     } else {
         _method.change_percent = percent;
         _method.change_every = every;
     }
 
-    figures(_entry, "ranges", QStringLiteral("диапазоны пропущены"), _problems,
-            [&](const QString &_key, const QJsonValue &_value) {
-                const QJsonArray pair = _value.toArray();
-                const double low = pair.at(0).toDouble(-1);
-                const double high = pair.at(1).toDouble(-1);
-                if (!_value.isArray() || pair.size() != 2 || !pair.at(0).isDouble() ||
-                    !pair.at(1).isDouble() || !(low >= 0 && low <= high))
-                    return QStringLiteral("должно быть два числа [нижний, верхний], "
-                                          "0 ≤ нижний ≤ верхний, диапазон пропущен");
-                _method.ranges.append({_key, low, high});
-                return QString();
-            });
+    const Figure_Problems said{
+        Dosing_Targets::tr("\"ranges\": должен быть объект { … }, диапазоны пропущены"),
+        Dosing_Targets::tr("\"ranges\": %1: это не элемент и не NO3, PO4 или SO4, пропущено"),
+        Dosing_Targets::tr("\"ranges\": %1: должно быть два числа [нижний, верхний], "
+                           "0 ≤ нижний ≤ верхний, диапазон пропущен")};
+    figures(_entry, "ranges", said, _problems, [&](const QString &_key, const QJsonValue &_value) {
+        const QJsonArray pair = _value.toArray();
+        const double low = pair.at(0).toDouble(-1);
+        const double high = pair.at(1).toDouble(-1);
+        if (!_value.isArray() || pair.size() != 2 || !pair.at(0).isDouble() ||
+            !pair.at(1).isDouble() || !(low >= 0 && low <= high))
+            return false;
+        _method.ranges.append({_key, low, high});
+        return true;
+    });
 }
 
 void read_livestock(const QJsonObject &_entry, Livestock &_animals, Entry_Problems &_problems)
 {
-    figures(_entry, "ceilings", QStringLiteral("пределы пропущены"), _problems,
+    const Figure_Problems said{
+        Dosing_Targets::tr("\"ceilings\": должен быть объект { … }, пределы пропущены"),
+        Dosing_Targets::tr("\"ceilings\": %1: это не элемент и не NO3, PO4 или SO4, пропущено"),
+        Dosing_Targets::tr("\"ceilings\": %1: должно быть число больше 0, предел пропущен")};
+    figures(_entry, "ceilings", said, _problems,
             [&](const QString &_key, const QJsonValue &_value) {
                 if (!_value.isDouble() || !(_value.toDouble() > 0))
-                    return QStringLiteral("должно быть число больше 0, предел пропущен");
+                    return false;
                 _animals.ceilings.append({_key, _value.toDouble()});
-                return QString();
+                return true;
             });
 }
 
@@ -136,27 +146,34 @@ int read_entries(const QJsonObject &_root, const char *_key, QVector<Entry> &_en
         return 0;
     const QString member = QLatin1Char('"') + QLatin1String(_key) + QLatin1Char('"');
     if (!value.isArray()) {
-        _problems.add(member + QStringLiteral(" пропущен: это не массив [ … ]"));
+        //: %1 is "methods" or "livestock", the file's list.
+        _problems.add(Dosing_Targets::tr("%1 пропущен: это не массив [ … ]").arg(member));
         return 0;
     }
     int read = 0;
     const QJsonArray array = value.toArray();
     for (int i = 0; i < array.size(); ++i) {
-        const QString at = member + QStringLiteral(": объект № %1 пропущен: ").arg(i + 1);
+        const QString number = QString::number(i + 1);
         if (!array.at(i).isObject()) {
-            _problems.add(member + QStringLiteral(": элемент массива № %1 пропущен: это не "
-                                                  "объект { … }")
-                                       .arg(i + 1));
+            //: %1 is "methods" or "livestock", %2 the place in its array.
+            _problems.add(
+                Dosing_Targets::tr("%1: элемент массива № %2 пропущен: это не объект { … }")
+                    .arg(member, number));
             continue;
         }
         const QJsonObject object = array.at(i).toObject();
         const QJsonValue name = object.value(QLatin1String("name"));
         if (name.isUndefined()) {
-            _problems.add(at + QStringLiteral("у него нет \"name\""));
+            //: %1 is "methods" or "livestock", %2 the place in its array.
+            _problems.add(Dosing_Targets::tr("%1: объект № %2 пропущен: у него нет \"name\"")
+                              .arg(member, number));
             continue;
         }
         if (!name.isString() || name.toString().isEmpty()) {
-            _problems.add(at + QStringLiteral("\"name\" должно быть непустой строкой"));
+            //: %1 is "methods" or "livestock", %2 the place in its array.
+            _problems.add(Dosing_Targets::tr("%1: объект № %2 пропущен: \"name\" должно быть "
+                                             "непустой строкой")
+                              .arg(member, number));
             continue;
         }
         Entry entry;
@@ -165,8 +182,10 @@ int read_entries(const QJsonObject &_root, const char *_key, QVector<Entry> &_en
             std::any_of(_entries.cbegin(), _entries.cend(),
                         [&](const Entry &_other) { return _other.name == entry.name; });
         if (repeated) {
-            _problems.add_about(entry.name, QStringLiteral("такое имя уже есть в ") + member +
-                                                QStringLiteral(", запись пропущена"));
+            //: %1 is "methods" or "livestock", the file's list.
+            _problems.add_about(
+                entry.name,
+                Dosing_Targets::tr("такое имя уже есть в %1, запись пропущена").arg(member));
             continue;
         }
         entry.source = object.value(QLatin1String("source")).toString();
@@ -223,7 +242,7 @@ int parse_targets(const QByteArray &_content, Dosing_Targets *_targets, const QS
         return 0;
     }
     if (!document.isObject()) {
-        problems.add(QStringLiteral("в файле массив [ … ], а должен быть объект { … }"));
+        problems.add(Dosing_Targets::tr("в файле массив [ … ], а должен быть объект { … }"));
         return 0;
     }
     // A file with no entries at all says so; a member that is not an array
@@ -234,7 +253,7 @@ int parse_targets(const QByteArray &_content, Dosing_Targets *_targets, const QS
         return value.isUndefined() || (value.isArray() && value.toArray().isEmpty());
     };
     if (none("methods") && none("livestock"))
-        problems.add(QStringLiteral("в \"methods\" и \"livestock\" нет ни одной записи"));
+        problems.add(Dosing_Targets::tr("в \"methods\" и \"livestock\" нет ни одной записи"));
     return read_entries(root, "methods", _targets->methods, problems, read_method) +
            read_entries(root, "livestock", _targets->livestock, problems, read_livestock);
 }

@@ -16,6 +16,7 @@
 // are standing levels in the tank, in mg/l.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -58,6 +59,9 @@ struct Dosing_Targets
     // The method or livestock of that name; null when there is none.
     const Dosing_Method *method(const QString &_name) const;
     const Livestock *animals(const QString &_name) const;
+
+    // The context of the targets file's problems; last, as it ends in private:.
+    Q_DECLARE_TR_FUNCTIONS(Dosing_Targets)
 };
 
 // Reads the targets file, as the catalogue readers read theirs: what cannot

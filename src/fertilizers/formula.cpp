@@ -130,7 +130,7 @@ public:
     {
         Atoms atoms;
         if (pos == end)
-            error = QStringLiteral("формула пуста");
+            error = Formula::tr("формула пуста");
         bool first = true;
         while (error.isEmpty()) {
             const int start = pos;
@@ -141,8 +141,8 @@ public:
             if (!sequence(part, 0, QChar()))
                 break;
             if (part.empty) {
-                fail_at(start, first ? QStringLiteral("здесь не может стоять «%1»").arg(at(start))
-                                     : QStringLiteral("после «%1» нет формулы").arg(at(start - 1)));
+                fail_at(start, first ? Formula::tr("здесь не может стоять «%1»").arg(at(start))
+                                     : Formula::tr("после «%1» нет формулы").arg(at(start - 1)));
                 break;
             }
             atoms.add(part, coefficient);
@@ -151,7 +151,7 @@ public:
             ++pos; // a separator: sequence() stops at nothing else without an error
             first = false;
             if (pos == end)
-                fail_at(pos - 1, QStringLiteral("после «%1» нет формулы").arg(at(pos - 1)));
+                fail_at(pos - 1, Formula::tr("после «%1» нет формулы").arg(at(pos - 1)));
         }
         _formula.error_ = error;
         if (!error.isEmpty())
@@ -199,8 +199,9 @@ private:
     bool fail_at(int _at, const QString &_what)
     {
         if (error.isEmpty())
-            error =
-                QStringLiteral("позиция %1: %2").arg(text.left(_at).toUcs4().size() + 1).arg(_what);
+            //: Where in the formula, counted in characters from 1, and what is wrong there.
+            error = Formula::tr("позиция %1: %2")
+                        .arg(QString::number(text.left(_at).toUcs4().size() + 1), _what);
         return false;
     }
 
@@ -220,9 +221,9 @@ private:
             return true;
         }
         if (value == 0)
-            return fail_at(start, QStringLiteral("количество не может быть 0"));
+            return fail_at(start, Formula::tr("количество не может быть 0"));
         if (value > max_count)
-            return fail_at(start, QStringLiteral("число больше %1").arg(max_count));
+            return fail_at(start, Formula::tr("число больше %1").arg(max_count));
         _value = static_cast<int>(value);
         return true;
     }
@@ -237,18 +238,19 @@ private:
             const QChar c = text.at(pos);
             if (c == QLatin1Char('(') || c == QLatin1Char('[')) {
                 if (_depth == max_depth)
-                    return fail(QStringLiteral("больше %1 скобок одна в другой").arg(max_depth));
+                    return fail(Formula::tr("больше %1 скобок одна в другой").arg(max_depth));
                 const int open = pos++;
                 const QChar close = c == QLatin1Char('(') ? QLatin1Char(')') : QLatin1Char(']');
                 Atoms inner;
                 if (!sequence(inner, _depth + 1, close))
                     return false;
                 if (pos == end)
-                    return fail_at(open, QStringLiteral("скобка «%1» не закрыта").arg(c));
+                    return fail_at(open, Formula::tr("скобка «%1» не закрыта").arg(c));
                 if (text.at(pos) != close)
-                    return fail(QStringLiteral("«%1» закрывает «%2»").arg(text.at(pos)).arg(c));
+                    return fail(
+                        Formula::tr("«%1» закрывает «%2»").arg(QString(text.at(pos)), QString(c)));
                 if (inner.empty)
-                    return fail_at(open, QStringLiteral("пустые скобки"));
+                    return fail_at(open, Formula::tr("пустые скобки"));
                 ++pos;
                 int times = 1;
                 if (!count(times))
@@ -257,7 +259,7 @@ private:
                 previous = QStringView();
             } else if (c == QLatin1Char(')') || c == QLatin1Char(']')) {
                 if (_close.isNull())
-                    return fail(QStringLiteral("лишняя скобка «%1»").arg(c));
+                    return fail(Formula::tr("лишняя скобка «%1»").arg(c));
                 return true;
             } else if (is_ascii_upper(c)) {
                 const int start = pos++;
@@ -266,8 +268,7 @@ private:
                 const QStringView symbol = QStringView(text).mid(start, pos - start);
                 const int element = element_index(symbol);
                 if (element < 0)
-                    return fail_at(start,
-                                   QStringLiteral("нет элемента «%1»").arg(symbol.toString()));
+                    return fail_at(start, Formula::tr("нет элемента «%1»").arg(symbol.toString()));
                 int times = 1;
                 if (!count(times))
                     return false;
@@ -277,11 +278,11 @@ private:
                 previous = symbol;
                 previous_count = times;
             } else if (c.isSpace()) {
-                return fail(QStringLiteral("пробел внутри формулы"));
+                return fail(Formula::tr("пробел внутри формулы"));
             } else if (is_separator(c) && _depth == 0) {
                 return true;
             } else {
-                return fail(QStringLiteral("здесь не может стоять «%1»").arg(at(pos)));
+                return fail(Formula::tr("здесь не может стоять «%1»").arg(at(pos)));
             }
         }
         return true;

@@ -5,6 +5,7 @@
 
 #include "element.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -24,12 +25,14 @@
 // conventional value for elements whose weight is an interval.
 class Formula
 {
+    Q_DECLARE_TR_FUNCTIONS(Formula)
+
 public:
     explicit Formula(const QString &_text);
 
     bool is_valid() const { return error_.isEmpty(); }
-    // What is wrong, in Russian, with the 1-based place of the character:
-    // "позиция 3: нет элемента «Xx»". Empty for a valid formula.
+    // What is wrong, in the program's language, with the 1-based place of
+    // the character: "позиция 3: нет элемента «Xx»". Empty for a valid formula.
     QString error() const { return error_; }
 
     // Each element's mass fraction, in ascending order of the symbols

@@ -8,6 +8,7 @@
 #include "message_text.h"
 #include "type_fertilizer.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -18,6 +19,12 @@
 #include <limits>
 
 using namespace message_text;
+
+// The context of the recipes' problems and warnings.
+class Recipe_Reader
+{
+    Q_DECLARE_TR_FUNCTIONS(Recipe_Reader)
+};
 
 namespace {
 
@@ -60,7 +67,8 @@ public:
         }
     }
 
-    // Fills in what _part.key means; false, with the reason, when nothing.
+    // Fills in what _part.key means; false, with why its formula cannot be
+    // read, when nothing.
     bool resolve(Part &_part, QString &_why) const
     {
         const Compound *entry = by_name.value(_part.key, nullptr);
@@ -84,8 +92,7 @@ public:
         }
         const Formula formula(_part.key);
         if (!formula.is_valid()) {
-            _why = QStringLiteral("такого вещества нет в compounds.json, а формула не читается: ") +
-                   formula.error();
+            _why = formula.error();
             return false;
         }
         _part.fractions = formula.dosed_fractions();
@@ -140,16 +147,18 @@ QString warning(const QVector<Part> &_parts)
     }
     QStringList pairs;
     if (calcium && sulfate)
-        pairs << QStringLiteral("кальций и сульфат");
+        pairs << Recipe_Reader::tr("кальций и сульфат");
     if (calcium && phosphate)
-        pairs << QStringLiteral("кальций и фосфат");
+        pairs << Recipe_Reader::tr("кальций и фосфат");
     if (calcium && carbonate)
-        pairs << QStringLiteral("кальций и карбонат");
+        pairs << Recipe_Reader::tr("кальций и карбонат");
     if (iron && phosphate)
-        pairs << QStringLiteral("железо и фосфат");
+        pairs << Recipe_Reader::tr("железо и фосфат");
     if (pairs.isEmpty())
         return QString();
-    return QStringLiteral("<br>Выпадет осадок: ") + pairs.join(QStringLiteral(", "));
+    //: The pairs of a bottle that precipitate, "кальций и сульфат, железо и фосфат".
+    return QStringLiteral("<br>") +
+           Recipe_Reader::tr("Выпадет осадок: %1").arg(pairs.join(QStringLiteral(", ")));
 }
 
 // Adds the recipe _object describes to _products; false, with the problems
@@ -162,14 +171,14 @@ bool add_recipe(const QJsonObject &_object, const Compound_Index &_index,
     const QJsonValue water_value = _object.value(QLatin1String("water_ml"));
     const double water_ml = water_value.toDouble();
     if (!water_value.isDouble() || !(water_ml > 0))
-        wrong << QStringLiteral("\"water_ml\" должно быть числом больше 0");
+        wrong << Recipe_Reader::tr("\"water_ml\" должно быть числом больше 0, рецепт пропущен");
 
     const QJsonValue compounds_value = _object.value(QLatin1String("compounds"));
     const QJsonObject compounds = compounds_value.toObject();
     if (!compounds_value.isObject())
-        wrong << QStringLiteral("нет объекта \"compounds\"");
+        wrong << Recipe_Reader::tr("нет объекта \"compounds\", рецепт пропущен");
     else if (compounds.isEmpty())
-        wrong << QStringLiteral("в \"compounds\" нет ни одного вещества");
+        wrong << Recipe_Reader::tr("в \"compounds\" нет ни одного вещества, рецепт пропущен");
 
     QVector<Part> parts;
     parts.reserve(compounds.size());
@@ -179,15 +188,18 @@ bool add_recipe(const QJsonObject &_object, const Compound_Index &_index,
         part.grams = it.value().toDouble();
         QString why;
         if (!it.value().isDouble() || !(part.grams > 0))
-            wrong << quoted(part.key) + QStringLiteral(": граммы должны быть числом больше 0");
+            wrong << Recipe_Reader::tr("%1: граммы должны быть числом больше 0, рецепт пропущен")
+                         .arg(quoted(part.key));
         else if (!_index.resolve(part, why))
-            wrong << quoted(part.key) + QStringLiteral(": ") + why;
+            wrong << Recipe_Reader::tr("%1: такого вещества нет в compounds.json, а формула не "
+                                       "читается: %2, рецепт пропущен")
+                         .arg(quoted(part.key), why);
         else
             parts.append(part);
     }
     if (!wrong.isEmpty()) {
         for (const QString &line : wrong)
-            _problems.add_about(name, line + QStringLiteral(", рецепт пропущен"));
+            _problems.add_about(name, line);
         return false;
     }
 
@@ -202,8 +214,8 @@ bool add_recipe(const QJsonObject &_object, const Compound_Index &_index,
     }
     // Beyond a double, no figure of it could be shown.
     if (!finite) {
-        _problems.add_about(name, QStringLiteral("содержание элементов выходит за пределы "
-                                                 "допустимых чисел, рецепт пропущен"));
+        _problems.add_about(name, Recipe_Reader::tr("содержание элементов выходит за пределы "
+                                                    "допустимых чисел, рецепт пропущен"));
         return false;
     }
     auto *entry = new Compound(name, name);
