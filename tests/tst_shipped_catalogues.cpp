@@ -3,6 +3,7 @@
 // The catalogues shipped in settings/: every entry is read, every figure has
 // a provenance, the fractions of every compound with a formula agree with
 // that formula, and every recipe is made of known compounds that dissolve.
+// Every compound and recipe has a name in English as well.
 // The targets file's methods and livestock count as its entries.
 
 #include "catalogue_reader.h"
@@ -14,6 +15,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -78,20 +80,40 @@ void TestShippedCatalogues::every_entry_is_read_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("at_least");
+    QTest::addColumn<bool>("named_in_english");
 
-    QTest::newRow("compounds") << "compounds.json" << 45;
-    QTest::newRow("commercial products") << "commercial_products.json" << 10;
-    QTest::newRow("recipes") << "recipes.json" << 8;
-    QTest::newRow("targets") << "targets.json" << 5;
+    QTest::newRow("compounds") << "compounds.json" << 45 << true;
+    QTest::newRow("commercial products") << "commercial_products.json" << 10 << false;
+    QTest::newRow("recipes") << "recipes.json" << 8 << true;
+    QTest::newRow("targets") << "targets.json" << 5 << false;
 }
 
 void TestShippedCatalogues::every_entry_is_read()
 {
     QFETCH(QString, file);
     QFETCH(int, at_least);
+    QFETCH(bool, named_in_english);
 
     const QJsonArray entries = read_array(file);
     QVERIFY2(entries.size() >= at_least, qPrintable(QString::number(entries.size())));
+    // Compounds and recipes are named in English as well (products keep
+    // their brand names): each in Latin letters, telling its entry apart
+    // from the others as the Russian name does.
+    QSet<QString> english;
+    if (named_in_english) {
+        for (const QJsonValue &value : entries) {
+            const QString name_en =
+                value.toObject().value(QLatin1String("name_en")).toString().trimmed();
+            const QString described = value.toObject().value(QLatin1String("name")).toString() +
+                                      QLatin1String(": \"") + name_en + QLatin1Char('"');
+            QVERIFY2(!name_en.isEmpty(), qPrintable(described));
+            QVERIFY2(std::none_of(name_en.begin(), name_en.end(),
+                                  [](QChar _c) { return _c.script() == QChar::Script_Cyrillic; }),
+                     qPrintable(described));
+            QVERIFY2(!english.contains(name_en), qPrintable("repeated " + described));
+            english.insert(name_en);
+        }
+    }
     // Read as the window reads them, without a word of complaint.
     Diy_Fertilizer compounds;
     QStringList problems;
