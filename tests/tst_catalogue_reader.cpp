@@ -5,11 +5,14 @@
 // elements come, what is passed over, and how the reader says so ("F" stands
 // for the file's path in the expected problems).
 
+#include "catalogue_editor.h"
 #include "catalogue_reader.h"
+#include "compound.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "dosing_targets.h"
 #include "formula.h"
+#include "language.h"
 #include "message_text.h"
 #include "premix_fertilizer.h"
 #include "recipe_reader.h"
@@ -28,7 +31,8 @@
 
 namespace {
 
-// One line per entry: "name|title|target|key=value,key=value".
+// One line per entry: "name|title|target|key=value,key=value", then the
+// solubility and the English name where there are.
 QString dump(const Type_Fertilizer &_fert)
 {
     QStringList lines;
@@ -45,6 +49,8 @@ QString dump(const Type_Fertilizer &_fert)
             fields << QStringLiteral("solubility=%1@%2")
                           .arg(entry->solubility())
                           .arg(entry->solubility_at_c());
+        if (!entry->name_en().isEmpty())
+            fields << QStringLiteral("en=") + entry->name_en();
         lines << fields.join(QLatin1Char('|'));
     }
     return lines.join(QLatin1Char('\n'));
@@ -96,6 +102,8 @@ private slots:
     void reads_targets();
     void user_entries_data();
     void user_entries();
+    void editor_keeps_english_name_data();
+    void editor_keeps_english_name();
     void missing_file_adds_nothing();
     void directory_adds_nothing();
     void unreadable_file_adds_nothing();
@@ -413,6 +421,17 @@ void TestCatalogueReader::reads_file_data()
     QTest::newRow("placeholders in a name and a formula")
         << QByteArray(R"([{"name": "%2 %1", "formula": "K%1", "K": 1}])") << 1 << "%2 %1|%2 %1||K=1"
         << "F: «%2 %1»: формула «K%1» не читается: позиция 2: здесь не может стоять «%»";
+
+    QTest::newRow("English name")
+        << QByteArray(R"([{"name": "Сульфат калия", "name_en": "Potassium sulfate", "K": 0.45}])")
+        << 1 << "Сульфат калия|Сульфат калия||K=0.45000000000000001|en=Potassium sulfate"
+        << "";
+    // A number is an element, as it is for "name" and "target".
+    QTest::newRow("English name that is no text, or empty: none")
+        << QByteArray(R"([{"name": "A", "name_en": ["A"]}, {"name": "B", "name_en": ""},
+                          {"name": "C", "name_en": null}, {"name": "D", "name_en": 5}])")
+        << 4 << "A|A||\nB|B||\nC|C||\nD|D||name_en=5"
+        << "";
 }
 
 void TestCatalogueReader::reads_file()
@@ -430,6 +449,19 @@ void TestCatalogueReader::reads_file()
     QCOMPARE(fert.count_compounds(), added);
     QCOMPARE(dump(fert), entries);
     QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);
+
+    // The lists show an entry by its English name in English only, and by its
+    // name where it has none.
+    QVERIFY(Language::apply(Language::english));
+    QStringList english;
+    for (int i = 0; i < fert.count_compounds(); ++i)
+        english << fert.compound_at(i)->shown_name();
+    QVERIFY(Language::apply(Language::russian));
+    for (int i = 0; i < fert.count_compounds(); ++i) {
+        const Compound *entry = fert.compound_at(i);
+        QCOMPARE(english.at(i), entry->name_en().isEmpty() ? entry->name() : entry->name_en());
+        QCOMPARE(entry->shown_name(), entry->name());
+    }
 }
 
 void TestCatalogueReader::reads_recipes_data()
@@ -486,6 +518,13 @@ void TestCatalogueReader::reads_recipes_data()
         << "F: «%2»: «%1»: такого вещества нет в compounds.json, а формула не читается: "
            "позиция 1: здесь не может стоять «%», рецепт пропущен\n"
            "F: «%2»: «%2»: граммы должны быть числом больше 0, рецепт пропущен";
+    QTest::newRow("an English name, where it is text")
+        << QByteArray("[]")
+        << QByteArray(
+               R"([{"name": "R", "name_en": "Potash", "water_ml": 1000, "compounds": {"KCl": 1}},
+                          {"name": "S", "name_en": 5, "water_ml": 1000, "compounds": {"KCl": 1}}])")
+        << "R||Cl=0.475533,K=0.524467|en=Potash\nS||Cl=0.475533,K=0.524467"
+        << "";
 }
 
 void TestCatalogueReader::reads_recipes()
@@ -509,7 +548,8 @@ void TestCatalogueReader::reads_recipes()
             contents << recipe->element_at(j).name + QLatin1Char('=') +
                             message_text::number(recipe->element_at(j).value);
         shown << recipe->name() + QLatin1Char('|') + recipe->target() + QLatin1Char('|') +
-                     contents.join(QLatin1Char(','));
+                     contents.join(QLatin1Char(',')) +
+                     (recipe->name_en().isEmpty() ? QString() : "|en=" + recipe->name_en());
     }
     QCOMPARE(shown.join(QLatin1Char('\n')), entries);
     QCOMPARE(lines.join(QLatin1Char('\n')), problems);
@@ -805,6 +845,54 @@ void TestCatalogueReader::user_entries()
     for (QString &line : problems)
         line = line.arg(user_folder);
     QCOMPARE(said.products + said.compounds + said.recipes, problems);
+}
+
+void TestCatalogueReader::editor_keeps_english_name_data()
+{
+    // The products file of the shipped folder and of the user's (null: none).
+    QTest::addColumn<QByteArray>("shipped");
+    QTest::addColumn<QByteArray>("users");
+
+    const QByteArray entry = R"([{"name": "A", "name_en": "Alpha", "target": "K", "K": 5}])";
+    QTest::newRow("the user's own, saved again") << QByteArray() << entry;
+    QTest::newRow("a shipped one, copied") << entry << QByteArray();
+    QTest::newRow("one that is in neither file") << QByteArray() << QByteArray();
+}
+
+// An entry corrected in the editor keeps the English name it was read with,
+// which the editor does not show.
+void TestCatalogueReader::editor_keeps_english_name()
+{
+    QFETCH(QByteArray, shipped);
+    QFETCH(QByteArray, users);
+
+    const QString shipped_folder = dir->filePath(QStringLiteral("shipped"));
+    const QString user_folder = dir->filePath(QStringLiteral("user"));
+    const QString file_name = Catalogue_Editor::file_name(Catalogue_Editor::product);
+    for (const auto &[folder, content] :
+         {std::pair<QString, QByteArray>{shipped_folder, shipped}, {user_folder, users}}) {
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + QLatin1Char('/') + file_name);
+        if (!content.isNull())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+
+    Premix_Fertilizer read;
+    QCOMPARE(
+        parse_catalogue(R"([{"name": "A", "name_en": "Alpha", "target": "K", "K": 5}])", &read), 1);
+    Catalogue_Editor editor(user_folder);
+    editor.open();
+    int editing = -1;
+    Catalogue_Editor::Draft draft =
+        editor.copy(Catalogue_Editor::product, *read.compound_at(0), shipped_folder, &editing);
+    QCOMPARE(editing, users.isNull() ? -1 : 0);
+    QCOMPARE(draft.elements.size(), 1);
+    draft.elements[0].second = QStringLiteral("4");
+    QCOMPARE(editor.save(draft, editing, Diy_Fertilizer()), 0);
+
+    Premix_Fertilizer saved;
+    QCOMPARE(read_catalogue(user_folder + QLatin1Char('/') + file_name, &saved), 1);
+    QCOMPARE(dump(saved), QStringLiteral("A|A|K|K=4|en=Alpha"));
 }
 
 void TestCatalogueReader::missing_file_adds_nothing()

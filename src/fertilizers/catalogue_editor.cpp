@@ -399,8 +399,11 @@ Catalogue_Editor::Draft Catalogue_Editor::copy(Kind _kind, const Compound &_entr
                 return from_object(kind, object);
         }
     }
-    // Not in a file: what the program read of it.
+    // Not in a file: what the program read of it, with the English name the
+    // editor does not show kept for the file.
     Draft made = blank(kind);
+    if (!_entry.name_en().isEmpty())
+        made.stored.insert(QStringLiteral("name_en"), _entry.name_en());
     made.name = _entry.name();
     made.target = _entry.target();
     made.source = _entry.source();

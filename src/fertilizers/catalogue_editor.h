@@ -6,9 +6,9 @@
 // The user's own catalogue entries as the window «Мои удобрения…» edits them:
 // the three files of User_Catalogues::folder(), an entry at a time, checked
 // by the readers themselves before it is saved. Members of an entry the
-// editor does not show (text such as "checked", the solubility's "source",
-// "sol") are written back as they were, and so is whatever in a file is not
-// an entry. A file that cannot be read is moved aside, never written over.
+// editor does not show (text such as "name_en" or "checked", the solubility's
+// "source", "sol") are written back as they were, and so is whatever in a file
+// is not an entry. A file that cannot be read is moved aside, never written over.
 
 #include "element.h"
 

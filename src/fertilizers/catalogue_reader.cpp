@@ -129,10 +129,12 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
     const QJsonValue target_value = _object.value(QLatin1String("target"));
     const bool has_target = target_value.isString();
     const QString target = target_value.toString();
+    // The English name, where it is a string; an empty one is none.
+    const QString name_en = _object.value(QLatin1String("name_en")).toString();
 
-    // Every numeric member is an element, "name" and "target" included. Keys
-    // are decoded for numeric and object members only: a key costs more than
-    // its value.
+    // Every numeric member is an element, "name", "target" and "name_en"
+    // included. Keys are decoded for numeric and object members only: a key
+    // costs more than its value.
     constexpr double none = std::numeric_limits<double>::quiet_NaN();
     double solubility = none;
     double solubility_at_c = none;
@@ -185,6 +187,7 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
     const QString note = notes.join(QLatin1Char('\n'));
     for (Type_Fertilizer *fert : _ferts) {
         auto *entry = new Compound(name, name);
+        entry->set_name_en(name_en);
         if (has_target)
             entry->set_target(target);
         entry->set_solubility(solubility, solubility_at_c);

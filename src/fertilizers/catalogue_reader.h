@@ -24,8 +24,9 @@ enum class Catalogue_Kind { products, compounds };
 // Reads one catalogue file into one calculator and returns how many entries it
 // added. The file is a JSON array of objects; an object becomes an entry when it
 // has a "name", with "target" as its reference element when that is a
-// non-empty string, and every numeric member as an element, in ascending order
-// of the keys (compared code unit by code unit). An object member
+// non-empty string, "name_en" as its English name when that is a non-empty
+// string, and every numeric member as an element, in ascending order of the
+// keys (compared code unit by code unit). An object member
 // "solubility" gives the entry's solubility from its numbers "g_per_l" and
 // "at_c". Anything the reader cannot use adds nothing: a file that cannot be
 // opened or is not a JSON array, array members that are not objects, objects

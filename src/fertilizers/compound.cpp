@@ -2,7 +2,14 @@
 
 #include "compound.h"
 
+#include "language.h"
+
 Compound::Compound(const QString &_name, const QString &_title) : name_(_name), title_(_title) {}
+
+QString Compound::shown_name() const
+{
+    return Language::current() == Language::english && !name_en_.isEmpty() ? name_en_ : name_;
+}
 
 void Compound::set_target(const QString &_target)
 {

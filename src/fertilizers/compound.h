@@ -23,6 +23,14 @@ public:
     QString title() const { return title_; }
     QString target() const { return target_; }
 
+    // The entry's name in English, as the catalogue gives it; empty where it
+    // gives none. Entries are still found by name() alone.
+    QString name_en() const { return name_en_; }
+    void set_name_en(const QString &_name_en) { name_en_ = _name_en; }
+    // The name the lists show: the English one while the program speaks
+    // English and the entry has one, else name().
+    QString shown_name() const;
+
     // Replaces the reference element's name; an empty text leaves it as it is.
     void set_target(const QString &_target);
 
@@ -89,6 +97,7 @@ private:
     std::vector<Element> elements;
     QString name_;
     QString title_;
+    QString name_en_;
     QString target_ = QStringLiteral("");
     double solubility_ = std::numeric_limits<double>::quiet_NaN();
     double solubility_at_c_ = std::numeric_limits<double>::quiet_NaN();

@@ -219,6 +219,7 @@ bool add_recipe(const QJsonObject &_object, const Compound_Index &_index,
         return false;
     }
     auto *entry = new Compound(name, name);
+    entry->set_name_en(_object.value(QLatin1String("name_en")).toString());
     const QJsonValue target = _object.value(QLatin1String("target"));
     if (target.isString())
         entry->set_target(target.toString());

@@ -14,9 +14,11 @@ class Type_Fertilizer;
 // array of objects, read like the other catalogues (the same problems for a
 // broken file, objects without "name" passed over):
 //
-//   {"name": "Макро NPK", "water_ml": 500,
+//   {"name": "Макро NPK", "name_en": "Macro NPK", "water_ml": 500,
 //    "compounds": {"Калиевая селитра KNO3": 30, "KH2PO4": 3}, "target": "N"}
 //
+// "name_en", the recipe's name in English, is optional: a value other than a
+// string is none.
 // "water_ml" is a number above 0; "compounds" an object of at least one
 // member, each a compound and its grams, a number above 0. A key names an
 // entry of _compounds (compounds.json) by its name, else by its formula as
