@@ -5,9 +5,11 @@
 #include "build_up.h"
 #include "charts.h"
 #include "message_text.h"
+#include "table_cells.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,25 +36,32 @@ namespace {
 
 const QColor reference_green = charts::reference();
 
-// "вдвое", "в 3.3 раза", "в 10 раз": how many times the limit is the weekly figure.
+// "вдвое", "в 3.3 раза", "в 10 раз": how many times the limit is the weekly
+// figure. The Russian form follows the number, which need not be whole: Qt's
+// numerus forms take only whole counts, so the form is picked here.
 QString times_phrase(double _ratio)
 {
     const double whole = std::round(_ratio);
-    if (std::abs(_ratio - whole) < 1e-9 && whole >= 2 && whole <= 4)
-        return whole == 2   ? QStringLiteral("вдвое")
-               : whole == 3 ? QStringLiteral("втрое")
-                            : QStringLiteral("вчетверо");
+    if (std::abs(_ratio - whole) < 1e-9 && whole >= 2 && whole <= 4) {
+        //: How many times the level is the weekly dose, in «установится %2 выше…».
+        return whole == 2   ? Dynamics_Window::tr("вдвое")
+               : whole == 3 ? Dynamics_Window::tr("втрое")
+                            : Dynamics_Window::tr("вчетверо");
+    }
     const double shown = _ratio >= 10 ? std::round(_ratio) : std::round(_ratio * 10) / 10;
     const long long count = static_cast<long long>(shown);
     const bool few = shown != count ||
                      (count % 10 >= 2 && count % 10 <= 4 && (count % 100 < 12 || count % 100 > 14));
-    return QStringLiteral("в ") + number(shown) +
-           (few ? QStringLiteral(" раза") : QStringLiteral(" раз"));
+    if (few)
+        //: How many times the level is the weekly dose: «в 3.3 раза», «в 22 раза».
+        return Dynamics_Window::tr("в %1 раза").arg(number(shown));
+    //: How many times the level is the weekly dose: «в 5 раз», «в 10 раз».
+    return Dynamics_Window::tr("в %1 раз").arg(number(shown));
 }
 
-QLabel *caption(const QString &_text, const char *_name, QWidget *_parent)
+QLabel *caption(const char *_name, QWidget *_parent)
 {
-    auto *label = new QLabel(_text, _parent);
+    auto *label = new QLabel(_parent);
     label->setObjectName(QLatin1String(_name));
     return label;
 }
@@ -72,15 +81,14 @@ Dynamics_Window::Dynamics_Window(QWidget *_parent) : QWidget(_parent, Qt::Window
     weeks->setRange(1, 52);
     weeks->setValue(12);
     auto *inputs = new QHBoxLayout;
-    QLabel *water_caption =
-        caption(QStringLiteral("Подмена воды в неделю, %"), "dynamics_water_change_label", this);
-    water_caption->setBuddy(water_change);
-    QLabel *weeks_caption = caption(QStringLiteral("Недель"), "dynamics_weeks_label", this);
-    weeks_caption->setBuddy(weeks);
-    inputs->addWidget(water_caption);
+    water_change_label = caption("dynamics_water_change_label", this);
+    water_change_label->setBuddy(water_change);
+    weeks_label = caption("dynamics_weeks_label", this);
+    weeks_label->setBuddy(weeks);
+    inputs->addWidget(water_change_label);
     inputs->addWidget(water_change);
     inputs->addSpacing(24);
-    inputs->addWidget(weeks_caption);
+    inputs->addWidget(weeks_label);
     inputs->addWidget(weeks);
     inputs->addStretch();
 
@@ -99,14 +107,9 @@ Dynamics_Window::Dynamics_Window(QWidget *_parent) : QWidget(_parent, Qt::Window
     chart->setRenderHint(QPainter::Antialiasing);
     chart->setMinimumHeight(280);
 
-    QLabel *model = caption(
-        QStringLiteral("Модель: раз в неделю подменяется доля f воды, затем вносится недельная "
-                       "доза; новая вода элемента не приносит, растения и фильтр его не берут. "
-                       "После n-й дозы уровень равен w × (1 − (1 − f)ⁿ) ÷ f, где w — уровень от "
-                       "одной дозы; он стремится к пределу w ÷ f."),
-        "dynamics_model", this);
+    model = caption("dynamics_model", this);
     model->setWordWrap(true);
-    summary = caption(QString(), "dynamics_summary", this);
+    summary = caption("dynamics_summary", this);
     summary->setWordWrap(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -116,6 +119,7 @@ Dynamics_Window::Dynamics_Window(QWidget *_parent) : QWidget(_parent, Qt::Window
     layout->addWidget(model);
     layout->addWidget(summary);
     resize(620, 720);
+    retranslate();
 
     const auto changed = QOverload<int>::of(&QSpinBox::valueChanged);
     connect(water_change, changed, this, [this] { redraw(); });
@@ -125,9 +129,29 @@ Dynamics_Window::Dynamics_Window(QWidget *_parent) : QWidget(_parent, Qt::Window
 void Dynamics_Window::set_figures(const QString &_entry, const QVector<Weekly_Figure> &_figures,
                                   bool _reference)
 {
-    setWindowTitle(QStringLiteral("Динамика: ") + _entry);
+    entry = _entry;
     figures = _figures;
     reference = _reference && !_figures.isEmpty();
+    retranslate();
+}
+
+void Dynamics_Window::changeEvent(QEvent *_event)
+{
+    if (_event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(_event);
+}
+
+void Dynamics_Window::retranslate()
+{
+    setWindowTitle(tr("Динамика: %1").arg(entry));
+    water_change_label->setText(tr("Подмена воды в неделю, %"));
+    weeks_label->setText(tr("Недель"));
+    model->setText(tr("Модель: раз в неделю подменяется доля f воды, затем вносится недельная "
+                      "доза; новая вода элемента не приносит, растения и фильтр его не берут. "
+                      "После n-й дозы уровень равен w × (1 − (1 − f)ⁿ) ÷ f, где w — уровень от "
+                      "одной дозы; он стремится к пределу w ÷ f."));
+    // The header, the chart's axes and names and the summary are made there.
     redraw();
 }
 
@@ -136,10 +160,10 @@ void Dynamics_Window::redraw()
     const double change = water_change->value() / 100.0;
     const int count = weeks->value();
 
-    table->setHorizontalHeaderLabels(
-        {QStringLiteral("Элемент"), QStringLiteral("За неделю, мг/л"),
-         QStringLiteral("Через %1 %2, мг/л").arg(count).arg(build_up::weeks_word(count)),
-         QStringLiteral("Предел, мг/л")});
+    table->setHorizontalHeaderLabels({tr("Элемент"), tr("За неделю, мг/л"),
+                                      //: «Через 12 недель, мг/л»: the level after the weeks.
+                                      tr("Через %1, мг/л").arg(build_up::weeks(count)),
+                                      tr("Предел, мг/л")});
     table->setRowCount(figures.size());
     const QBrush green(reference_green, Qt::SolidPattern);
     for (int row = 0; row < figures.size(); ++row) {
@@ -147,22 +171,23 @@ void Dynamics_Window::redraw()
         const QStringList cells{figure.element, number(figure.weekly),
                                 number(build_up::level_after(figure.weekly, change, count)),
                                 number(build_up::limit(figure.weekly, change))};
+        // Written over in place: a new language or another input keeps the
+        // cells the user selected.
         for (int column = 0; column < cells.size(); ++column) {
-            auto *item = new QTableWidgetItem(cells.at(column));
-            if (row == 0 && reference)
-                item->setForeground(green);
-            table->setItem(row, column, item);
+            QTableWidgetItem *item = table_cells::cell(table, row, column);
+            item->setText(cells.at(column));
+            item->setData(Qt::ForegroundRole, row == 0 && reference ? QVariant(green) : QVariant());
         }
     }
 
     // One line a element, week 0 to the last; the reference element's last,
     // so that it is drawn over the others, with its limit dashed.
     QChart *drawing = chart->chart();
-    const auto [x, y] = charts::start(drawing, QStringLiteral("Неделя"), count,
+    const auto [x, y] = charts::start(drawing, tr("Неделя"), count,
                                       count <= 12   ? 1
                                       : count <= 26 ? 2
                                                     : 4,
-                                      QStringLiteral("мг/л"));
+                                      tr("мг/л"));
 
     double top = 0;
     QVector<int> order;
@@ -189,7 +214,8 @@ void Dynamics_Window::redraw()
             continue;
         line->setPen(QPen(reference_green, 3));
         auto *dashed = new QLineSeries;
-        dashed->setName(QStringLiteral("Предел ") + figure.element);
+        //: The name of the dashed line of the reference element's limit.
+        dashed->setName(tr("Предел %1").arg(figure.element));
         dashed->append(0, limit);
         dashed->append(count, limit);
         dashed->setPen(QPen(QBrush(reference_green), 1.5, Qt::DashLine));
@@ -206,20 +232,28 @@ void Dynamics_Window::redraw()
         summary->clear();
         return;
     }
-    QString text = QStringLiteral("При подмене %1 % воды в неделю ").arg(water_change->value());
-    if (!reference) {
-        text += QStringLiteral("уровень каждого элемента ") +
-                (change == 1 ? QStringLiteral("остаётся равным его недельной дозе.")
-                             : QStringLiteral("установится ") + times_phrase(1 / change) +
-                                   QStringLiteral(" выше его недельной дозы."));
+    // Whole sentences, for a translation to order as its language does.
+    const QString percent = QString::number(water_change->value());
+    QString text;
+    if (!reference && change == 1) {
+        text = tr("При подмене %1 % воды в неделю уровень каждого элемента остаётся равным его "
+                  "недельной дозе.")
+                   .arg(percent);
+    } else if (!reference) {
+        text = tr("При подмене %1 % воды в неделю уровень каждого элемента установится %2 выше "
+                  "его недельной дозы.")
+                   .arg(percent, times_phrase(1 / change));
     } else {
+        const QString &element = figures.first().element;
         const QString limit = number(build_up::limit(figures.first().weekly, change));
-        text += QStringLiteral("уровень ") + figures.first().element +
-                (change == 1
-                     ? QStringLiteral(" остаётся равным недельной дозе, ") + limit +
-                           QStringLiteral(" мг/л.")
-                     : QStringLiteral(" установится около ") + limit + QStringLiteral(" мг/л — ") +
-                           times_phrase(1 / change) + QStringLiteral(" выше недельной дозы."));
+        if (change == 1)
+            text = tr("При подмене %1 % воды в неделю уровень %2 остаётся равным недельной "
+                      "дозе, %3 мг/л.")
+                       .arg(percent, element, limit);
+        else
+            text = tr("При подмене %1 % воды в неделю уровень %2 установится около %3 мг/л — "
+                      "%4 выше недельной дозы.")
+                       .arg(percent, element, limit, times_phrase(1 / change));
     }
     summary->setText(text);
 }

@@ -29,6 +29,8 @@ struct Weekly_Figure
 
 class Dynamics_Window : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit Dynamics_Window(QWidget *_parent);
 
@@ -37,16 +39,26 @@ public:
     void set_figures(const QString &_entry, const QVector<Weekly_Figure> &_figures,
                      bool _reference);
 
+protected:
+    // A new language: every text again; the inputs and the figures stay.
+    void changeEvent(QEvent *_event) override;
+
 private:
+    // Every text the window sets, in the language of the moment.
+    void retranslate();
     // Table, chart and summary for the figures and the two inputs.
     void redraw();
 
+    QLabel *water_change_label;
     QSpinBox *water_change;
+    QLabel *weeks_label;
     QSpinBox *weeks;
     QTableWidget *table;
     QChartView *chart;
+    QLabel *model;
     QLabel *summary;
 
+    QString entry;
     QVector<Weekly_Figure> figures;
     bool reference = false;
 };
