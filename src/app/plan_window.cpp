@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -75,12 +76,28 @@ constexpr int weekly_column = 2;
 constexpr int monday_column = 4;
 constexpr int per_dose_column = monday_column + 7;
 
-QLabel *caption(const QString &_text, const char *_name, QWidget *_buddy, QWidget *_parent)
+QLabel *caption(const char *_name, QWidget *_buddy, QWidget *_parent)
 {
-    auto *label = new QLabel(_text, _parent);
+    auto *label = new QLabel(_parent);
     label->setObjectName(QLatin1String(_name));
     label->setBuddy(_buddy);
     return label;
+}
+
+// _first, then _names: the items are kept where the names are the same, so
+// that a new language only renames the first.
+void fill_choices(QComboBox *_box, const QString &_first, const QStringList &_names)
+{
+    QStringList shown;
+    for (int i = 1; i < _box->count(); ++i)
+        shown << _box->itemText(i);
+    if (_box->count() > 0 && shown == _names) {
+        _box->setItemText(0, _first);
+        return;
+    }
+    _box->clear();
+    _box->addItem(_first);
+    _box->addItems(_names);
 }
 
 } // namespace
@@ -101,17 +118,15 @@ void Plan_Window::build()
     choice->setObjectName(QStringLiteral("plan_choice"));
     choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     choice->setMinimumContentsLength(16);
-    new_button = button(tr("Новый…"), "plan_new", this);
-    rename_button = button(tr("Переименовать…"), "plan_rename", this);
-    delete_button = button(tr("Удалить…"), "plan_delete", this);
-    copy_button = button(tr("Копировать"), "plan_copy", this);
-    copy_button->setToolTip(tr("План целиком как текст с табуляциями: для таблицы или форума"));
-    print_button = button(tr("Печать…"), "plan_print", this);
-    print_button->setToolTip(tr("Лист для аквариума: неделя по дням, итоги и этикетки бутылок"));
-    pdf_button = button(tr("Сохранить PDF…"), "plan_pdf", this);
-    pdf_button->setToolTip(print_button->toolTip());
+    new_button = button(QString(), "plan_new", this);
+    rename_button = button(QString(), "plan_rename", this);
+    delete_button = button(QString(), "plan_delete", this);
+    copy_button = button(QString(), "plan_copy", this);
+    print_button = button(QString(), "plan_print", this);
+    pdf_button = button(QString(), "plan_pdf", this);
+    choice_label = caption("plan_choice_label", choice, this);
     auto *plans = new QHBoxLayout;
-    plans->addWidget(caption(tr("План"), "plan_choice_label", choice, this));
+    plans->addWidget(choice_label);
     plans->addWidget(choice);
     plans->addWidget(new_button);
     plans->addWidget(rename_button);
@@ -127,58 +142,64 @@ void Plan_Window::build()
         spin_box("plan_change_every", plan_limits::every_min, plan_limits::every_max, this);
     change_day = new QComboBox(this);
     change_day->setObjectName(QStringLiteral("plan_change_day"));
+    // The weekdays' names come with the other texts.
     for (int day = 0; day < 7; ++day)
-        change_day->addItem(Plan_Book::weekday(day));
+        change_day->addItem(QString());
     weeks = spin_box("plan_weeks", plan_limits::weeks_min, plan_limits::weeks_max, this);
     auto *settings = new QHBoxLayout;
-    const auto add_setting = [&](const QString &_text, const char *_name, QWidget *_field) {
-        settings->addWidget(caption(_text, _name, _field, this));
+    const auto add_setting = [&](const char *_name, QWidget *_field) {
+        QLabel *label = caption(_name, _field, this);
+        settings->addWidget(label);
         settings->addWidget(_field);
         settings->addSpacing(12);
+        return label;
     };
-    add_setting(tr("Аквариум, л"), "plan_tank_label", tank);
-    add_setting(tr("Подмена воды, %"), "plan_water_change_label", water_change);
-    add_setting(tr("каждые, дней"), "plan_change_every_label", change_every);
-    add_setting(tr("первая в"), "plan_change_day_label", change_day);
-    add_setting(tr("Недель на графике"), "plan_weeks_label", weeks);
+    tank_label = add_setting("plan_tank_label", tank);
+    water_change_label = add_setting("plan_water_change_label", water_change);
+    change_every_label = add_setting("plan_change_every_label", change_every);
+    change_day_label = add_setting("plan_change_day_label", change_day);
+    weeks_label = add_setting("plan_weeks_label", weeks);
     settings->addStretch();
 
     method = new QComboBox(this);
     method->setObjectName(QStringLiteral("plan_method"));
     method->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    method_water = button(tr("Подмена как в методе"), "plan_method_water", this);
+    method_water = button(QString(), "plan_method_water", this);
     livestock = new QComboBox(this);
     livestock->setObjectName(QStringLiteral("plan_livestock"));
     livestock->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *reading = new QHBoxLayout;
-    reading->addWidget(caption(tr("Сравнить с методом"), "plan_method_label", method, this));
+    method_label = caption("plan_method_label", method, this);
+    livestock_label = caption("plan_livestock_label", livestock, this);
+    reading->addWidget(method_label);
     reading->addWidget(method);
     reading->addWidget(method_water);
     reading->addSpacing(12);
-    reading->addWidget(caption(tr("Пределы для"), "plan_livestock_label", livestock, this));
+    reading->addWidget(livestock_label);
     reading->addWidget(livestock);
     reading->addStretch();
 
     items = table(Plan_Book::item_columns(), "plan_items", this);
     items->setSelectionBehavior(QAbstractItemView::SelectRows);
     items->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    remove_button = button(tr("Убрать"), "plan_remove", this);
+    remove_button = button(QString(), "plan_remove", this);
     auto *remove_shortcut = new QShortcut(QKeySequence::Delete, items);
     remove_shortcut->setObjectName(QStringLiteral("plan_remove_shortcut"));
     remove_shortcut->setContext(Qt::WidgetShortcut);
     auto *left = new QVBoxLayout;
-    left->addWidget(caption(tr("Что вносится за неделю"), "plan_items_label", items, this));
+    items_label = caption("plan_items_label", items, this);
+    left->addWidget(items_label);
     left->addWidget(items, 1);
     auto *under_items = new QHBoxLayout;
     under_items->addWidget(remove_button);
     under_items->addStretch();
     left->addLayout(under_items);
 
-    water = table({tr("Элемент"), tr("мг/л")}, "plan_water", this);
-    water->setToolTip(tr("Что приносит новая вода: по анализу водопровода или по рецепту "
-                         "реминерализации осмоса. NO3, PO4 и SO4 считаются как их N, P и S."));
+    // An element and its mg/l; the headers come with the other texts.
+    water = table({QString(), QString()}, "plan_water", this);
+    water_label = caption("plan_water_label", water, this);
     auto *right = new QVBoxLayout;
-    right->addWidget(caption(tr("Новая вода приносит"), "plan_water_label", water, this));
+    right->addWidget(water_label);
     right->addWidget(water, 1);
     auto *middle = new QHBoxLayout;
     middle->addLayout(left, 3);
@@ -186,7 +207,6 @@ void Plan_Window::build()
 
     totals = table(Plan_Book::total_columns(), "plan_totals", this);
     totals->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    totals->setToolTip(tr("Отмеченные элементы показаны на графике"));
     auto *drawing = new QChart;
     drawing->legend()->setAlignment(Qt::AlignRight);
     chart = new QChartView(drawing, this);
@@ -201,8 +221,8 @@ void Plan_Window::build()
     bands_page->setFrameShape(QFrame::NoFrame);
     views = new QTabWidget(this);
     views->setObjectName(QStringLiteral("plan_views"));
-    views->addTab(chart, tr("Уровни по дням"));
-    views->addTab(bands_page, tr("Цели метода"));
+    views->addTab(chart, QString());
+    views->addTab(bands_page, QString());
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(totals, 2);
     bottom->addWidget(views, 3);
@@ -230,6 +250,7 @@ void Plan_Window::build()
     layout->addWidget(warnings);
     layout->addWidget(status);
     resize(1100, 760);
+    retranslate();
 
     const auto changed = QOverload<int>::of(&QSpinBox::valueChanged);
     const auto chosen = QOverload<int>::of(&QComboBox::currentIndexChanged);
@@ -288,6 +309,52 @@ void Plan_Window::build()
     connect(items->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         remove_button->setEnabled(!book.read_only() && items->selectionModel()->hasSelection());
     });
+}
+
+void Plan_Window::retranslate()
+{
+    new_button->setText(tr("Новый…"));
+    rename_button->setText(tr("Переименовать…"));
+    delete_button->setText(tr("Удалить…"));
+    copy_button->setText(tr("Копировать"));
+    copy_button->setToolTip(tr("План целиком как текст с табуляциями: для таблицы или форума"));
+    print_button->setText(tr("Печать…"));
+    print_button->setToolTip(tr("Лист для аквариума: неделя по дням, итоги и этикетки бутылок"));
+    pdf_button->setText(tr("Сохранить PDF…"));
+    pdf_button->setToolTip(print_button->toolTip());
+    choice_label->setText(tr("План"));
+    tank_label->setText(tr("Аквариум, л"));
+    water_change_label->setText(tr("Подмена воды, %"));
+    change_every_label->setText(tr("каждые, дней"));
+    change_day_label->setText(tr("первая в"));
+    for (int day = 0; day < 7; ++day)
+        change_day->setItemText(day, Plan_Book::weekday(day));
+    weeks_label->setText(tr("Недель на графике"));
+    method_label->setText(tr("Сравнить с методом"));
+    method_water->setText(tr("Подмена как в методе"));
+    livestock_label->setText(tr("Пределы для"));
+    items_label->setText(tr("Что вносится за неделю"));
+    items->setHorizontalHeaderLabels(Plan_Book::item_columns());
+    remove_button->setText(tr("Убрать"));
+    water_label->setText(tr("Новая вода приносит"));
+    water->setHorizontalHeaderLabels({tr("Элемент"), tr("мг/л")});
+    water->setToolTip(tr("Что приносит новая вода: по анализу водопровода или по рецепту "
+                         "реминерализации осмоса. NO3, PO4 и SO4 считаются как их N, P и S."));
+    totals->setToolTip(tr("Отмеченные элементы показаны на графике"));
+    views->setTabText(0, tr("Уровни по дням"));
+    views->setTabText(1, tr("Цели метода"));
+}
+
+void Plan_Window::changeEvent(QEvent *_event)
+{
+    if (_event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The title, the method and livestock lists' first lines, the items'
+        // names and notes, the totals' header, the warnings, the chart's
+        // axes and the status are the book's texts or made with them.
+        redraw();
+    }
+    QWidget::changeEvent(_event);
 }
 
 void Plan_Window::set_kind_names(const QStringList &_names)
@@ -483,10 +550,10 @@ void Plan_Window::redraw_reading()
     const Dosing_Targets &targets = book.targets();
     {
         const QSignalBlocker blocker(method);
-        method->clear();
-        method->addItem(tr("Без сравнения"));
+        QStringList names;
         for (const Dosing_Method &each : targets.methods)
-            method->addItem(each.name);
+            names << each.name;
+        fill_choices(method, tr("Без сравнения"), names);
         const Dosing_Method *chosen = book.method();
         method->setCurrentIndex(chosen ? method->findText(chosen->name) : 0);
         // Why there is nothing to compare with, or where the figures come from.
@@ -497,10 +564,10 @@ void Plan_Window::redraw_reading()
     }
     {
         const QSignalBlocker blocker(livestock);
-        livestock->clear();
-        livestock->addItem(tr("Без ограничений"));
+        QStringList names;
         for (const Livestock &each : targets.livestock)
-            livestock->addItem(each.name);
+            names << each.name;
+        fill_choices(livestock, tr("Без ограничений"), names);
         const Livestock *chosen = book.animals();
         livestock->setCurrentIndex(chosen ? livestock->findText(chosen->name) : 0);
         livestock->setToolTip(chosen ? chosen->source : QString());

@@ -56,8 +56,15 @@ public:
 
     const Plan_Book &model() const { return book; }
 
+protected:
+    // A new language: every text again, the book's too, nothing else changed.
+    void changeEvent(QEvent *_event) override;
+
 private:
     void build();
+    // The texts that do not follow from the book: captions, buttons, tips,
+    // headers.
+    void retranslate();
     // Everything from the book: the list of plans, the shown plan's settings,
     // its items and new water, then the totals and the chart.
     void redraw();
@@ -83,6 +90,7 @@ private:
     QStringList kind_names;
     bool presented = false;
 
+    QLabel *choice_label;
     QComboBox *choice;
     QPushButton *new_button;
     QPushButton *rename_button;
@@ -90,15 +98,24 @@ private:
     QPushButton *copy_button;
     QPushButton *print_button;
     QPushButton *pdf_button;
+    QLabel *method_label;
     QComboBox *method;
     QPushButton *method_water;
+    QLabel *livestock_label;
     QComboBox *livestock;
+    QLabel *tank_label;
     QSpinBox *tank;
+    QLabel *water_change_label;
     QSpinBox *water_change;
+    QLabel *change_every_label;
     QSpinBox *change_every;
+    QLabel *change_day_label;
     QComboBox *change_day;
+    QLabel *weeks_label;
     QSpinBox *weeks;
+    QLabel *water_label;
     QTableWidget *water;
+    QLabel *items_label;
     QTableWidget *items;
     QPushButton *remove_button;
     QTableWidget *totals;
