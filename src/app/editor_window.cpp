@@ -6,6 +6,7 @@
 #include "message_text.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,11 +34,20 @@ QLineEdit *line(const char *_name, QWidget *_parent)
     return edit;
 }
 
-QTableWidget *pairs(const QStringList &_headers, const char *_name, QWidget *_parent)
+// A row of _form, its caption set with the other texts.
+QLabel *form_row(QFormLayout *_form, QWidget *_field)
+{
+    auto *label = new QLabel;
+    label->setBuddy(_field);
+    _form->addRow(label, _field);
+    return label;
+}
+
+// Its headers are set with the other texts.
+QTableWidget *pairs(const char *_name, QWidget *_parent)
 {
     auto *table = new QTableWidget(0, 2, _parent);
     table->setObjectName(QLatin1String(_name));
-    table->setHorizontalHeaderLabels(_headers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -53,13 +63,18 @@ void fill(QTableWidget *_table, const QVector<QPair<QString, QString>> &_rows, b
     const Qt::ItemFlags flags = _editable
                                     ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
                                     : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // Written over in place, so that the selection stays.
     for (int row = 0; row < _table->rowCount(); ++row) {
         for (int column = 0; column < 2; ++column) {
-            auto *cell = new QTableWidgetItem(
-                row < _rows.size() ? (column == 0 ? _rows.at(row).first : _rows.at(row).second)
-                                   : QString());
+            QTableWidgetItem *cell = _table->item(row, column);
+            if (!cell) {
+                cell = new QTableWidgetItem;
+                _table->setItem(row, column, cell);
+            }
+            cell->setText(row < _rows.size()
+                              ? (column == 0 ? _rows.at(row).first : _rows.at(row).second)
+                              : QString());
             cell->setFlags(flags);
-            _table->setItem(row, column, cell);
         }
     }
 }
@@ -102,7 +117,6 @@ Editor_Window::Editor_Window(Catalogue_Editor *_entries, const Type_Fertilizer *
       current(std::move(_current))
 {
     setObjectName(QStringLiteral("editor"));
-    setWindowTitle(tr("Мои удобрения"));
     build();
     editor->open();
     redraw_list();
@@ -117,30 +131,26 @@ void Editor_Window::build()
     list->setObjectName(QStringLiteral("editor_list"));
     list->setHeaderHidden(true);
     list->setMinimumWidth(220);
-    new_button = new QPushButton(tr("Новая запись"), this);
+    new_button = new QPushButton(this);
     new_button->setObjectName(QStringLiteral("editor_new"));
     auto *kinds = new QMenu(new_button);
     kinds->setObjectName(QStringLiteral("editor_new_menu"));
-    const QList<QPair<Catalogue_Editor::Kind, QString>> new_kinds{
-        {Catalogue_Editor::product, tr("Готовое удобрение")},
-        {Catalogue_Editor::compound, tr("Вещество")},
-        {Catalogue_Editor::recipe, tr("Рецепт")}};
     const char *const action_names[] = {"editor_new_product", "editor_new_compound",
                                         "editor_new_recipe"};
-    for (const auto &[made, text] : new_kinds) {
-        QAction *action = kinds->addAction(text);
+    for (int kind_index = 0; kind_index < Catalogue_Editor::kinds; ++kind_index) {
+        const auto made = Catalogue_Editor::Kind(kind_index);
+        QAction *action = kinds->addAction(QString());
         action->setObjectName(QLatin1String(action_names[made]));
-        connect(action, &QAction::triggered, this, [this, made = made] {
+        connect(action, &QAction::triggered, this, [this, made] {
             if (may_leave())
                 start(Catalogue_Editor::blank(made), -1);
         });
+        new_actions[made] = action;
     }
     new_button->setMenu(kinds);
-    copy_button = new QPushButton(tr("Изменить копию"), this);
+    copy_button = new QPushButton(this);
     copy_button->setObjectName(QStringLiteral("editor_copy"));
-    copy_button->setToolTip(tr("Копия записи, выбранной в главном окне, в ваш файл: так "
-                               "исправляют цифры из поставки"));
-    delete_button = new QPushButton(tr("Удалить…"), this);
+    delete_button = new QPushButton(this);
     delete_button->setObjectName(QStringLiteral("editor_delete"));
     auto *left = new QVBoxLayout;
     left->addWidget(list, 1);
@@ -154,38 +164,36 @@ void Editor_Window::build()
     target = new QComboBox(this);
     target->setObjectName(QStringLiteral("editor_target"));
     source = line("editor_source", this);
-    source->setToolTip(tr("Откуда цифры: этикетка, страница производителя, справочник"));
     auto *form = new QFormLayout;
-    form->addRow(tr("Вид:"), kind);
-    form->addRow(tr("Название:"), name);
-    form->addRow(tr("Опорный элемент:"), target);
-    form->addRow(tr("Источник:"), source);
+    kind_label = form_row(form, kind);
+    name_label = form_row(form, name);
+    target_label = form_row(form, target);
+    source_label = form_row(form, source);
 
     compound_part = new QWidget(this);
     compound_part->setObjectName(QStringLiteral("editor_compound_part"));
     formula = line("editor_formula", compound_part);
-    formula->setToolTip(tr("Например KNO3 или MgSO4·7H2O: доли элементов считаются по формуле"));
     solubility = line("editor_solubility", compound_part);
     solubility_at = line("editor_solubility_at", compound_part);
     auto *compound_form = new QFormLayout(compound_part);
     compound_form->setContentsMargins(0, 0, 0, 0);
-    compound_form->addRow(tr("Формула:"), formula);
-    compound_form->addRow(tr("Растворимость, г/л:"), solubility);
-    compound_form->addRow(tr("при температуре, °C:"), solubility_at);
+    formula_label = form_row(compound_form, formula);
+    solubility_label = form_row(compound_form, solubility);
+    solubility_at_label = form_row(compound_form, solubility_at);
 
     recipe_part = new QWidget(this);
     recipe_part->setObjectName(QStringLiteral("editor_recipe_part"));
     water = line("editor_water", recipe_part);
-    salts = pairs({tr("Вещество или формула"), tr("Граммы")}, "editor_salts", recipe_part);
-    salts->setToolTip(tr("Название вещества из списка «Самомес» или его формула"));
+    salts = pairs("editor_salts", recipe_part);
     auto *recipe_form = new QFormLayout(recipe_part);
     recipe_form->setContentsMargins(0, 0, 0, 0);
-    recipe_form->addRow(tr("Вода, мл:"), water);
+    water_label = form_row(recipe_form, water);
     recipe_form->addRow(salts);
 
     elements_label = new QLabel(this);
     elements_label->setObjectName(QStringLiteral("editor_elements_label"));
-    elements = pairs({tr("Элемент"), QString()}, "editor_elements", this);
+    // Its headers follow the draft's kind.
+    elements = pairs("editor_elements", this);
     check = new QLabel(this);
     check->setObjectName(QStringLiteral("editor_check"));
     check->setWordWrap(true);
@@ -194,7 +202,7 @@ void Editor_Window::build()
     status->setObjectName(QStringLiteral("editor_status"));
     status->setWordWrap(true);
     status->setTextFormat(Qt::PlainText);
-    save_button = new QPushButton(tr("Сохранить"), this);
+    save_button = new QPushButton(this);
     save_button->setObjectName(QStringLiteral("editor_save"));
     save_button->setDefault(true);
 
@@ -217,6 +225,7 @@ void Editor_Window::build()
     layout->addLayout(columns, 1);
     layout->addWidget(status);
     resize(820, 620);
+    retranslate();
 
     for (QLineEdit *edit : {name, source, formula, solubility, solubility_at, water})
         connect(edit, &QLineEdit::textEdited, this, [this] { changed(); });
@@ -234,6 +243,58 @@ void Editor_Window::build()
     connect(save_button, &QPushButton::clicked, this, [this] { save(); });
 }
 
+namespace {
+
+QStringList group_names()
+{
+    return {Editor_Window::tr("Готовые удобрения"), Editor_Window::tr("Вещества"),
+            Editor_Window::tr("Рецепты")};
+}
+
+} // namespace
+
+void Editor_Window::retranslate()
+{
+    setWindowTitle(tr("Мои удобрения"));
+    new_button->setText(tr("Новая запись"));
+    new_actions[Catalogue_Editor::product]->setText(tr("Готовое удобрение"));
+    new_actions[Catalogue_Editor::compound]->setText(tr("Вещество"));
+    new_actions[Catalogue_Editor::recipe]->setText(tr("Рецепт"));
+    copy_button->setText(tr("Изменить копию"));
+    copy_button->setToolTip(tr("Копия записи, выбранной в главном окне, в ваш файл: так "
+                               "исправляют цифры из поставки"));
+    delete_button->setText(tr("Удалить…"));
+    kind_label->setText(tr("Вид:"));
+    name_label->setText(tr("Название:"));
+    target_label->setText(tr("Опорный элемент:"));
+    source_label->setText(tr("Источник:"));
+    source->setToolTip(tr("Откуда цифры: этикетка, страница производителя, справочник"));
+    formula_label->setText(tr("Формула:"));
+    formula->setToolTip(tr("Например KNO3 или MgSO4·7H2O: доли элементов считаются по формуле"));
+    solubility_label->setText(tr("Растворимость, г/л:"));
+    solubility_at_label->setText(tr("при температуре, °C:"));
+    water_label->setText(tr("Вода, мл:"));
+    salts->setHorizontalHeaderLabels({tr("Вещество или формула"), tr("Граммы")});
+    salts->setToolTip(tr("Название вещества из списка «Самомес» или его формула"));
+    save_button->setText(tr("Сохранить"));
+    // The groups renamed in place: the entry chosen and the scroll stay.
+    const QStringList groups = group_names();
+    for (int made = 0; made < list->topLevelItemCount() && made < groups.size(); ++made)
+        list->topLevelItem(made)->setText(0, groups.at(made));
+}
+
+void Editor_Window::changeEvent(QEvent *_event)
+{
+    if (_event->type() == QEvent::LanguageChange) {
+        retranslate();
+        kind->setText(kind_text());
+        // The check's lines, the elements' caption and header, the reference
+        // element's «нет» and the status: the editor's texts.
+        show_check();
+    }
+    QWidget::changeEvent(_event);
+}
+
 void Editor_Window::present()
 {
     show();
@@ -245,7 +306,7 @@ void Editor_Window::redraw_list()
 {
     const QSignalBlocker blocker(list);
     list->clear();
-    const QStringList groups{tr("Готовые удобрения"), tr("Вещества"), tr("Рецепты")};
+    const QStringList groups = group_names();
     for (int made = 0; made < Catalogue_Editor::kinds; ++made) {
         auto *group = new QTreeWidgetItem(list, {groups.at(made)});
         group->setFlags(Qt::ItemIsEnabled);
@@ -275,8 +336,7 @@ void Editor_Window::start(const Catalogue_Editor::Draft &_draft, int _editing)
 void Editor_Window::show_draft()
 {
     drawing = true;
-    const QStringList kinds{tr("готовое удобрение"), tr("вещество"), tr("рецепт")};
-    kind->setText(kinds.at(draft.kind) + (editing < 0 ? tr(", новая запись") : QString()));
+    kind->setText(kind_text());
     name->setText(draft.name);
     source->setText(draft.source);
     formula->setText(draft.formula);
@@ -290,6 +350,12 @@ void Editor_Window::show_draft()
          draft.kind != Catalogue_Editor::recipe && draft.formula.trimmed().isEmpty());
     drawing = false;
     show_check();
+}
+
+QString Editor_Window::kind_text() const
+{
+    const QStringList kinds{tr("готовое удобрение"), tr("вещество"), tr("рецепт")};
+    return kinds.at(draft.kind) + (editing < 0 ? tr(", новая запись") : QString());
 }
 
 void Editor_Window::changed()
@@ -351,10 +417,18 @@ void Editor_Window::show_check()
         choices << draft.target;
     {
         const QSignalBlocker blocker(target);
-        target->clear();
-        target->addItem(tr("нет"), QString());
-        for (const QString &choice : choices)
-            target->addItem(choice, choice);
+        QStringList shown;
+        for (int i = 1; i < target->count(); ++i)
+            shown << target->itemData(i).toString();
+        // The same choices: only «нет» is written again, for a new language.
+        if (target->count() > 0 && shown == choices) {
+            target->setItemText(0, tr("нет"));
+        } else {
+            target->clear();
+            target->addItem(tr("нет"), QString());
+            for (const QString &choice : choices)
+                target->addItem(choice, choice);
+        }
         target->setCurrentIndex(std::max(0, target->findData(draft.target)));
     }
     status->setText(editor->status());

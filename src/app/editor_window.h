@@ -17,6 +17,7 @@
 #include <functional>
 
 class Compound;
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -49,8 +50,18 @@ signals:
     // A user's file was written.
     void saved();
 
+protected:
+    // A new language: every text again; the draft, the list's choice and the
+    // file stay as they are.
+    void changeEvent(QEvent *_event) override;
+
 private:
     void build();
+    // The texts that do not follow from the draft: title, captions, buttons,
+    // tips, headers, the list's groups.
+    void retranslate();
+    // «вещество, новая запись»: what the draft is.
+    QString kind_text() const;
     // The list of the user's entries, the one edited selected.
     void redraw_list();
     // The form for the draft, then its check.
@@ -78,17 +89,26 @@ private:
 
     QTreeWidget *list;
     QPushButton *new_button;
+    QAction *new_actions[Catalogue_Editor::kinds];
     QPushButton *copy_button;
     QPushButton *delete_button;
+    QLabel *kind_label;
     QLabel *kind;
+    QLabel *name_label;
     QLineEdit *name;
+    QLabel *target_label;
     QComboBox *target;
+    QLabel *source_label;
     QLineEdit *source;
     QWidget *compound_part;
+    QLabel *formula_label;
     QLineEdit *formula;
+    QLabel *solubility_label;
     QLineEdit *solubility;
+    QLabel *solubility_at_label;
     QLineEdit *solubility_at;
     QWidget *recipe_part;
+    QLabel *water_label;
     QLineEdit *water;
     QTableWidget *salts;
     QLabel *elements_label;
