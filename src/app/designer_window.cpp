@@ -3,19 +3,22 @@
 #include "designer_window.h"
 
 #include "catalogue_editor.h"
+#include "compound.h"
 #include "message_text.h"
 #include "plan_book.h"
 #include "table_cells.h"
+#include "type_fertilizer.h"
 
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
-#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -45,6 +48,24 @@ QString bottle_letter(int _bottle)
     return _bottle < 0 ? QString() : QString(QChar(u'A' + _bottle));
 }
 
+// A row of _form, its caption set with the other texts.
+QLabel *form_row(QFormLayout *_form, QWidget *_field)
+{
+    auto *label = new QLabel;
+    label->setBuddy(_field);
+    _form->addRow(label, _field);
+    return label;
+}
+
+// «Name A», «Name B»: recipes named in a sentence.
+QString quoted(const QStringList &_names)
+{
+    QStringList marked;
+    for (const QString &name : _names)
+        marked << Designer_Window::tr("«%1»").arg(name);
+    return marked.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 Designer_Window::Designer_Window(const Type_Fertilizer *_compounds, Catalogue_Editor *_entries,
@@ -52,7 +73,6 @@ Designer_Window::Designer_Window(const Type_Fertilizer *_compounds, Catalogue_Ed
     : QWidget(_parent, Qt::Window), designer(_compounds), entries(_entries), compounds(_compounds)
 {
     setObjectName(QStringLiteral("designer"));
-    setWindowTitle(tr("Подбор рецепта"));
     build();
     redraw();
     // Wide enough for both tables where the screen is.
@@ -68,35 +88,30 @@ Designer_Window::Designer_Window(const Type_Fertilizer *_compounds, Catalogue_Ed
 void Designer_Window::build()
 {
     tank = spin_box("designer_tank", plan_limits::tank_min, plan_limits::tank_max, this);
-    tank->setSuffix(tr(" л"));
     tank->setValue(designer.tank());
     water = spin_box("designer_water", 1, 10000, this);
-    water->setSuffix(tr(" мл"));
     water->setValue(int(designer.water()));
     dose = new QDoubleSpinBox(this);
     dose->setObjectName(QStringLiteral("designer_dose"));
     dose->setRange(0.01, 10000);
     dose->setDecimals(2);
     dose->setKeyboardTracking(false);
-    dose->setSuffix(tr(" мл в неделю"));
     dose->setValue(designer.dose());
     name = new QLineEdit(designer.name(), this);
     name->setObjectName(QStringLiteral("designer_name"));
 
     auto *settings = new QFormLayout;
-    settings->addRow(tr("Аквариум:"), tank);
-    settings->addRow(tr("Воды в бутылке:"), water);
-    settings->addRow(tr("Доза:"), dose);
-    settings->addRow(tr("Название:"), name);
+    tank_label = form_row(settings, tank);
+    water_label = form_row(settings, water);
+    dose_label = form_row(settings, dose);
+    name_label = form_row(settings, name);
 
-    targets = table({tr("Элемент"), tr("Хочу, мг/л в неделю"), tr("Получится, мг/л в неделю"),
-                     tr("Отклонение, %")},
-                    "designer_targets", this);
-    salts = table({tr("Вещество"), tr("Граммы"), tr("Растворимость, %"), tr("Бутылка")},
-                  "designer_salts", this);
+    // Four columns each, their headers set with the other texts.
+    const QStringList four{QString(), QString(), QString(), QString()};
+    targets = table(four, "designer_targets", this);
+    salts = table(four, "designer_salts", this);
     salts->horizontalHeader()->setStretchLastSection(true);
-    suggest = button(tr("Предложить"), "designer_suggest", this);
-    suggest->setToolTip(tr("Отметить для каждой цели вещества с формулой, которые её дают"));
+    suggest = button(QString(), "designer_suggest", this);
     check = new QLabel(this);
     check->setObjectName(QStringLiteral("designer_check"));
     check->setWordWrap(true);
@@ -105,8 +120,8 @@ void Designer_Window::build()
     status->setObjectName(QStringLiteral("designer_status"));
     status->setWordWrap(true);
     status->setTextFormat(Qt::PlainText);
-    save_button = button(tr("Сохранить как рецепт"), "designer_save", this);
-    plan_button = button(tr("Добавить в план"), "designer_plan", this);
+    save_button = button(QString(), "designer_save", this);
+    plan_button = button(QString(), "designer_plan", this);
 
     auto *left = new QWidget(this);
     auto *left_layout = new QVBoxLayout(left);
@@ -136,6 +151,7 @@ void Designer_Window::build()
     layout->addWidget(split, 1);
     layout->addWidget(check);
     layout->addLayout(buttons);
+    retranslate();
 
     const auto spun = QOverload<int>::of(&QSpinBox::valueChanged);
     connect(tank, spun, this, [this](int _litres) {
@@ -165,6 +181,46 @@ void Designer_Window::build()
         if (save())
             emit to_plan(designer.plan_items(), designer.tank());
     });
+}
+
+void Designer_Window::retranslate()
+{
+    setWindowTitle(tr("Подбор рецепта"));
+    tank_label->setText(tr("Аквариум:"));
+    tank->setSuffix(tr(" л"));
+    water_label->setText(tr("Воды в бутылке:"));
+    water->setSuffix(tr(" мл"));
+    dose_label->setText(tr("Доза:"));
+    dose->setSuffix(tr(" мл в неделю"));
+    name_label->setText(tr("Название:"));
+    targets->setHorizontalHeaderLabels({tr("Элемент"), tr("Хочу, мг/л в неделю"),
+                                        tr("Получится, мг/л в неделю"), tr("Отклонение, %")});
+    salts->setHorizontalHeaderLabels(
+        {tr("Вещество"), tr("Граммы"), tr("Растворимость, %"), tr("Бутылка")});
+    suggest->setText(tr("Предложить"));
+    suggest->setToolTip(tr("Отметить для каждой цели вещества с формулой, которые её дают"));
+    save_button->setText(tr("Сохранить как рецепт"));
+    plan_button->setText(tr("Добавить в план"));
+}
+
+void Designer_Window::changeEvent(QEvent *_event)
+{
+    if (_event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The check is made as the model works the grams out: worked out
+        // again, the same grams, in the new language.
+        refresh();
+        show_status();
+    }
+    QWidget::changeEvent(_event);
+}
+
+void Designer_Window::show_status()
+{
+    if (save_failed)
+        status->setText(entries->status());
+    else if (!saved_names.isEmpty())
+        status->setText(tr("Сохранено в «Мои удобрения»: %1.").arg(quoted(saved_names)));
 }
 
 void Designer_Window::present()
@@ -211,8 +267,13 @@ void Designer_Window::redraw()
         salts->setRowCount(rows.size());
         for (int row = 0; row < rows.size(); ++row) {
             const Recipe_Designer::Salt_Row &salt = rows.at(row);
+            // The row's compound by the name it is kept under, shown by the
+            // name of the language in use.
+            const Compound *entry =
+                row < compounds->count_compounds() ? compounds->compound_at(row) : nullptr;
             QTableWidgetItem *named = cell(salts, row, salt_name);
-            write(named, salt.name, shown | Qt::ItemIsUserCheckable);
+            write(named, entry && entry->name() == salt.name ? entry->shown_name() : salt.name,
+                  shown | Qt::ItemIsUserCheckable);
             named->setCheckState(salt.used ? Qt::Checked : Qt::Unchecked);
             write(cell(salts, row, salt_grams), salt.used ? figure(salt.grams) : QString(), shown);
             QTableWidgetItem *share = cell(salts, row, salt_share);
@@ -276,25 +337,30 @@ bool Designer_Window::save()
     QStringList replaced;
     for (const Catalogue_Editor::Draft &recipe : recipes) {
         if (taken.contains(recipe.name))
-            replaced << QStringLiteral("«%1»").arg(recipe.name);
+            replaced << recipe.name;
     }
     if (!replaced.isEmpty() &&
-        QMessageBox::question(this, windowTitle(),
-                              tr("В ваших рецептах уже есть %1. Заменить?")
-                                  .arg(replaced.join(QStringLiteral(", ")))) != QMessageBox::Yes)
+        QMessageBox::question(
+            this, windowTitle(),
+            tr("В ваших рецептах уже есть %1. Заменить?").arg(quoted(replaced))) !=
+            QMessageBox::Yes)
         return false;
     QStringList written;
     for (const Catalogue_Editor::Draft &recipe : recipes) {
         const int index = entries->save(recipe, int(taken.indexOf(recipe.name)), *compounds);
         if (index < 0) {
-            status->setText(entries->status());
+            saved_names.clear();
+            save_failed = true;
+            show_status();
             if (!written.isEmpty())
                 emit saved();
             return false;
         }
-        written << QStringLiteral("«%1»").arg(recipe.name);
+        written << recipe.name;
     }
-    status->setText(tr("Сохранено в «Мои удобрения»: %1.").arg(written.join(QStringLiteral(", "))));
+    saved_names = written;
+    save_failed = false;
+    show_status();
     emit saved();
     return true;
 }

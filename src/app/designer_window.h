@@ -45,9 +45,19 @@ signals:
     // Each bottle, with its weekly dose, for the plan of a tank of _tank l.
     void to_plan(const QVector<Plan_Item> &_items, int _tank);
 
+protected:
+    // A new language: every text again, the model's check too; what the
+    // user typed and ticked stays.
+    void changeEvent(QEvent *_event) override;
+
 private:
     void build();
+    // The texts that do not follow from the model: title, captions,
+    // buttons, tips, headers, units.
+    void retranslate();
     void redraw();
+    // What the last save did: the recipes written, or why not.
+    void show_status();
     void target_changed(QTableWidgetItem *_item);
     void salt_changed(QTableWidgetItem *_item);
     // Writes a recipe for each bottle, those of the same names replaced once
@@ -58,9 +68,13 @@ private:
     Catalogue_Editor *entries;
     const Type_Fertilizer *compounds;
 
+    QLabel *tank_label;
     QSpinBox *tank;
+    QLabel *water_label;
     QSpinBox *water;
+    QLabel *dose_label;
     QDoubleSpinBox *dose;
+    QLabel *name_label;
     QLineEdit *name;
     QTableWidget *targets;
     QTableWidget *salts;
@@ -70,6 +84,11 @@ private:
     QLabel *status;
     QPushButton *save_button;
     QPushButton *plan_button;
+
+    // The names of the recipes the last save wrote; empty before one, and
+    // after one that failed.
+    QStringList saved_names;
+    bool save_failed = false;
 };
 
 #endif // ROVALIN_DESIGNER_WINDOW_H
