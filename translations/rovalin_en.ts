@@ -59,6 +59,159 @@
         <source>Запись не сохранена: %1</source>
         <translation>Record not saved: %1</translation>
     </message>
+    <message>
+        <source>в файле объект { … }, а должен быть массив [ … ]</source>
+        <translation>the file holds an object { … }, but it should be an array [ … ]</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue_Reader</name>
+    <message>
+        <source>объект не закрыт: не хватает }</source>
+        <translation>object not closed: a } is missing</translation>
+    </message>
+    <message>
+        <source>после имени пропущено двоеточие</source>
+        <translation>colon missing after a name</translation>
+    </message>
+    <message>
+        <source>массив не закрыт: не хватает ]</source>
+        <translation>array not closed: a ] is missing</translation>
+    </message>
+    <message>
+        <source>пропущена запятая между элементами</source>
+        <translation>comma missing between elements</translation>
+    </message>
+    <message>
+        <source>здесь не может стоять такое значение</source>
+        <translation>a value like this is not allowed here</translation>
+    </message>
+    <message>
+        <source>файл обрывается на числе</source>
+        <translation>the file ends in the middle of a number</translation>
+    </message>
+    <message>
+        <source>неправильно записано число</source>
+        <translation>malformed number</translation>
+    </message>
+    <message>
+        <source>неправильный знак после \ в строке</source>
+        <translation>invalid character after \ in a string</translation>
+    </message>
+    <message>
+        <source>в строке знаки не в кодировке UTF-8</source>
+        <translation>a string has characters that are not UTF-8</translation>
+    </message>
+    <message>
+        <source>строка не закрыта: не хватает кавычки</source>
+        <translation>string not closed: a quotation mark is missing</translation>
+    </message>
+    <message>
+        <source>после запятой нет элемента (лишняя запятая?)</source>
+        <translation>nothing after the comma (a stray comma?)</translation>
+    </message>
+    <message>
+        <source>слишком глубокая вложенность скобок</source>
+        <translation>brackets nested too deep</translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>лишний текст после конца массива</source>
+        <translation>extra text after the end of the array</translation>
+    </message>
+    <message>
+        <source>ошибка в записи JSON</source>
+        <translation>JSON syntax error</translation>
+    </message>
+    <message>
+        <source>%1 и ещё %2</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>в формуле %1 нет элемента %2</source>
+        <translation>formula %1 has no element %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 расходится с формулой %3 (%4) больше чем на 1 %</source>
+        <translation>%1 = %2 is more than 1 % off the formula %3 (%4)</translation>
+    </message>
+    <message>
+        <source>формула %1 не читается: %2</source>
+        <translation>formula %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>формула %1 не читается: %2, запись пропущена</source>
+        <translation>formula %1 cannot be read: %2; record skipped</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>в файле объект { … }, а должен быть массив [ … ]</source>
+        <translation>the file holds an object { … }, but it should be an array [ … ]</translation>
+    </message>
+    <message>
+        <source>в массиве нет ни одной записи</source>
+        <translation>the array holds no records</translation>
+    </message>
+    <message>
+        <source>элемент массива № %1 пропущен: это не объект { … }</source>
+        <translation>array element %1 skipped: it is not an object { … }</translation>
+    </message>
+    <message>
+        <source>элементы массива № %1 пропущены: это не объекты { … }</source>
+        <translation>array elements %1 skipped: they are not objects { … }</translation>
+    </message>
+    <message>
+        <source>объект № %1 пропущен: у него нет &quot;name&quot;</source>
+        <translation>object %1 skipped: it has no &quot;name&quot;</translation>
+    </message>
+    <message>
+        <source>объекты № %1 пропущены: у них нет &quot;name&quot;</source>
+        <translation>objects %1 skipped: they have no &quot;name&quot;</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An entry&apos;s name in quotes, then what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <extracomment>A name or other text of a catalogue, quoted in a problem.</extracomment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>нет папки %1</source>
+        <translation>folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>ссылка ведёт на файл, которого нет</source>
+        <translation>the link points to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>нет такого файла</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>this is not a regular file</translation>
+    </message>
+    <message>
+        <source>файл не удаётся открыть</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>нет прав на чтение файла</source>
+        <translation>no permission to read the file</translation>
+    </message>
 </context>
 <context>
     <name>Designer_Window</name>
@@ -161,6 +314,170 @@
     <message>
         <source>Подбор рецепта…</source>
         <translation>Design a recipe…</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>Dosing_Targets</name>
+    <message>
+        <source>&quot;water_change&quot;: должен быть объект { … }, подмена воды пропущена</source>
+        <translation>&quot;water_change&quot;: must be an object { … }; water change skipped</translation>
+    </message>
+    <message>
+        <source>&quot;water_change&quot;: &quot;percent&quot; должно быть целое число от 0 до %1, подмена воды пропущена</source>
+        <translation>&quot;water_change&quot;: &quot;percent&quot; must be a whole number from 0 to %1; water change skipped</translation>
+    </message>
+    <message>
+        <source>&quot;water_change&quot;: &quot;every_days&quot; должно быть целое число от %1 до %2, подмена воды пропущена</source>
+        <translation>&quot;water_change&quot;: &quot;every_days&quot; must be a whole number from %1 to %2; water change skipped</translation>
+    </message>
+    <message>
+        <source>&quot;ranges&quot;: должен быть объект { … }, диапазоны пропущены</source>
+        <translation>&quot;ranges&quot;: must be an object { … }; ranges skipped</translation>
+    </message>
+    <message>
+        <source>&quot;ranges&quot;: %1: это не элемент и не NO3, PO4 или SO4, пропущено</source>
+        <translation>&quot;ranges&quot;: %1: not an element, nor NO3, PO4 or SO4; skipped</translation>
+    </message>
+    <message>
+        <source>&quot;ranges&quot;: %1: должно быть два числа [нижний, верхний], 0 ≤ нижний ≤ верхний, диапазон пропущен</source>
+        <translation>&quot;ranges&quot;: %1: must be two numbers [low, high] with 0 ≤ low ≤ high; range skipped</translation>
+    </message>
+    <message>
+        <source>&quot;ceilings&quot;: должен быть объект { … }, пределы пропущены</source>
+        <translation>&quot;ceilings&quot;: must be an object { … }; limits skipped</translation>
+    </message>
+    <message>
+        <source>&quot;ceilings&quot;: %1: это не элемент и не NO3, PO4 или SO4, пропущено</source>
+        <translation>&quot;ceilings&quot;: %1: not an element, nor NO3, PO4 or SO4; skipped</translation>
+    </message>
+    <message>
+        <source>&quot;ceilings&quot;: %1: должно быть число больше 0, предел пропущен</source>
+        <translation>&quot;ceilings&quot;: %1: must be a number greater than 0; limit skipped</translation>
+    </message>
+    <message>
+        <source>%1 пропущен: это не массив [ … ]</source>
+        <extracomment>%1 is &quot;methods&quot; or &quot;livestock&quot;, the file&apos;s list.</extracomment>
+        <translation>%1 skipped: it is not an array [ … ]</translation>
+    </message>
+    <message>
+        <source>%1: элемент массива № %2 пропущен: это не объект { … }</source>
+        <extracomment>%1 is &quot;methods&quot; or &quot;livestock&quot;, %2 the place in its array.</extracomment>
+        <translation>%1: array element %2 skipped: it is not an object { … }</translation>
+    </message>
+    <message>
+        <source>%1: объект № %2 пропущен: у него нет &quot;name&quot;</source>
+        <extracomment>%1 is &quot;methods&quot; or &quot;livestock&quot;, %2 the place in its array.</extracomment>
+        <translation>%1: object %2 skipped: it has no &quot;name&quot;</translation>
+    </message>
+    <message>
+        <source>%1: объект № %2 пропущен: &quot;name&quot; должно быть непустой строкой</source>
+        <extracomment>%1 is &quot;methods&quot; or &quot;livestock&quot;, %2 the place in its array.</extracomment>
+        <translation>%1: object %2 skipped: &quot;name&quot; must be a non-empty string</translation>
+    </message>
+    <message>
+        <source>такое имя уже есть в %1, запись пропущена</source>
+        <extracomment>%1 is &quot;methods&quot; or &quot;livestock&quot;, the file&apos;s list.</extracomment>
+        <translation>%1 already has an entry of this name; record skipped</translation>
+    </message>
+    <message>
+        <source>в файле массив [ … ], а должен быть объект { … }</source>
+        <translation>the file holds an array [ … ], but it should be an object { … }</translation>
+    </message>
+    <message>
+        <source>в &quot;methods&quot; и &quot;livestock&quot; нет ни одной записи</source>
+        <translation>&quot;methods&quot; and &quot;livestock&quot; hold no records</translation>
+    </message>
+</context>
+<context>
+    <name>Dynamics_Window</name>
+    <message>
+        <source>вдвое</source>
+        <extracomment>How many times the level is the weekly dose, in «установится %2 выше…».</extracomment>
+        <translation>twice</translation>
+    </message>
+    <message>
+        <source>втрое</source>
+        <translation>three times</translation>
+    </message>
+    <message>
+        <source>вчетверо</source>
+        <translation>four times</translation>
+    </message>
+    <message>
+        <source>в %1 раза</source>
+        <extracomment>How many times the level is the weekly dose: «в 3.3 раза», «в 22 раза».</extracomment>
+        <translation>%1 times</translation>
+    </message>
+    <message>
+        <source>в %1 раз</source>
+        <extracomment>How many times the level is the weekly dose: «в 5 раз», «в 10 раз».</extracomment>
+        <translation>%1 times</translation>
+    </message>
+    <message>
+        <source>Динамика: %1</source>
+        <translation>Levels by week: %1</translation>
+    </message>
+    <message>
+        <source>Подмена воды в неделю, %</source>
+        <translation>Water change a week, %</translation>
+    </message>
+    <message>
+        <source>Недель</source>
+        <translation>Weeks</translation>
+    </message>
+    <message>
+        <source>Модель: раз в неделю подменяется доля f воды, затем вносится недельная доза; новая вода элемента не приносит, растения и фильтр его не берут. После n-й дозы уровень равен w × (1 − (1 − f)ⁿ) ÷ f, где w — уровень от одной дозы; он стремится к пределу w ÷ f.</source>
+        <translation>The model: once a week a fraction f of the water is changed, then the weekly dose is added; the new water brings none of the element, and neither plants nor the filter take any of it up. After the n-th dose the level is w × (1 − (1 − f)ⁿ) ÷ f, where w is the level a single dose gives; it tends to the limit w ÷ f.</translation>
+    </message>
+    <message>
+        <source>Элемент</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>За неделю, мг/л</source>
+        <translation>Per week, mg/l</translation>
+    </message>
+    <message>
+        <source>Через %1, мг/л</source>
+        <extracomment>«Через 12 недель, мг/л»: the level after the weeks.</extracomment>
+        <translation>After %1, mg/l</translation>
+    </message>
+    <message>
+        <source>Предел, мг/л</source>
+        <translation>Limit, mg/l</translation>
+    </message>
+    <message>
+        <source>Неделя</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>мг/л</source>
+        <translation>mg/l</translation>
+    </message>
+    <message>
+        <source>Предел %1</source>
+        <extracomment>The name of the dashed line of the reference element&apos;s limit.</extracomment>
+        <translation>%1 limit</translation>
+    </message>
+    <message>
+        <source>При подмене %1 % воды в неделю уровень каждого элемента остаётся равным его недельной дозе.</source>
+        <translation>With a weekly water change of %1%, each element&apos;s level stays equal to its weekly dose.</translation>
+    </message>
+    <message>
+        <source>При подмене %1 % воды в неделю уровень каждого элемента установится %2 выше его недельной дозы.</source>
+        <translation>With a weekly water change of %1%, each element&apos;s level will settle at %2 its weekly dose.</translation>
+    </message>
+    <message>
+        <source>При подмене %1 % воды в неделю уровень %2 остаётся равным недельной дозе, %3 мг/л.</source>
+        <translation>With a weekly water change of %1%, the level of %2 stays equal to the weekly dose, %3 mg/l.</translation>
+    </message>
+    <message>
+        <source>При подмене %1 % воды в неделю уровень %2 установится около %3 мг/л — %4 выше недельной дозы.</source>
+        <translation>With a weekly water change of %1%, the level of %2 will settle at about %3 mg/l — %4 the weekly dose.</translation>
     </message>
 </context>
 <context>
@@ -331,6 +648,62 @@
     </message>
 </context>
 <context>
+    <name>Formula</name>
+    <message>
+        <source>формула пуста</source>
+        <translation>the formula is empty</translation>
+    </message>
+    <message>
+        <source>здесь не может стоять «%1»</source>
+        <translation>“%1” is not allowed here</translation>
+    </message>
+    <message>
+        <source>после «%1» нет формулы</source>
+        <translation>no formula after “%1”</translation>
+    </message>
+    <message>
+        <source>позиция %1: %2</source>
+        <extracomment>Where in the formula, counted in characters from 1, and what is wrong there.</extracomment>
+        <translation>position %1: %2</translation>
+    </message>
+    <message>
+        <source>количество не может быть 0</source>
+        <translation>a count cannot be 0</translation>
+    </message>
+    <message>
+        <source>число больше %1</source>
+        <translation>number greater than %1</translation>
+    </message>
+    <message>
+        <source>больше %1 скобок одна в другой</source>
+        <translation>more than %1 brackets nested</translation>
+    </message>
+    <message>
+        <source>скобка «%1» не закрыта</source>
+        <translation>bracket “%1” is not closed</translation>
+    </message>
+    <message>
+        <source>«%1» закрывает «%2»</source>
+        <translation>“%1” closes “%2”</translation>
+    </message>
+    <message>
+        <source>пустые скобки</source>
+        <translation>empty brackets</translation>
+    </message>
+    <message>
+        <source>лишняя скобка «%1»</source>
+        <translation>stray bracket “%1”</translation>
+    </message>
+    <message>
+        <source>нет элемента «%1»</source>
+        <translation>no element “%1”</translation>
+    </message>
+    <message>
+        <source>пробел внутри формулы</source>
+        <translation>space inside the formula</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>Файл настроек %1 не читается. Он перенесён как есть в %2, настройки начаты заново.</source>
@@ -347,6 +720,14 @@
     <message>
         <source>Не удалось записать файл настроек %1: выбор языка не сохранён.</source>
         <translation>Could not write the settings file %1: language choice not saved.</translation>
+    </message>
+    <message>
+        <source>Перевод не загружается: тексты остаются на русском.</source>
+        <translation>The translation could not be loaded: the texts stay in Russian.</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>
@@ -389,7 +770,7 @@
     </message>
     <message>
         <source>Готовое</source>
-        <translation>Ready-made</translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>Самомес</source>
@@ -442,6 +823,137 @@
     <message>
         <source>О программе &quot;Ровалин&quot;</source>
         <translation>About Rovalin</translation>
+    </message>
+</context>
+<context>
+    <name>Message_Text</name>
+    <message>
+        <source>Итоговая концентрация, мг/л</source>
+        <translation>Target concentration, mg/l</translation>
+    </message>
+    <message>
+        <source>Вносимое количество</source>
+        <translation>Weekly dose</translation>
+    </message>
+    <message>
+        <source>У &lt;green&gt;%1&lt;/green&gt; нет опорного элемента,&lt;br&gt;расчет возможен только по условию&lt;br&gt;&lt;green&gt;%2&lt;/green&gt;</source>
+        <translation>&lt;green&gt;%1&lt;/green&gt; has no reference element,&lt;br&gt;so the only method possible is&lt;br&gt;&lt;green&gt;%2&lt;/green&gt;</translation>
+    </message>
+    <message>
+        <source>Содержание элемента &lt;green&gt;%1&lt;/green&gt; в &lt;green&gt;%2&lt;/green&gt; равно нулю,&lt;br&gt;расчет возможен только по условию&lt;br&gt;&lt;green&gt;%3&lt;/green&gt;</source>
+        <translation>The content of &lt;green&gt;%1&lt;/green&gt; in &lt;green&gt;%2&lt;/green&gt; is zero,&lt;br&gt;so the only method possible is&lt;br&gt;&lt;green&gt;%3&lt;/green&gt;</translation>
+    </message>
+    <message>
+        <source>Содержание элемента &lt;green&gt;%1&lt;/green&gt; в &lt;green&gt;%2&lt;/green&gt; указано неверно,&lt;br&gt;расчет возможен только по условию&lt;br&gt;&lt;green&gt;%3&lt;/green&gt;</source>
+        <translation>The content of &lt;green&gt;%1&lt;/green&gt; in &lt;green&gt;%2&lt;/green&gt; is not a valid figure,&lt;br&gt;so the only method possible is&lt;br&gt;&lt;green&gt;%3&lt;/green&gt;</translation>
+    </message>
+    <message>
+        <source>Для &lt;green&gt;%1&lt;/green&gt; результат расчета выходит за пределы допустимых чисел.&lt;br&gt;Проверьте значения элементов в каталоге</source>
+        <translation>For &lt;green&gt;%1&lt;/green&gt; the result is beyond the numbers the program can hold.&lt;br&gt;Check the element figures in the catalogue</translation>
+    </message>
+    <message>
+        <source>Объём аквариума должен находится в диапазоне &lt;br&gt;&lt;green&gt;от %1 до %2 литров &lt;/green&gt;&lt;br&gt; включительно</source>
+        <translation>The tank volume must lie&lt;br&gt;&lt;green&gt;between %1 and %2 liters&lt;/green&gt;&lt;br&gt;inclusive</translation>
+    </message>
+    <message>
+        <source>Объём воды должен находится в диапазоне &lt;br&gt;&lt;green&gt;от %1 до %2 мл &lt;/green&gt;&lt;br&gt; включительно</source>
+        <translation>The water volume must lie&lt;br&gt;&lt;green&gt;between %1 and %2 ml&lt;/green&gt;&lt;br&gt;inclusive</translation>
+    </message>
+    <message>
+        <source>Количество хим.вещества должно находится в диапазоне &lt;br&gt;&lt;green&gt;от %1 до %2 г&lt;/green&gt;&lt;br&gt; включительно</source>
+        <translation>The amount of compound must lie&lt;br&gt;&lt;green&gt;between %1 and %2 g&lt;/green&gt;&lt;br&gt;inclusive</translation>
+    </message>
+    <message>
+        <source>%1 пуст</source>
+        <translation>%1 is empty</translation>
+    </message>
+    <message>
+        <source>Название элемента</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Список хим.веществ</source>
+        <translation>Compound list</translation>
+    </message>
+    <message>
+        <source>Выберите хим.вещество :</source>
+        <translation>Choose the compound:</translation>
+    </message>
+    <message>
+        <source>Вносим, мг</source>
+        <translation>Dose, mg</translation>
+    </message>
+    <message>
+        <source>Концентрация, мг/л</source>
+        <translation>Concentration, mg/l</translation>
+    </message>
+    <message>
+        <source>Массовая доля</source>
+        <translation>Mass fraction</translation>
+    </message>
+    <message>
+        <source>Дозировка вещества должна находиться в диапазоне &lt;br&gt;&lt;green&gt;от %1 до %2   мг&lt;/green&gt;&lt;br&gt; включительно</source>
+        <translation>The dose of the compound must lie&lt;br&gt;&lt;green&gt;between %1 and %2 mg&lt;/green&gt;&lt;br&gt;inclusive</translation>
+    </message>
+    <message>
+        <source>Для достижения недельной концентрации &lt;green&gt;%1&lt;/green&gt; равной&lt;br&gt;%2 мг/л необходимо вносить &lt;br&gt;&lt;blue&gt;%3 мг&lt;/blue&gt;&lt;br&gt;%4 в неделю</source>
+        <translation>To reach a weekly concentration of &lt;green&gt;%1&lt;/green&gt;&lt;br&gt;of %2 mg/l, dose&lt;br&gt;&lt;blue&gt;%3 mg&lt;/blue&gt;&lt;br&gt;of %4 a week</translation>
+    </message>
+    <message>
+        <source> При недельном внесении %1 мг %2&lt;br&gt;концентрация &lt;green&gt;%3&lt;/green&gt; станет равна&lt;br&gt;&lt;blue&gt;%4 мг/л &lt;/blue&gt;</source>
+        <translation>With a weekly dose of %1 mg of %2&lt;br&gt;the concentration of &lt;green&gt;%3&lt;/green&gt; will be&lt;br&gt;&lt;blue&gt;%4 mg/l&lt;/blue&gt;</translation>
+    </message>
+    <message>
+        <source>Вносим, мл</source>
+        <translation>Dose, ml</translation>
+    </message>
+    <message>
+        <source>Дозировка водного раствора вещества должна находиться в диапазоне &lt;br&gt;&lt;green&gt;от %1 до %2   мл&lt;/green&gt;&lt;br&gt; включительно</source>
+        <translation>The dose of the stock solution must lie&lt;br&gt;&lt;green&gt;between %1 and %2 ml&lt;/green&gt;&lt;br&gt;inclusive</translation>
+    </message>
+    <message>
+        <source>Для достижения недельной концентрации &lt;green&gt;%1&lt;/green&gt; равной&lt;br&gt;%2 мг/л необходимо вносить &lt;br&gt;&lt;blue&gt;%3 мл&lt;/blue&gt;&lt;br&gt; водного раствора %4 в неделю</source>
+        <translation>To reach a weekly concentration of &lt;green&gt;%1&lt;/green&gt;&lt;br&gt;of %2 mg/l, dose&lt;br&gt;&lt;blue&gt;%3 ml&lt;/blue&gt;&lt;br&gt;of the stock solution of %4 a week</translation>
+    </message>
+    <message>
+        <source>При недельном внесении %1 мл водного раствора %2&lt;br&gt;концентрация &lt;green&gt;%3&lt;/green&gt; станет равна&lt;br&gt;&lt;blue&gt;%4 мг/л &lt;/blue&gt;</source>
+        <translation>With a weekly dose of %1 ml of the stock solution of %2&lt;br&gt;the concentration of &lt;green&gt;%3&lt;/green&gt; will be&lt;br&gt;&lt;blue&gt;%4 mg/l&lt;/blue&gt;</translation>
+    </message>
+    <message>
+        <source>Необходимая концентрация элемента &lt;green&gt;%1&lt;/green&gt; должна находиться в диапазоне &lt;br&gt;&lt;green&gt;от %2 до %3   мг/л&lt;/green&gt;&lt;br&gt; включительно</source>
+        <translation>The wanted concentration of &lt;green&gt;%1&lt;/green&gt; must lie&lt;br&gt;&lt;green&gt;between %2 and %3 mg/l&lt;/green&gt;&lt;br&gt;inclusive</translation>
+    </message>
+    <message>
+        <source>Столько вещества не растворится:&lt;br&gt;%1при %2 °C в %3 мл воды&lt;br&gt;растворяется не больше &lt;green&gt;%4 г&lt;/green&gt;</source>
+        <translation>That much will not dissolve:&lt;br&gt;%1at %2 °C, %3 ml of water&lt;br&gt;dissolves at most &lt;green&gt;%4 g&lt;/green&gt;</translation>
+    </message>
+    <message>
+        <source>Столько вещества не растворится:&lt;br&gt;%1в %2 мл воды&lt;br&gt;растворяется не больше &lt;green&gt;%3 г&lt;/green&gt;</source>
+        <translation>That much will not dissolve:&lt;br&gt;%1%2 ml of water&lt;br&gt;dissolves at most &lt;green&gt;%3 g&lt;/green&gt;</translation>
+    </message>
+    <message>
+        <source>Список производителей</source>
+        <translation>Product list</translation>
+    </message>
+    <message>
+        <source>Выберите название УДО :</source>
+        <translation>Choose the fertilizer:</translation>
+    </message>
+    <message>
+        <source>Концентрация, мг/мл</source>
+        <translation>Concentration, mg/ml</translation>
+    </message>
+    <message>
+        <source>Дозировка УДО должна находиться в диапазоне &lt;br&gt;&lt;green&gt;от %1 до %2   мл&lt;/green&gt;&lt;br&gt; включительно</source>
+        <translation>The dose of the fertilizer must lie&lt;br&gt;&lt;green&gt;between %1 and %2 ml&lt;/green&gt;&lt;br&gt;inclusive</translation>
+    </message>
+    <message>
+        <source> Для достижения недельной концентрации &lt;green&gt;%1&lt;/green&gt; равной&lt;br&gt;%2 мг/л необходимо вносить &lt;br&gt;&lt;blue&gt;%3 мл&lt;/blue&gt;&lt;br&gt; УДО в неделю</source>
+        <translation>To reach a weekly concentration of &lt;green&gt;%1&lt;/green&gt;&lt;br&gt;of %2 mg/l, dose&lt;br&gt;&lt;blue&gt;%3 ml&lt;/blue&gt;&lt;br&gt;of the fertilizer a week</translation>
+    </message>
+    <message>
+        <source> При недельном внесении %1 мл УДО &lt;br&gt; концентрация &lt;green&gt;%2&lt;/green&gt; станет равной&lt;br&gt;&lt;blue&gt;%3 мг/л &lt;/blue&gt;</source>
+        <translation>With a weekly dose of %1 ml of the fertilizer&lt;br&gt;the concentration of &lt;green&gt;%2&lt;/green&gt; will be&lt;br&gt;&lt;blue&gt;%3 mg/l&lt;/blue&gt;</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1495,54 @@
     </message>
 </context>
 <context>
+    <name>Recipe_Reader</name>
+    <message>
+        <source>кальций и сульфат</source>
+        <translation>calcium and sulfate</translation>
+    </message>
+    <message>
+        <source>кальций и фосфат</source>
+        <translation>calcium and phosphate</translation>
+    </message>
+    <message>
+        <source>кальций и карбонат</source>
+        <translation>calcium and carbonate</translation>
+    </message>
+    <message>
+        <source>железо и фосфат</source>
+        <translation>iron and phosphate</translation>
+    </message>
+    <message>
+        <source>Выпадет осадок: %1</source>
+        <extracomment>The pairs of a bottle that precipitate, &quot;кальций и сульфат, железо и фосфат&quot;.</extracomment>
+        <translation>A precipitate will form: %1</translation>
+    </message>
+    <message>
+        <source>&quot;water_ml&quot; должно быть числом больше 0, рецепт пропущен</source>
+        <translation>&quot;water_ml&quot; must be a number greater than 0; recipe skipped</translation>
+    </message>
+    <message>
+        <source>нет объекта &quot;compounds&quot;, рецепт пропущен</source>
+        <translation>no &quot;compounds&quot; object; recipe skipped</translation>
+    </message>
+    <message>
+        <source>в &quot;compounds&quot; нет ни одного вещества, рецепт пропущен</source>
+        <translation>&quot;compounds&quot; lists no compounds; recipe skipped</translation>
+    </message>
+    <message>
+        <source>%1: граммы должны быть числом больше 0, рецепт пропущен</source>
+        <translation>%1: grams must be a number greater than 0; recipe skipped</translation>
+    </message>
+    <message>
+        <source>%1: такого вещества нет в compounds.json, а формула не читается: %2, рецепт пропущен</source>
+        <translation>%1: no such compound in compounds.json, and it cannot be read as a formula: %2; recipe skipped</translation>
+    </message>
+    <message>
+        <source>содержание элементов выходит за пределы допустимых чисел, рецепт пропущен</source>
+        <translation>the element content is beyond the numbers that can be represented; recipe skipped</translation>
+    </message>
+</context>
+<context>
     <name>User_Catalogues</name>
     <message>
         <source>%1 %2</source>
@@ -1015,6 +1575,33 @@
     <message>
         <source>Ваша запись; в поставке: %1</source>
         <translation>Your record; bundled: %1</translation>
+    </message>
+</context>
+<context>
+    <name>build_up</name>
+    <message numerus="yes">
+        <source>%n неделю</source>
+        <extracomment>Weeks after «Через» (after): 1, 21, 31… weeks.</extracomment>
+        <translation>
+            <numerusform>%n week</numerusform>
+            <numerusform>%n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n недели</source>
+        <extracomment>Weeks after «Через» (after): 2–4, 22–24… weeks.</extracomment>
+        <translation>
+            <numerusform>%n week</numerusform>
+            <numerusform>%n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n недель</source>
+        <extracomment>Weeks after «Через» (after): 5–20, 25–30 and the other counts.</extracomment>
+        <translation>
+            <numerusform>%n week</numerusform>
+            <numerusform>%n weeks</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -64,7 +64,7 @@ QJsonArray read_array(const QString &_file, QString *_why)
         return {};
     }
     if (!document.isArray()) {
-        *_why = QStringLiteral("в файле объект { … }, а должен быть массив [ … ]");
+        *_why = Catalogue_Editor::tr("в файле объект { … }, а должен быть массив [ … ]");
         return {};
     }
     _why->clear();

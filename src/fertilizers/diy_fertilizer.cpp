@@ -9,43 +9,42 @@ using namespace message_text;
 Diy_Fertilizer::Diy_Fertilizer()
 {
     type_fert = QStringLiteral("diy");
-    list_title = QStringLiteral("Список хим.веществ");
-    choose_title = QStringLiteral("Выберите хим.вещество :");
-    input_title = QStringLiteral("Вносим, мг");
+    list_title = QT_TRANSLATE_NOOP("Message_Text", "Список хим.веществ");
+    choose_title = QT_TRANSLATE_NOOP("Message_Text", "Выберите хим.вещество :");
+    input_title = QT_TRANSLATE_NOOP("Message_Text", "Вносим, мг");
 }
 
 Diy_Fertilizer::~Diy_Fertilizer() = default;
 
 QString Diy_Fertilizer::column_title(bool _is_calc) const
 {
-    return _is_calc ? QStringLiteral("Концентрация, мг/л") : QStringLiteral("Массовая доля");
+    return _is_calc ? Message_Text::tr("Концентрация, мг/л") : Message_Text::tr("Массовая доля");
 }
 
 QString Diy_Fertilizer::range_message(int _method, const QString &_target, double _bottom,
                                       double _top) const
 {
     if (_method == 1)
-        return range(head() + QStringLiteral("Дозировка вещества"), QStringLiteral(" мг"), _bottom,
-                     _top);
-    return range(concentration_opening(_target), QStringLiteral(" мг/л"), _bottom, _top);
+        return rich(Message_Text::tr(
+                        "Дозировка вещества должна находиться в диапазоне <br><green>от "
+                        "%1 до %2   мг</green><br> включительно"))
+            .arg(number(_bottom), number(_top));
+    return concentration_range(_target, _bottom, _top);
 }
 
 QString Diy_Fertilizer::result_message(int _method, int _index) const
 {
     const Compound *entry = compound_at(_index);
-    const QString name = entry ? escaped(entry->name()) : QString();
+    const QString name = entry ? escaped(entry->shown_name()) : QString();
     const QString target = entry ? escaped(entry->target()) : QString();
 
     if (_method == 0)
-        return head() + QStringLiteral("Для достижения недельной концентрации ") + green() +
-               target + close() + QStringLiteral(" равной<br>") + number(result_conc) +
-               QStringLiteral(" мг/л необходимо вносить <br>") + blue() + number(result_dose) +
-               QStringLiteral(" мг") + close() + QStringLiteral("<br>") + name +
-               QStringLiteral(" в неделю") + tail();
+        return rich(Message_Text::tr("Для достижения недельной концентрации <green>%1</green> "
+                                     "равной<br>%2 мг/л необходимо вносить <br><blue>%3 "
+                                     "мг</blue><br>%4 в неделю"))
+            .arg(target, number(result_conc), number(result_dose), name);
 
-    return head() + QStringLiteral(" При недельном внесении ") + number(result_dose) +
-           QStringLiteral(" мг ") + name + QStringLiteral("<br>") +
-           QStringLiteral("концентрация ") + green() + target + close() +
-           QStringLiteral(" станет равна<br>") + blue() + number(result_conc) +
-           QStringLiteral(" мг/л ") + close() + tail();
+    return rich(Message_Text::tr(" При недельном внесении %1 мг %2<br>концентрация "
+                                 "<green>%3</green> станет равна<br><blue>%4 мг/л </blue>"))
+        .arg(number(result_dose), name, target, number(result_conc));
 }

@@ -11,25 +11,27 @@ using namespace message_text;
 DiySol_Fertilizer::DiySol_Fertilizer()
 {
     type_fert = QStringLiteral("diy_sol");
-    list_title = QStringLiteral("Список хим.веществ");
-    choose_title = QStringLiteral("Выберите хим.вещество :");
-    input_title = QStringLiteral("Вносим, мл");
+    list_title = QT_TRANSLATE_NOOP("Message_Text", "Список хим.веществ");
+    choose_title = QT_TRANSLATE_NOOP("Message_Text", "Выберите хим.вещество :");
+    input_title = QT_TRANSLATE_NOOP("Message_Text", "Вносим, мл");
 }
 
 DiySol_Fertilizer::~DiySol_Fertilizer() = default;
 
 QString DiySol_Fertilizer::column_title(bool _is_calc) const
 {
-    return _is_calc ? QStringLiteral("Концентрация, мг/л") : QStringLiteral("Массовая доля");
+    return _is_calc ? Message_Text::tr("Концентрация, мг/л") : Message_Text::tr("Массовая доля");
 }
 
 QString DiySol_Fertilizer::range_message(int _method, const QString &_target, double _bottom,
                                          double _top) const
 {
     if (_method == 1)
-        return range(head() + QStringLiteral("Дозировка водного раствора вещества"),
-                     QStringLiteral(" мл"), _bottom, _top);
-    return range(concentration_opening(_target), QStringLiteral(" мг/л"), _bottom, _top);
+        return rich(Message_Text::tr(
+                        "Дозировка водного раствора вещества должна находиться в "
+                        "диапазоне <br><green>от %1 до %2   мл</green><br> включительно"))
+            .arg(number(_bottom), number(_top));
+    return concentration_range(_target, _bottom, _top);
 }
 
 Calc_Result DiySol_Fertilizer::calculate(int _method, int _index, int _element,
@@ -75,21 +77,18 @@ Calc_Result DiySol_Fertilizer::calculate(int _method, int _index, int _element,
 QString DiySol_Fertilizer::result_message(int _method, int _index) const
 {
     const Compound *entry = compound_at(_index);
-    const QString name = entry ? escaped(entry->name()) : QString();
+    const QString name = entry ? escaped(entry->shown_name()) : QString();
     const QString target = entry ? escaped(entry->target()) : QString();
 
     if (_method == 0)
-        return head() + QStringLiteral("Для достижения недельной концентрации ") + green() +
-               target + close() + QStringLiteral(" равной<br>") + number(result_conc) +
-               QStringLiteral(" мг/л необходимо вносить <br>") + blue() + number(result_dose) +
-               QStringLiteral(" мл") + close() + QStringLiteral("<br> водного раствора ") + name +
-               QStringLiteral(" в неделю") + tail();
+        return rich(Message_Text::tr("Для достижения недельной концентрации <green>%1</green> "
+                                     "равной<br>%2 мг/л необходимо вносить <br><blue>%3 "
+                                     "мл</blue><br> водного раствора %4 в неделю"))
+            .arg(target, number(result_conc), number(result_dose), name);
 
-    return head() + QStringLiteral("При недельном внесении ") + number(result_dose) +
-           QStringLiteral(" мл водного раствора ") + name + QStringLiteral("<br>") +
-           QStringLiteral("концентрация ") + green() + target + close() +
-           QStringLiteral(" станет равна<br>") + blue() + number(result_conc) +
-           QStringLiteral(" мг/л ") + close() + tail();
+    return rich(Message_Text::tr("При недельном внесении %1 мл водного раствора %2<br>концентрация "
+                                 "<green>%3</green> станет равна<br><blue>%4 мг/л </blue>"))
+        .arg(number(result_dose), name, target, number(result_conc));
 }
 
 QString DiySol_Fertilizer::undissolved_message(int _index, double _grams, int _water_ml) const

@@ -44,29 +44,35 @@ QString escaped(const QString &_text)
     return _text.toHtmlEscaped();
 }
 
-QString concentration_opening(const QString &_target)
+QString rich(const QString &_sentence)
 {
-    return head() + QStringLiteral("Необходимая концентрация элемента ") + green() +
-           escaped(_target) + close();
+    QString text = _sentence;
+    text.replace(QLatin1String("<green>"), green());
+    text.replace(QLatin1String("<blue>"), blue());
+    text.replace(QLatin1String("</green>"), close());
+    text.replace(QLatin1String("</blue>"), close());
+    return head() + text + tail();
 }
 
-QString range(const QString &_opening, const QString &_unit, double _bottom, double _top)
+QString concentration_range(const QString &_target, double _bottom, double _top)
 {
-    return _opening + QStringLiteral(" должна находиться в диапазоне <br>") + green() +
-           QStringLiteral("от ") + number(_bottom) + QStringLiteral(" до ") + number(_top) +
-           QStringLiteral("  ") + _unit + close() + QStringLiteral("<br> включительно") + tail();
+    return rich(Message_Text::tr("Необходимая концентрация элемента <green>%1</green> должна "
+                                 "находиться в диапазоне <br><green>от %2 до %3   мг/л</green><br> "
+                                 "включительно"))
+        .arg(escaped(_target), number(_bottom), number(_top));
 }
 
 QString undissolved(const QString &_what, double _at_c, const QString &_water_ml, double _most_g)
 {
     const QString what =
         _what.isEmpty() ? QString() : green() + _what + close() + QStringLiteral("<br>");
-    const QString where = std::isfinite(_at_c)
-                              ? QStringLiteral("при ") + number(_at_c) + QStringLiteral(" °C в ")
-                              : QStringLiteral("в ");
-    return head() + QStringLiteral("Столько вещества не растворится:<br>") + what + where +
-           _water_ml + QStringLiteral(" мл воды<br>растворяется не больше ") + green() +
-           number(_most_g) + QStringLiteral(" г") + close() + tail();
+    if (std::isfinite(_at_c))
+        return rich(Message_Text::tr("Столько вещества не растворится:<br>%1при %2 °C в %3 мл "
+                                     "воды<br>растворяется не больше <green>%4 г</green>"))
+            .arg(what, number(_at_c), _water_ml, number(_most_g));
+    return rich(Message_Text::tr("Столько вещества не растворится:<br>%1в %2 мл воды<br>"
+                                 "растворяется не больше <green>%3 г</green>"))
+        .arg(what, _water_ml, number(_most_g));
 }
 
 QString plain_text(const QString &_html)

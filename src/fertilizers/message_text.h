@@ -3,7 +3,15 @@
 #ifndef ROVALIN_MESSAGE_TEXT_H
 #define ROVALIN_MESSAGE_TEXT_H
 
+#include <QCoreApplication>
 #include <QString>
+
+// The translation context of the calculators' captions and messages, and of
+// the other texts the main window sets: Message_Text::tr("…").
+class Message_Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Message_Text)
+};
 
 // Pieces of the rich-text messages and captions shown in the window. Every
 // message is a whole document, "<html><head/><body>" ... "</body></html>";
@@ -23,12 +31,15 @@ QString number(double _value);
 // A catalogue text (entry name, target, element key) made safe for rich text.
 QString escaped(const QString &_text);
 
-// "<html><head/><body>Необходимая концентрация элемента " and the target in green.
-QString concentration_opening(const QString &_target);
+// A whole message from a translated sentence: between head() and tail(), with
+// <green>…</green> and <blue>…</blue> made the spans. The sentence's %1, %2…
+// are filled in afterwards, so that a name never becomes markup:
+// rich(Message_Text::tr("… <green>%1</green> …")).arg(escaped(name)).
+QString rich(const QString &_sentence);
 
-// The calculators' out-of-range message: _opening, the words for "must lie in
-// the range", the bounds and _unit in green, then "inclusive".
-QString range(const QString &_opening, const QString &_unit, double _bottom, double _top);
+// The calculators' out-of-range message for method 0: the wanted
+// concentration of _target must lie between the bounds, in mg/l.
+QString concentration_range(const QString &_target, double _bottom, double _top);
 
 // The refusal of a solution with more of a compound than its water dissolves:
 // _what (a compound, escaped) in green on a line of its own unless it is

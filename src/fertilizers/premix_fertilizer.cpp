@@ -9,25 +9,27 @@ using namespace message_text;
 Premix_Fertilizer::Premix_Fertilizer()
 {
     type_fert = QStringLiteral("premix");
-    list_title = QStringLiteral("Список производителей");
-    choose_title = QStringLiteral("Выберите название УДО :");
-    input_title = QStringLiteral("Вносим, мл");
+    list_title = QT_TRANSLATE_NOOP("Message_Text", "Список производителей");
+    choose_title = QT_TRANSLATE_NOOP("Message_Text", "Выберите название УДО :");
+    input_title = QT_TRANSLATE_NOOP("Message_Text", "Вносим, мл");
 }
 
 Premix_Fertilizer::~Premix_Fertilizer() = default;
 
 QString Premix_Fertilizer::column_title(bool _is_calc) const
 {
-    return _is_calc ? QStringLiteral("Концентрация, мг/л") : QStringLiteral("Концентрация, мг/мл");
+    return _is_calc ? Message_Text::tr("Концентрация, мг/л")
+                    : Message_Text::tr("Концентрация, мг/мл");
 }
 
 QString Premix_Fertilizer::range_message(int _method, const QString &_target, double _bottom,
                                          double _top) const
 {
     if (_method == 1)
-        return range(head() + QStringLiteral("Дозировка УДО"), QStringLiteral(" мл"), _bottom,
-                     _top);
-    return range(concentration_opening(_target), QStringLiteral(" мг/л"), _bottom, _top);
+        return rich(Message_Text::tr("Дозировка УДО должна находиться в диапазоне <br><green>от %1 "
+                                     "до %2   мл</green><br> включительно"))
+            .arg(number(_bottom), number(_top));
+    return concentration_range(_target, _bottom, _top);
 }
 
 Calc_Result Premix_Fertilizer::calculate(int _method, int _index, int _element,
@@ -68,13 +70,12 @@ QString Premix_Fertilizer::result_message(int _method, int _index) const
     const QString target = entry ? escaped(entry->target()) : QString();
 
     if (_method == 0)
-        return head() + QStringLiteral(" Для достижения недельной концентрации ") + green() +
-               target + close() + QStringLiteral(" равной<br>") + number(result_conc) +
-               QStringLiteral(" мг/л необходимо вносить <br>") + blue() + number(result_dose) +
-               QStringLiteral(" мл") + close() + QStringLiteral("<br> УДО в неделю") + tail();
+        return rich(Message_Text::tr(" Для достижения недельной концентрации <green>%1</green> "
+                                     "равной<br>%2 мг/л необходимо вносить <br><blue>%3 "
+                                     "мл</blue><br> УДО в неделю"))
+            .arg(target, number(result_conc), number(result_dose));
 
-    return head() + QStringLiteral(" При недельном внесении ") + number(result_dose) +
-           QStringLiteral(" мл УДО <br>") + QStringLiteral(" концентрация ") + green() + target +
-           close() + QStringLiteral(" станет равной<br>") + blue() + number(result_conc) +
-           QStringLiteral(" мг/л ") + close() + tail();
+    return rich(Message_Text::tr(" При недельном внесении %1 мл УДО <br> концентрация "
+                                 "<green>%2</green> станет равной<br><blue>%3 мг/л </blue>"))
+        .arg(number(result_dose), target, number(result_conc));
 }

@@ -5,6 +5,7 @@
 
 #include "calc_result.h"
 #include "compound.h"
+#include "message_text.h"
 
 #include <QString>
 
@@ -52,16 +53,18 @@ public:
     std::vector<std::unique_ptr<Compound>> take_compounds();
 
     QString get_type_fert() const { return type_fert; }
-    QString get_list_title() const { return list_title; }
-    QString get_input_title() const { return input_title; }
-    QString get_choose_title() const { return choose_title; }
+    // The captions, in the language in use.
+    QString get_list_title() const { return Message_Text::tr(list_title); }
+    QString get_input_title() const { return Message_Text::tr(input_title); }
+    QString get_choose_title() const { return Message_Text::tr(choose_title); }
 
 protected:
     std::vector<std::unique_ptr<Compound>> compounds;
-    QString type_fert;    // kind key: "premix", "diy" or "diy_sol"
-    QString list_title;   // name of the catalogue list
-    QString input_title;  // caption of the value field in method 1
-    QString choose_title; // caption of the entry list
+    QString type_fert; // kind key: "premix", "diy" or "diy_sol"
+    // Source texts, translated when asked for (QT_TRANSLATE_NOOP in Message_Text).
+    const char *list_title = "";   // name of the catalogue list
+    const char *input_title = "";  // caption of the value field in method 1
+    const char *choose_title = ""; // caption of the entry list
 
 private:
     Type_Fertilizer(const Type_Fertilizer &) = delete;
