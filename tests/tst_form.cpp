@@ -467,8 +467,8 @@ void TestForm::actions_data()
     QTest::addColumn<QStringList>("shown_in");
     QTest::addColumn<QString>("shortcut");
 
-    QTest::newRow("actionEnglish") << true << false << false << QStringList() << "";
-    QTest::newRow("actionRussian") << true << true << false << QStringList() << "";
+    QTest::newRow("actionEnglish") << true << false << false << QStringList{"menu_language"} << "";
+    QTest::newRow("actionRussian") << true << true << false << QStringList{"menu_language"} << "";
     QTest::newRow("action") << false << false << true << QStringList{"menu"} << "";
     QTest::newRow("action_dynamics")
         << false << false << true << QStringList{"menu_calc"} << "Ctrl+D";
@@ -521,10 +521,16 @@ void TestForm::menu_bar()
     QVERIFY(bar && menu);
     QCOMPARE(bar->layoutDirection(), Qt::RightToLeft);
     QVERIFY(!bar->acceptDrops());
-    // «Расчёт», then «Справка»: in the bar's right-to-left order, at its right end.
+    // «Расчёт», «Язык», then «Справка»: in the bar's right-to-left order, at its right end.
     const auto *calc = named<QMenu>("menu_calc");
     QVERIFY(calc);
-    QCOMPARE(bar->actions(), (QList<QAction *>{calc->menuAction(), menu->menuAction()}));
+    const auto *language = named<QMenu>("menu_language");
+    QVERIFY(language);
+    QCOMPARE(bar->actions(),
+             (QList<QAction *>{calc->menuAction(), language->menuAction(), menu->menuAction()}));
+    QCOMPARE(language->title(), QStringLiteral("Язык"));
+    QCOMPARE(language->actions(),
+             (QList<QAction *>{named<QAction>("actionEnglish"), named<QAction>("actionRussian")}));
     QCOMPARE(calc->title(), QStringLiteral("Расчёт"));
     QCOMPARE(calc->actions(),
              (QList<QAction *>{named<QAction>("action_dynamics"), named<QAction>("action_plan_add"),
@@ -631,9 +637,9 @@ void TestForm::texts()
     QFETCH(QByteArray, property);
     QFETCH(QByteArray, text);
 
-    // The controller replaces some captions at start; this brings back the form's.
-    QEvent language_change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(f.window.get(), &language_change);
+    // The controller replaces some captions at start, and sets them again on
+    // a language change; the form's own operation brings back the form's.
+    f.ui->retranslateUi(f.window.get());
 
     QObject *target =
         object == f.window->objectName() ? f.window.get() : f.window->findChild<QObject *>(object);

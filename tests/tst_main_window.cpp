@@ -7,6 +7,7 @@
 
 #include "window_fixture.h"
 
+#include "language.h"
 #include "message_text.h"
 #include "plan_bands.h"
 #include "user_catalogues.h"
@@ -183,6 +184,8 @@ private slots:
     void decimal_separator_follows_system_locale();
     void language_change_data();
     void language_change();
+    void language_switch_data();
+    void language_switch();
     void about_box();
     void desktop_identity_data();
     void desktop_identity();
@@ -1148,20 +1151,18 @@ void TestMainWindow::decimal_separator_follows_system_locale()
 void TestMainWindow::language_change_data()
 {
     QTest::addColumn<int>("event");
-    QTest::addColumn<bool>("restores");
 
-    QTest::newRow("language change") << int(QEvent::LanguageChange) << true;
-    QTest::newRow("font change") << int(QEvent::FontChange) << false;
-    QTest::newRow("palette change") << int(QEvent::PaletteChange) << false;
-    QTest::newRow("window state change") << int(QEvent::WindowStateChange) << false;
-    QTest::newRow("enabled change") << int(QEvent::EnabledChange) << false;
-    QTest::newRow("locale change") << int(QEvent::LocaleChange) << false;
+    QTest::newRow("language change") << int(QEvent::LanguageChange);
+    QTest::newRow("font change") << int(QEvent::FontChange);
+    QTest::newRow("palette change") << int(QEvent::PaletteChange);
+    QTest::newRow("window state change") << int(QEvent::WindowStateChange);
+    QTest::newRow("enabled change") << int(QEvent::EnabledChange);
+    QTest::newRow("locale change") << int(QEvent::LocaleChange);
 }
 
 void TestMainWindow::language_change()
 {
     QFETCH(int, event);
-    QFETCH(bool, restores);
 
     Window_Fixture::click_radio(f.ui->rbdiy);
     f.calculate();
@@ -1174,18 +1175,119 @@ void TestMainWindow::language_change()
     QEvent change(static_cast<QEvent::Type>(event));
     QCoreApplication::sendEvent(f.window.get(), &change);
 
-    QCOMPARE(f.ui->linput_type_fert->text(), restores ? QStringLiteral("Выберите название УДО :")
-                                                      : QStringLiteral("Выберите хим.вещество :"));
+    // With the language unchanged, the form's texts and the program's own
+    // read as they did: the kind's caption and headers, not the form's.
+    QCOMPARE(f.ui->linput_type_fert->text(), QStringLiteral("Выберите хим.вещество :"));
     QCOMPARE(f.header(0), QStringLiteral("Название элемента"));
-    QCOMPARE(f.header(1), restores ? QStringLiteral("Концентрация (мг/л)")
-                                   : QStringLiteral("Концентрация, мг/л"));
+    QCOMPARE(f.header(1), QStringLiteral("Концентрация, мг/л"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Ровалин"));
     QCOMPARE(f.ui->pushButton->text(), QStringLiteral("Рассчитать"));
-    // Texts that depend on the data are left alone.
     QCOMPARE(f.ui->linfo->text(), message);
+    QVERIFY(f.ui->linfo->isVisible());
     QCOMPARE(f.ui->ltarget_name->text(), caption_before);
     QCOMPARE(f.rows(), rows);
     QCOMPARE(f.items(f.ui->comboBox), (QStringList{"K2SO4", "Urea"}));
+    QCOMPARE(f.items(f.ui->calc_methods),
+             (QStringList{"Итоговая концентрация, мг/л", "Вносимое количество"}));
+}
+
+void TestMainWindow::language_switch_data()
+{
+    // Steps as in run(), then what is read: "form" (button, kind, menus,
+    // title), "message" (linfo as plain text), "captions" (the list's
+    // caption, the value's, the headers), "methods" (the list and its
+    // choice), "list" (the entries), "build-up" (the build-up table's
+    // column of the last week).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<QString>("english");
+
+    QTest::newRow("form and menus") << QStringList() << "form"
+                                    << "Calculate|DIY salts|Calculation|Language|Rovalin";
+    QTest::newRow("a dose worked out")
+        << QStringList{"kind rbdiy", "tank 1000", "value 1", "calculate"} << "message"
+        << "To reach a weekly concentration of K\nof 1 mg/l, dose\n2000 mg\nof K2SO4 a week";
+    QTest::newRow("concentrations, English name")
+        << QStringList{"kind rbdiy", "entry 1", "method 1", "tank 1000", "value 1", "calculate"}
+        << "message"
+        << "With a weekly dose of 1 mg of Carbamide\nthe concentration of N will "
+           "be\n0.0004665 mg/l";
+    QTest::newRow("a refusal on show")
+        << QStringList{"tank 0", "calculate"} << "message"
+        << "The tank volume must lie\nbetween 1 and 10000 liters\ninclusive";
+    QTest::newRow("captions") << QStringList{"kind rbdiy", "method 1", "tank 1000", "value 1",
+                                             "calculate"}
+                              << "captions"
+                              << "Choose the compound:|Dose, mg :|Element|Concentration, mg/l";
+    QTest::newRow("the method list keeps its choice") << QStringList{"method 1"} << "methods"
+                                                      << "Target concentration, mg/l|Weekly dose|1";
+    QTest::newRow("names") << QStringList{"kind rbdiy"} << "list"
+                           << "K2SO4|Carbamide";
+    QTest::newRow("one week") << QStringList{"tank 100", "value 1", "calculate", "open", "weeks 1"}
+                              << "build-up"
+                              << "After 1 week, mg/l";
+    QTest::newRow("three weeks") << QStringList{"tank 100", "value 1", "calculate", "open",
+                                                "weeks 3"}
+                                 << "build-up"
+                                 << "After 3 weeks, mg/l";
+}
+
+void TestMainWindow::language_switch()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, probe);
+    QFETCH(QString, english);
+
+    // A compound with an English name.
+    Catalogues catalogues = test_catalogues();
+    catalogues.compounds.replace("\"name\": \"Urea\",",
+                                 "\"name\": \"Urea\", \"name_en\": \"Carbamide\",");
+    QVERIFY(f.open(catalogues));
+    const auto keeps_russian = qScopeGuard([] {
+        Language::apply(Language::russian);
+        QFile::remove(Language::settings_file());
+    });
+    run(steps);
+    const auto read = [&] {
+        QCoreApplication::processEvents();
+        const Ui_MainWindow *ui = f.ui;
+        if (probe == QLatin1String("form"))
+            return QStringList{ui->pushButton->text(), ui->rbdiy->text(), ui->menu_calc->title(),
+                               f.window->findChild<QMenu *>("menu_language")->title(),
+                               f.window->windowTitle()}
+                .join(QLatin1Char('|'));
+        if (probe == QLatin1String("message"))
+            return message_text::plain_text(ui->linfo->text());
+        if (probe == QLatin1String("captions"))
+            return QStringList{ui->linput_type_fert->text(),
+                               message_text::plain_text(ui->ltarget_name->text()), f.header(0),
+                               f.header(1)}
+                .join(QLatin1Char('|'));
+        if (probe == QLatin1String("methods"))
+            return (f.items(ui->calc_methods) << QString::number(ui->calc_methods->currentIndex()))
+                .join(QLatin1Char('|'));
+        if (probe == QLatin1String("list"))
+            return f.items(ui->comboBox).join(QLatin1Char('|'));
+        const auto *table = f.window->findChild<QTableWidget *>("dynamics_table");
+        return table && table->isVisible() ? table->horizontalHeaderItem(2)->text() : QString();
+    };
+    const QString russian = read();
+    QVERIFY(!russian.isEmpty());
+    QVERIFY(russian != english);
+    QAction *to_english = f.window->findChild<QAction *>("actionEnglish");
+    QAction *to_russian = f.window->findChild<QAction *>("actionRussian");
+
+    // Back and forth twice: nothing is lost on the way, and the choice is kept.
+    for (int round = 0; round < 2; ++round) {
+        to_english->trigger();
+        QCOMPARE(read(), english);
+        QVERIFY(to_english->isChecked() && !to_russian->isChecked());
+        QCOMPARE(Language::chosen(QLocale(QLocale::Russian)), Language::english);
+        to_russian->trigger();
+        QCOMPARE(read(), russian);
+        QVERIFY(to_russian->isChecked() && !to_english->isChecked());
+        QCOMPARE(Language::chosen(QLocale(QLocale::English)), Language::russian);
+    }
 }
 
 void TestMainWindow::about_box()
@@ -1325,6 +1427,10 @@ void TestMainWindow::run(const QStringList &_steps)
             editor_step(text);
         } else if (what == QLatin1String("designer")) {
             designer_step(text);
+        } else if (what == QLatin1String("weeks")) {
+            auto *weeks = f.window->findChild<QSpinBox *>("dynamics_weeks");
+            QVERIFY(weeks);
+            weeks->setValue(text.toInt());
         } else if (what == QLatin1String("targets")) {
             // The window again, over another targets file.
             Catalogues catalogues = test_catalogues();

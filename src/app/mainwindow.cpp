@@ -9,6 +9,7 @@
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "editor_window.h"
+#include "language.h"
 #include "message_text.h"
 #include "plan_window.h"
 #include "premix_fertilizer.h"
@@ -16,6 +17,7 @@
 #include "user_catalogues.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBrush>
 #include <QColor>
 #include <QCoreApplication>
@@ -25,6 +27,7 @@
 #include <QFileInfo>
 #include <QIntValidator>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 #include <QUrl>
@@ -43,44 +46,41 @@ QString caption(const QString &_text)
     return head() + green() + _text + QStringLiteral(" :") + close() + tail();
 }
 
-// Message for an input field outside its validator's range.
-QString field_range_message(const QString &_head, const QString &_bottom, const QString &_top,
-                            const QString &_tail)
-{
-    return _head + green() + QStringLiteral("от ") + _bottom + QStringLiteral(" до ") + _top +
-           _tail;
-}
-
-QString only_dose_input()
-{
-    return QStringLiteral(",<br>расчет возможен только по условию<br>") + green() +
-           QStringLiteral("Вносимое количество") + close() + tail();
-}
+// The calculation methods, in the order of calc_methods: index 0 is method 0
+// (wanted concentration -> dose), index 1 method 1.
+const char *const method_texts[] = {
+    QT_TRANSLATE_NOOP("Message_Text", "Итоговая концентрация, мг/л"),
+    QT_TRANSLATE_NOOP("Message_Text", "Вносимое количество"),
+};
 
 // Method 0 needs a reference element to work out a dose from.
 QString no_reference_message(const Compound &_entry)
 {
-    return head() + QStringLiteral("У ") + green() + escaped(_entry.name()) + close() +
-           QStringLiteral(" нет опорного элемента") + only_dose_input();
+    return rich(Message_Text::tr("У <green>%1</green> нет опорного элемента,<br>расчет возможен "
+                                 "только по условию<br><green>%2</green>"))
+        .arg(escaped(_entry.shown_name()), Message_Text::tr(method_texts[1]));
 }
 
 // ... and a positive content of it: with 0 the dose would be infinite.
 QString unusable_reference_message(const Compound &_entry, const Element &_reference)
 {
-    const QString state = _reference.value == 0.0 ? QStringLiteral(" равно нулю")
-                                                  : QStringLiteral(" указано неверно");
-    return head() + QStringLiteral("Содержание элемента ") + green() + escaped(_reference.name) +
-           close() + QStringLiteral(" в ") + green() + escaped(_entry.name()) + close() + state +
-           only_dose_input();
+    const QString sentence =
+        _reference.value == 0.0
+            ? Message_Text::tr("Содержание элемента <green>%1</green> в <green>%2</green> равно "
+                               "нулю,<br>расчет возможен только по условию<br><green>%3</green>")
+            : Message_Text::tr(
+                  "Содержание элемента <green>%1</green> в <green>%2</green> указано "
+                  "неверно,<br>расчет возможен только по условию<br><green>%3</green>");
+    return rich(sentence).arg(escaped(_reference.name), escaped(_entry.shown_name()),
+                              Message_Text::tr(method_texts[1]));
 }
 
 // A result a double cannot hold, from extreme catalogue values.
 QString out_of_range_message(const Compound &_entry)
 {
-    return head() + QStringLiteral("Для ") + green() + escaped(_entry.name()) + close() +
-           QStringLiteral(" результат расчета выходит за пределы допустимых чисел.<br>"
-                          "Проверьте значения элементов в каталоге") +
-           tail();
+    return rich(Message_Text::tr("Для <green>%1</green> результат расчета выходит за пределы "
+                                 "допустимых чисел.<br>Проверьте значения элементов в каталоге"))
+        .arg(escaped(_entry.shown_name()));
 }
 
 // Elements that get a row of their own: not "sol", and not the reference
@@ -157,6 +157,22 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->menu_calc->addAction(action_designer);
     connect(action_designer, &QAction::triggered, action_designer,
             [this] { designer_window()->present(); });
+    // The language, between «Расчёт» and «Справка»: the form's two actions,
+    // one of them checked, the one in use.
+    menu_language = new QMenu(ui->menuBar);
+    menu_language->setObjectName(QStringLiteral("menu_language"));
+    menu_language->addAction(ui->actionEnglish);
+    menu_language->addAction(ui->actionRussian);
+    ui->menuBar->insertMenu(ui->menu->menuAction(), menu_language);
+    auto *languages = new QActionGroup(this);
+    languages->addAction(ui->actionEnglish);
+    languages->addAction(ui->actionRussian);
+    ui->actionEnglish->setChecked(Language::current() == Language::english);
+    ui->actionRussian->setChecked(Language::current() == Language::russian);
+    connect(ui->actionEnglish, &QAction::triggered, ui->actionEnglish,
+            [this] { choose_language(Language::english); });
+    connect(ui->actionRussian, &QAction::triggered, ui->actionRussian,
+            [this] { choose_language(Language::russian); });
     set_menu_texts();
 
     // Another entry, kind or method puts catalogue figures or nothing in the
@@ -253,11 +269,10 @@ void MainWindow::counting_compound()
     set_calculated(false);
 
     if (!ui->tank_vol->hasAcceptableInput()) {
-        inform(field_range_message(
-            QStringLiteral("<html><head/><body>Объём аквариума должен находится в диапазоне <br>"),
-            QStringLiteral("%1").arg(tank_validator->bottom()),
-            QStringLiteral("%1").arg(tank_validator->top()),
-            QStringLiteral(" литров </span><br> включительно</body></html>")));
+        inform(rich(Message_Text::tr("Объём аквариума должен находится в диапазоне <br><green>от "
+                                     "%1 до %2 литров </green><br> включительно"))
+                   .arg(QString::number(tank_validator->bottom()),
+                        QString::number(tank_validator->top())));
         return;
     }
     // A recipe whose salt cannot dissolve in its water gives no figure at all.
@@ -272,19 +287,16 @@ void MainWindow::counting_compound()
         return;
     }
     if (!ui->val_methods_3->hasAcceptableInput()) {
-        inform(field_range_message(
-            QStringLiteral("<html><head/><body>Объём воды должен находится в диапазоне <br>"),
-            QStringLiteral("%1").arg(water_validator->bottom()),
-            QStringLiteral("%1").arg(water_validator->top()),
-            QStringLiteral(" мл </span><br> включительно</body></html>")));
+        inform(rich(Message_Text::tr("Объём воды должен находится в диапазоне <br><green>от %1 до "
+                                     "%2 мл </green><br> включительно"))
+                   .arg(QString::number(water_validator->bottom()),
+                        QString::number(water_validator->top())));
         return;
     }
     if (!ui->val_methods_2->hasAcceptableInput()) {
-        inform(field_range_message(
-            QStringLiteral(
-                "<html><head/><body>Количество хим.вещества должно находится в диапазоне <br>"),
-            number(substance_validator->bottom()), number(substance_validator->top()),
-            QStringLiteral(" г</span><br> включительно</body></html>")));
+        inform(rich(Message_Text::tr("Количество хим.вещества должно находится в диапазоне "
+                                     "<br><green>от %1 до %2 г</green><br> включительно"))
+                   .arg(number(substance_validator->bottom()), number(substance_validator->top())));
         return;
     }
     // A solution with more compound than the water dissolves would be weaker
@@ -311,7 +323,7 @@ void MainWindow::change_type_fertilizers()
     if (n == 0) {
         ui->tableWidget->setRowCount(0);
         ui->frcalculation->hide();
-        ui->comboBox->insertItem(0, cur_fert->get_list_title() + QStringLiteral(" пуст"));
+        ui->comboBox->insertItem(0, Message_Text::tr("%1 пуст").arg(cur_fert->get_list_title()));
         // Hovering over the list says why it is empty.
         const QString &why = cur_fert == premix_fert ? products_problems : compounds_problems;
         if (!why.isEmpty())
@@ -323,7 +335,7 @@ void MainWindow::change_type_fertilizers()
         QStringList titles;
         titles.reserve(n);
         for (int i = 0; i < n; ++i)
-            titles.append(cur_fert->compound_at(i)->title());
+            titles.append(cur_fert->compound_at(i)->shown_name());
         ui->comboBox->insertItems(0, titles);
         // Resting the mouse on an entry says what is wrong with it, or what to
         // beware of.
@@ -454,7 +466,8 @@ void MainWindow::show_data(bool _is_calc)
         return;
     }
 
-    const QStringList labels{QStringLiteral("Название элемента"), cur_fert->column_title(_is_calc)};
+    const QStringList labels{Message_Text::tr("Название элемента"),
+                             cur_fert->column_title(_is_calc)};
     int rows = rn.isEmpty() ? 0 : 1;
     for (int i = 0; i < n; ++i) {
         if (shown_in_own_row(cp->element_at(i).name, t))
@@ -564,6 +577,12 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         set_menu_texts();
+        // The program's own texts: the method list keeping its choice, the
+        // captions, the lists with the entries' names and their problems,
+        // and what a calculation on show says.
+        fill_methods();
+        reload_catalogues(true);
+        change_calc_methods(ui->calc_methods->currentIndex());
     }
 }
 
@@ -647,13 +666,25 @@ Designer_Window *MainWindow::designer_window()
     return designer;
 }
 
-void MainWindow::reload_catalogues()
+void MainWindow::fill_methods()
+{
+    for (int i = 0; i < 2; ++i) {
+        const QString text = Message_Text::tr(method_texts[i]);
+        if (i < ui->calc_methods->count())
+            ui->calc_methods->setItemText(i, text);
+        else
+            ui->calc_methods->insertItem(i, text);
+    }
+}
+
+void MainWindow::reload_catalogues(bool _message_too)
 {
     const int kind = cur_fert == diysol_fert ? 2 : cur_fert == diy_fert ? 1 : 0;
     const Compound *entry =
         cur_fert ? cur_fert->compound_at(ui->comboBox->currentIndex()) : nullptr;
     const QString name = entry ? entry->name() : QString();
     const bool calculated = ui->action_dynamics->isEnabled();
+    const bool message = _message_too && ui->linfo->isVisible();
     const bool building_up = dynamics && dynamics->isVisible();
 
     load_compounds(kind);
@@ -664,7 +695,7 @@ void MainWindow::reload_catalogues()
             break;
         }
     }
-    if (calculated && cur_fert->compound_at(ui->comboBox->currentIndex()) &&
+    if ((calculated || message) && cur_fert->compound_at(ui->comboBox->currentIndex()) &&
         cur_fert->compound_at(ui->comboBox->currentIndex())->name() == name) {
         counting_compound();
         if (building_up && ui->action_dynamics->isEnabled())
@@ -676,8 +707,23 @@ void MainWindow::reload_catalogues()
         designer->refresh();
 }
 
+void MainWindow::choose_language(Language::Code _code)
+{
+    if (!Language::apply(_code)) {
+        QMessageBox::warning(this, windowTitle(),
+                             Language::tr("Перевод не загружается: тексты остаются на русском."));
+        _code = Language::current();
+    }
+    QString problem;
+    if (!Language::remember(_code, &problem))
+        QMessageBox::warning(this, windowTitle(), problem);
+    ui->actionEnglish->setChecked(_code == Language::english);
+    ui->actionRussian->setChecked(_code == Language::russian);
+}
+
 void MainWindow::set_menu_texts()
 {
+    menu_language->setTitle(Language::tr("Язык"));
     action_plan_add->setText(Plan_Window::tr("Добавить в план"));
     action_plan->setText(Plan_Window::tr("План внесения…"));
     action_editor->setText(Editor_Window::tr("Мои удобрения…"));

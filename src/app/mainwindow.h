@@ -28,6 +28,7 @@
 #include "dosing_plan.h"
 #include "dosing_targets.h"
 #include "dynamics_window.h"
+#include "language.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -35,6 +36,7 @@
 class QDoubleValidator;
 class QIntValidator;
 class QLineEdit;
+class QMenu;
 class Type_Fertilizer;
 class Premix_Fertilizer;
 class Diy_Fertilizer;
@@ -62,6 +64,10 @@ public:
     Diy_Fertilizer *diy_fert;
     DiySol_Fertilizer *diysol_fert;
     Ui_MainWindow *ui;
+
+    // Fills calc_methods with the calculation methods, or, once it holds
+    // them, puts their texts into the language in use, keeping the choice.
+    void fill_methods();
 
 public slots:
     void change_compound(int _index);
@@ -94,12 +100,15 @@ private:
     void set_menu_texts();
     // The editor of the user's own entries, built on first use.
     Editor_Window *editor_window();
+    // Puts the texts into _code's language, at once, and keeps the choice.
+    void choose_language(Language::Code _code);
     // The designer of recipes, built on first use.
     Designer_Window *designer_window();
     // Reads every catalogue again after the user's own changed: the lists
     // keep their choice where it is still there, and what shows a
-    // calculation works it out again.
-    void reload_catalogues();
+    // calculation works it out again; with _message_too, so does a refusal
+    // on show.
+    void reload_catalogues(bool _message_too = false);
 
     // What was wrong with each catalogue file, a line a problem: the tool tip
     // of the "... пуст" entry when the file leaves its list empty. The
@@ -125,6 +134,7 @@ private:
     QAction *action_plan;
     QAction *action_editor;
     QAction *action_designer;
+    QMenu *menu_language;
     Plan_Window *plan = nullptr;
     // The user's own entries, which the editor and the designer both write.
     Catalogue_Editor user_entries;

@@ -116,9 +116,5 @@ void start_main_window(MainWindow &_window)
     _window.ui->linfo->setVisible(false);
     _window.ui->frsol->setVisible(false);
 
-    // Index 0 is method 0 (wanted concentration -> dose), index 1 method 1.
-    const QStringList methods{QStringLiteral("Итоговая концентрация, мг/л"),
-                              QStringLiteral("Вносимое количество")};
-    for (int i = 0; i < methods.size(); ++i)
-        _window.ui->calc_methods->insertItem(i, methods.at(i));
+    _window.fill_methods();
 }
