@@ -4,6 +4,7 @@
 // and list entry of the window fits its widget. Run on a real X server (Xvfb)
 // whose Xft.dpi is ROVALIN_TEST_DPI, with the program's start-up settings.
 
+#include "language.h"
 #include "premix_fertilizer.h"
 #include "window_fixture.h"
 
@@ -447,6 +448,9 @@ int main(int argc, char **argv)
 {
     enable_high_dpi_scaling();
     QApplication application(argc, argv);
+    // ROVALIN_TEST_LANGUAGE=en: every text in English, the translation's widths.
+    if (qgetenv("ROVALIN_TEST_LANGUAGE") == "en" && !Language::apply(Language::english))
+        return 1;
     TestHighDpi test;
     return QTest::qExec(&test, argc, argv);
 }
