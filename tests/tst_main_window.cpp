@@ -1197,7 +1197,8 @@ void TestMainWindow::language_switch_data()
     // title), "message" (linfo as plain text), "captions" (the list's
     // caption, the value's, the headers), "methods" (the list and its
     // choice), "list" (the entries), "build-up" (the build-up table's
-    // column of the last week).
+    // column of the last week), "plan" (the plan's first item: name, kind,
+    // unit).
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("probe");
     QTest::addColumn<QString>("english");
@@ -1223,6 +1224,10 @@ void TestMainWindow::language_switch_data()
                                                       << "Target concentration, mg/l|Weekly dose|1";
     QTest::newRow("names") << QStringList{"kind rbdiy"} << "list"
                            << "K2SO4|Carbamide";
+    QTest::newRow("plan") << QStringList{"kind rbdiy", "entry 1",   "tank 100",
+                                         "value 1",    "calculate", "plan add"}
+                          << "plan"
+                          << "Carbamide|DIY salts|mg";
     QTest::newRow("one week") << QStringList{"tank 100", "value 1", "calculate", "open", "weeks 1"}
                               << "build-up"
                               << "After 1 week, mg/l";
@@ -1268,6 +1273,14 @@ void TestMainWindow::language_switch()
                 .join(QLatin1Char('|'));
         if (probe == QLatin1String("list"))
             return f.items(ui->comboBox).join(QLatin1Char('|'));
+        if (probe == QLatin1String("plan")) {
+            const auto *items = f.window->findChild<QTableWidget *>("plan_items");
+            return items && items->rowCount() > 0
+                       ? QStringList{items->item(0, 0)->text(), items->item(0, 1)->text(),
+                                     items->item(0, 3)->text()}
+                             .join(QLatin1Char('|'))
+                       : QString();
+        }
         const auto *table = f.window->findChild<QTableWidget *>("dynamics_table");
         return table && table->isVisible() ? table->horizontalHeaderItem(2)->text() : QString();
     };

@@ -560,7 +560,7 @@ void MainWindow::show_data(bool _is_calc)
         }
         // The dose worked out, or the one typed.
         calculated_item.weekly = !rn.isEmpty() && m == 0 ? calculated_dose : full_set[3];
-        calculated_entry = cp->name();
+        calculated_entry = cp->shown_name();
         calculated_figures.clear();
         if (!rn.isEmpty())
             calculated_figures.append({rn, ref_value});

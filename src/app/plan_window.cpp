@@ -455,7 +455,7 @@ void Plan_Window::redraw_items()
         const QString note = Plan_Book::state_text(state);
         const bool changeable = editable && state != Item_Figures::missing;
         const QBrush foreground = state == Item_Figures::usable ? QBrush() : grey;
-        QString name = Plan_Book::item_name(item);
+        QString name = book.item_name(item);
         if (!note.isEmpty())
             name += QStringLiteral(" — ") + note;
         write(cell(items, row, 0), name, shown, foreground);

@@ -295,11 +295,13 @@ QString Plan_Book::default_name(int _tank)
     return tr("Аквариум %1 л").arg(_tank);
 }
 
-QString Plan_Book::item_name(const Plan_Item &_item)
+QString Plan_Book::item_name(const Plan_Item &_item) const
 {
+    const Compound *found = entry(_item);
+    const QString name = found ? found->shown_name() : _item.name;
     if (_item.kind != QLatin1String("diy_sol"))
-        return _item.name;
-    return tr("%1 (%2 г в %3 мл)").arg(_item.name, number(_item.grams), number(_item.water_ml));
+        return name;
+    return tr("%1 (%2 г в %3 мл)").arg(name, number(_item.grams), number(_item.water_ml));
 }
 
 QString Plan_Book::unit(const Plan_Item &_item)

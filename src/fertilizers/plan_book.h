@@ -144,8 +144,9 @@ public:
     Sheet sheet() const;
 
     // How the window writes an item: "KNO3 (50 г в 500 мл)", "мл", "2.5 мл"
-    // (the weekly dose ÷ the days, "—" without a day), «нет в каталоге».
-    static QString item_name(const Plan_Item &_item);
+    // (the weekly dose ÷ the days, "—" without a day), «нет в каталоге». The
+    // name is the entry's in the language in use, where the catalogues have it.
+    QString item_name(const Plan_Item &_item) const;
     static QString unit(const Plan_Item &_item);
     static QString per_dose(const Plan_Item &_item);
     static QString state_text(Item_Figures::State _state);
