@@ -46,12 +46,17 @@ void TestProgram::starts_and_keeps_running()
     program.waitForFinished(5000);
 
     // Nothing but Qt's note about XDG_RUNTIME_DIR and, without catalogues,
-    // where they were looked for may reach the terminal.
+    // where they were looked for may reach the terminal, in the language the
+    // program speaks: the system's (English under wine, say) or the one chosen.
     QStringList expected;
+    QStringList expected_in_english;
     if (!settings) {
         const QString folder = QDir(dir.path()).canonicalPath() + QStringLiteral("/settings");
-        for (const char *name : {"commercial_products.json", "compounds.json"})
+        for (const char *name : {"commercial_products.json", "compounds.json"}) {
             expected << QStringLiteral("rovalin: %1/%2: нет папки %1").arg(folder, name);
+            expected_in_english
+                << QStringLiteral("rovalin: %1/%2: folder %1 does not exist").arg(folder, name);
+        }
     }
     QStringList own;
     // Windows ends the lines with CR LF.
@@ -64,7 +69,8 @@ void TestProgram::starts_and_keeps_running()
         else
             QVERIFY2(line.contains(QLatin1String("XDG_RUNTIME_DIR")), qPrintable(line));
     }
-    QCOMPARE(own, expected);
+    if (own != expected_in_english)
+        QCOMPARE(own, expected);
 }
 
 QTEST_GUILESS_MAIN(TestProgram)
