@@ -3,11 +3,9 @@
 #include "designer_window.h"
 
 #include "catalogue_editor.h"
-#include "compound.h"
 #include "message_text.h"
 #include "plan_book.h"
 #include "table_cells.h"
-#include "type_fertilizer.h"
 
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -46,15 +44,6 @@ QString figure(double _value)
 QString bottle_letter(int _bottle)
 {
     return _bottle < 0 ? QString() : QString(QChar(u'A' + _bottle));
-}
-
-// A row of _form, its caption set with the other texts.
-QLabel *form_row(QFormLayout *_form, QWidget *_field)
-{
-    auto *label = new QLabel;
-    label->setBuddy(_field);
-    _form->addRow(label, _field);
-    return label;
 }
 
 // «Name A», «Name B»: recipes named in a sentence.
@@ -267,13 +256,8 @@ void Designer_Window::redraw()
         salts->setRowCount(rows.size());
         for (int row = 0; row < rows.size(); ++row) {
             const Recipe_Designer::Salt_Row &salt = rows.at(row);
-            // The row's compound by the name it is kept under, shown by the
-            // name of the language in use.
-            const Compound *entry =
-                row < compounds->count_compounds() ? compounds->compound_at(row) : nullptr;
             QTableWidgetItem *named = cell(salts, row, salt_name);
-            write(named, entry && entry->name() == salt.name ? entry->shown_name() : salt.name,
-                  shown | Qt::ItemIsUserCheckable);
+            write(named, salt.shown, shown | Qt::ItemIsUserCheckable);
             named->setCheckState(salt.used ? Qt::Checked : Qt::Unchecked);
             write(cell(salts, row, salt_grams), salt.used ? figure(salt.grams) : QString(), shown);
             QTableWidgetItem *share = cell(salts, row, salt_share);

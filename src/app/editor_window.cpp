@@ -4,6 +4,7 @@
 
 #include "compound.h"
 #include "message_text.h"
+#include "table_cells.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -34,15 +35,6 @@ QLineEdit *line(const char *_name, QWidget *_parent)
     return edit;
 }
 
-// A row of _form, its caption set with the other texts.
-QLabel *form_row(QFormLayout *_form, QWidget *_field)
-{
-    auto *label = new QLabel;
-    label->setBuddy(_field);
-    _form->addRow(label, _field);
-    return label;
-}
-
 // Its headers are set with the other texts.
 QTableWidget *pairs(const char *_name, QWidget *_parent)
 {
@@ -66,11 +58,7 @@ void fill(QTableWidget *_table, const QVector<QPair<QString, QString>> &_rows, b
     // Written over in place, so that the selection stays.
     for (int row = 0; row < _table->rowCount(); ++row) {
         for (int column = 0; column < 2; ++column) {
-            QTableWidgetItem *cell = _table->item(row, column);
-            if (!cell) {
-                cell = new QTableWidgetItem;
-                _table->setItem(row, column, cell);
-            }
+            QTableWidgetItem *cell = table_cells::cell(_table, row, column);
             cell->setText(row < _rows.size()
                               ? (column == 0 ? _rows.at(row).first : _rows.at(row).second)
                               : QString());
@@ -165,10 +153,10 @@ void Editor_Window::build()
     target->setObjectName(QStringLiteral("editor_target"));
     source = line("editor_source", this);
     auto *form = new QFormLayout;
-    kind_label = form_row(form, kind);
-    name_label = form_row(form, name);
-    target_label = form_row(form, target);
-    source_label = form_row(form, source);
+    kind_label = table_cells::form_row(form, kind);
+    name_label = table_cells::form_row(form, name);
+    target_label = table_cells::form_row(form, target);
+    source_label = table_cells::form_row(form, source);
 
     compound_part = new QWidget(this);
     compound_part->setObjectName(QStringLiteral("editor_compound_part"));
@@ -177,9 +165,9 @@ void Editor_Window::build()
     solubility_at = line("editor_solubility_at", compound_part);
     auto *compound_form = new QFormLayout(compound_part);
     compound_form->setContentsMargins(0, 0, 0, 0);
-    formula_label = form_row(compound_form, formula);
-    solubility_label = form_row(compound_form, solubility);
-    solubility_at_label = form_row(compound_form, solubility_at);
+    formula_label = table_cells::form_row(compound_form, formula);
+    solubility_label = table_cells::form_row(compound_form, solubility);
+    solubility_at_label = table_cells::form_row(compound_form, solubility_at);
 
     recipe_part = new QWidget(this);
     recipe_part->setObjectName(QStringLiteral("editor_recipe_part"));
@@ -187,7 +175,7 @@ void Editor_Window::build()
     salts = pairs("editor_salts", recipe_part);
     auto *recipe_form = new QFormLayout(recipe_part);
     recipe_form->setContentsMargins(0, 0, 0, 0);
-    water_label = form_row(recipe_form, water);
+    water_label = table_cells::form_row(recipe_form, water);
     recipe_form->addRow(salts);
 
     elements_label = new QLabel(this);
@@ -417,18 +405,10 @@ void Editor_Window::show_check()
         choices << draft.target;
     {
         const QSignalBlocker blocker(target);
-        QStringList shown;
-        for (int i = 1; i < target->count(); ++i)
-            shown << target->itemData(i).toString();
-        // The same choices: only «нет» is written again, for a new language.
-        if (target->count() > 0 && shown == choices) {
-            target->setItemText(0, tr("нет"));
-        } else {
-            target->clear();
-            target->addItem(tr("нет"), QString());
-            for (const QString &choice : choices)
-                target->addItem(choice, choice);
-        }
+        target->clear();
+        target->addItem(tr("нет"), QString());
+        for (const QString &choice : choices)
+            target->addItem(choice, choice);
         target->setCurrentIndex(std::max(0, target->findData(draft.target)));
     }
     status->setText(editor->status());

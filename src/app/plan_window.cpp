@@ -84,22 +84,6 @@ QLabel *caption(const char *_name, QWidget *_buddy, QWidget *_parent)
     return label;
 }
 
-// _first, then _names: the items are kept where the names are the same, so
-// that a new language only renames the first.
-void fill_choices(QComboBox *_box, const QString &_first, const QStringList &_names)
-{
-    QStringList shown;
-    for (int i = 1; i < _box->count(); ++i)
-        shown << _box->itemText(i);
-    if (_box->count() > 0 && shown == _names) {
-        _box->setItemText(0, _first);
-        return;
-    }
-    _box->clear();
-    _box->addItem(_first);
-    _box->addItems(_names);
-}
-
 } // namespace
 
 Plan_Window::Plan_Window(const Plan_Catalogues &_catalogues, QWidget *_parent,
@@ -550,10 +534,10 @@ void Plan_Window::redraw_reading()
     const Dosing_Targets &targets = book.targets();
     {
         const QSignalBlocker blocker(method);
-        QStringList names;
+        method->clear();
+        method->addItem(tr("Без сравнения"));
         for (const Dosing_Method &each : targets.methods)
-            names << each.name;
-        fill_choices(method, tr("Без сравнения"), names);
+            method->addItem(each.name);
         const Dosing_Method *chosen = book.method();
         method->setCurrentIndex(chosen ? method->findText(chosen->name) : 0);
         // Why there is nothing to compare with, or where the figures come from.
@@ -564,10 +548,10 @@ void Plan_Window::redraw_reading()
     }
     {
         const QSignalBlocker blocker(livestock);
-        QStringList names;
+        livestock->clear();
+        livestock->addItem(tr("Без ограничений"));
         for (const Livestock &each : targets.livestock)
-            names << each.name;
-        fill_choices(livestock, tr("Без ограничений"), names);
+            livestock->addItem(each.name);
         const Livestock *chosen = book.animals();
         livestock->setCurrentIndex(chosen ? livestock->findText(chosen->name) : 0);
         livestock->setToolTip(chosen ? chosen->source : QString());

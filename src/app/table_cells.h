@@ -4,10 +4,13 @@
 #define ROVALIN_TABLE_CELLS_H
 
 // The pieces the program's own windows are built of: tables whose cells are
-// written over in place, spin boxes and buttons with their object names.
+// written over in place, spin boxes and buttons with their object names,
+// rows of forms.
 
 #include <QBrush>
+#include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -63,6 +66,15 @@ inline QPushButton *button(const QString &_text, const char *_name, QWidget *_pa
     push->setObjectName(QLatin1String(_name));
     push->setAutoDefault(false);
     return push;
+}
+
+// A row of _form; its caption is set with the window's other texts.
+inline QLabel *form_row(QFormLayout *_form, QWidget *_field)
+{
+    auto *label = new QLabel;
+    label->setBuddy(_field);
+    _form->addRow(label, _field);
+    return label;
 }
 
 } // namespace table_cells

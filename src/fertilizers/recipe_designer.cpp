@@ -331,6 +331,7 @@ void Recipe_Designer::refresh()
         }
         Salt_Row row;
         row.name = entry->name();
+        row.shown = entry->shown_name();
         for (const Salt_Row &before : salts_) {
             if (before.name == row.name)
                 row.used = before.used;
@@ -542,9 +543,8 @@ void Recipe_Designer::solve()
         QStringList limited;
         for (int salt : used) {
             if (salts_.at(salt).at_limit())
-                limited << tr("«%1» (%2 г)")
-                               .arg(compounds->compound_at(salt)->shown_name(),
-                                    number(salts_.at(salt).limit));
+                limited
+                    << tr("«%1» (%2 г)").arg(salts_.at(salt).shown, number(salts_.at(salt).limit));
         }
         check_ << tr("На пределе растворимости в %1 мл воды: %2. Цели будут достигнуты при "
                      "дозе %3 мл в неделю; в %4 мл воды бутылки хватит на столько же недель.")
@@ -566,7 +566,7 @@ void Recipe_Designer::solve()
         const Groups groups = groups_of(*compounds->compound_at(salt));
         if (salts_.at(salt).grams > 0 && groups.clashes(groups))
             check_ << tr("В «%1» уже вместе то, что даёт осадок: его не разделить по бутылкам.")
-                          .arg(compounds->compound_at(salt)->shown_name());
+                          .arg(salts_.at(salt).shown);
     }
     if (bottle_count_ > 1) {
         QStringList names;

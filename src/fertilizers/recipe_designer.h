@@ -86,6 +86,7 @@ public:
     struct Salt_Row
     {
         QString name;
+        QString shown; // the name in the language in use, when the rows were made
         bool used = false;
         double grams = 0;
         // The most grams the bottle's water dissolves; infinity without a
