@@ -4,7 +4,7 @@
 
 #include "catalogue_editor.h"
 #include "message_text.h"
-#include "plan_book.h"
+#include "number_text.h"
 #include "table_cells.h"
 
 #include <QDoubleSpinBox>
@@ -25,21 +25,13 @@
 #include <cmath>
 
 using message_text::number;
+using number_text::figure;
 using namespace table_cells;
 
 namespace {
 
 enum Target_Column { target_key, target_wanted, target_got, target_deviation };
 enum Salt_Column { salt_name, salt_grams, salt_share, salt_bottle };
-
-// Three significant digits: what a scale and a test kit tell apart.
-QString figure(double _value)
-{
-    if (_value == 0 || !std::isfinite(_value))
-        return number(_value);
-    const double step = std::pow(10.0, std::floor(std::log10(std::abs(_value))) - 2);
-    return number(std::round(_value / step) * step);
-}
 
 QString bottle_letter(int _bottle)
 {
@@ -240,7 +232,7 @@ void Designer_Window::redraw()
             QTableWidgetItem *wanted = cell(targets, row, target_wanted);
             // What the user typed stays while it still means the same number.
             double typed = 0;
-            if (!(target.target() && Plan_Book::read_number(wanted->text(), &typed) &&
+            if (!(target.target() && number_text::read(wanted->text(), &typed) &&
                   typed == target.wanted))
                 write(wanted, target.target() ? number(target.wanted) : QString(),
                       shown | Qt::ItemIsEditable);
@@ -292,7 +284,7 @@ void Designer_Window::target_changed(QTableWidgetItem *_item)
     const QString text = _item->text().trimmed();
     if (text.isEmpty())
         designer.set_wanted(_item->row(), Recipe_Designer::not_set);
-    else if (Plan_Book::read_number(text, &wanted) && wanted > 0)
+    else if (number_text::read(text, &wanted) && wanted > 0)
         designer.set_wanted(_item->row(), wanted);
     // Anything else is not a target: the cell shows what stands.
     else {

@@ -4,6 +4,7 @@
 
 #include "charts.h"
 #include "message_text.h"
+#include "number_text.h"
 #include "plan_bands.h"
 #include "plan_sheet.h"
 #include "table_cells.h"
@@ -607,7 +608,7 @@ void Plan_Window::item_changed(QTableWidgetItem *_item)
     const int column = _item->column();
     if (column == weekly_column) {
         double weekly = 0;
-        if (Plan_Book::read_number(_item->text(), &weekly))
+        if (number_text::read(_item->text(), &weekly))
             book.set_weekly(row, weekly);
     } else if (column >= monday_column && column < per_dose_column) {
         book.set_day(row, column - monday_column, _item->checkState() == Qt::Checked);
@@ -641,7 +642,7 @@ void Plan_Window::water_changed(QTableWidgetItem *_item)
         }
     } else if (row < figures.size()) {
         double figure = 0;
-        if (Plan_Book::read_number(text, &figure) && figure >= 0)
+        if (number_text::read(text, &figure) && figure >= 0)
             figures[row].mg_per_l = figure;
     }
     book.set_water(figures);

@@ -6,7 +6,6 @@
 #include "message_text.h"
 
 #include <QDir>
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -274,20 +273,6 @@ QStringList Plan_Book::chart() const
             keys << total.key;
     }
     return keys;
-}
-
-bool Plan_Book::read_number(const QString &_text, double *_number)
-{
-    QLocale point = QLocale::c();
-    point.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    double number = point.toDouble(_text, &ok);
-    if (!ok)
-        number = QLocale::system().toDouble(_text, &ok);
-    if (!ok || !std::isfinite(number))
-        return false;
-    *_number = number;
-    return true;
 }
 
 QString Plan_Book::default_name(int _tank)

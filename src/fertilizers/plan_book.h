@@ -88,11 +88,6 @@ public:
     // where the totals have them.
     QStringList chart() const;
 
-    // A number typed into a cell, which shows it with a point: with a point,
-    // or as the system's locale writes it (a decimal comma). False for a text
-    // that is no finite number, and for a point read as a group separator.
-    static bool read_number(const QString &_text, double *_number);
-
     // «Аквариум N л»: the name a plan for a tank of _tank litres starts with.
     static QString default_name(int _tank);
 
