@@ -218,6 +218,13 @@ void TestPlan::store_data()
     QTest::newRow("no file yet") << QByteArray() << "" << 0 << false << "" << false;
     QTest::newRow("round trip, unknown members kept")
         << QByteArray(full_file) << "" << 1 << false << "" << false;
+    // As an earlier version let them be typed: read, counted for nothing,
+    // and written back as they were until the user corrects them.
+    QTest::newRow("a dose and new water beyond the limits, kept as they are")
+        << QByteArray(full_file)
+               .replace("\"weekly_dose\": 12.25", "\"weekly_dose\": 1e308")
+               .replace("\"mg_per_l\": 12.5", "\"mg_per_l\": 20000")
+        << "" << 1 << false << "" << false;
     QTest::newRow("not JSON: moved aside")
         << QByteArray("{\"version\": 1,\n \"plans\": [}") << "" << 0 << false
         << "^Файл планов не читается \\(это не JSON: 2:12: .+\\)\\. Он перенесён как есть в "
