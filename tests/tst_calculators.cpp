@@ -5,11 +5,13 @@
 // system writes decimal commas: the messages always use a point.
 
 #include "build_up.h"
+#include "catalogue_editor.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "message_text.h"
 #include "premix_fertilizer.h"
 #include "recipe_designer.h"
+#include "recipe_reader.h"
 
 #include <QtTest>
 
@@ -711,6 +713,11 @@ void TestCalculators::recipe_solve_data()
         << "K=60" << QVector<double>{55.5} << (1 - 55.5 * 0.4487 / 60) * 100
         << "На пределе растворимости в 500 мл воды: «K2SO4» (55.5 г). Цели будут достигнуты при "
            "дозе 120.47 мл в неделю; в 1205 мл воды бутылки хватит на столько же недель.";
+    // Rounded to the digits written, 55.5555555555 g would be above the limit.
+    QTest::newRow("a limit of more digits than are written")
+        << "K2SO4 K=0.4487,S=0.1840 111.111111111"
+        << "K=60" << QVector<double>{55.5555555555} << (1 - 55.5555555555 * 0.4487 / 60) * 100
+        << "На пределе растворимости в 500 мл воды";
     QTest::newRow("a salt without a solubility")
         << "K2SO4 K=0.4487,S=0.1840 -"
         << "K=60" << QVector<double>{60 / 0.4487} << 0.0 << "";
@@ -755,6 +762,43 @@ void TestCalculators::recipe_solve()
         QCOMPARE(said, check);
     else
         QVERIFY2(said.startsWith(check), qPrintable(said));
+
+    // The bottles as saved and read back give every level as the designer
+    // has it, far within the six digits the main window shows, a target met
+    // as its very figure, and dissolve.
+    QJsonArray saved;
+    for (const Catalogue_Editor::Draft &draft : designer.recipes()) {
+        QString why;
+        saved.append(Catalogue_Editor::to_object(draft, &why));
+        QCOMPARE(why, QString());
+        for (const auto &[name, written] : draft.salts) {
+            const auto row = std::find_if(
+                designer.salts().begin(), designer.salts().end(),
+                [&](const Recipe_Designer::Salt_Row &_row) { return _row.name == name; });
+            QVERIFY2(written.toDouble() <= row->limit,
+                     qPrintable(name + QLatin1String(" ") + written));
+        }
+    }
+    Premix_Fertilizer bottles;
+    QStringList problems;
+    QCOMPARE(parse_recipes(QJsonDocument(saved).toJson(), *list, &bottles, QString(), &problems),
+             saved.size());
+    QCOMPARE(problems, QStringList());
+    for (const Recipe_Designer::Target_Row &row : designer.targets()) {
+        double level = 0;
+        for (int b = 0; b < bottles.count_compounds(); ++b) {
+            QCOMPARE(bottles.compound_at(b)->refusal(), QString());
+            // 50 ml a week into 100 l.
+            level += bottles.compound_at(b)->find_element(row.element).value * 50 / 100;
+        }
+        level *= row.factor;
+        QVERIFY2(std::abs(level - row.got) <= 1e-8 * row.got,
+                 qPrintable(QStringLiteral("%1: %2, not %3")
+                                .arg(row.key, QString::number(level, 'g', 17),
+                                     QString::number(row.got, 'g', 17))));
+        if (row.target() && std::abs(row.deviation()) < 1e-9)
+            QCOMPARE(message_text::number(level), message_text::number(row.wanted));
+    }
 }
 
 void TestCalculators::recipe_bottles_data()

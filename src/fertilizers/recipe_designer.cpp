@@ -7,6 +7,8 @@
 #include "message_text.h"
 #include "type_fertilizer.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -285,14 +287,23 @@ Groups groups_of(const Compound &_compound)
     return groups;
 }
 
-// Grams as a recipe keeps them: six significant digits, rounded down, so
-// that a salt at its limit stays within it.
-double written_grams(double _grams)
+// Grams as a recipe keeps them: nine significant digits, rounded, or rounded
+// down where rounding would pass _limit. Each is then within 1e-8 of the
+// grams worked out, and so is every level they give (the salts add up), far
+// closer than the six digits a window shows at most: a round level such as
+// 60 mg/l, and its multiples in the plan, come back as the same figure.
+QString written_grams(double _grams, double _limit)
 {
-    if (_grams <= 0)
-        return 0;
-    const double step = std::pow(10.0, std::floor(std::log10(_grams)) - 5);
-    return std::floor(_grams / step * (1 + 1e-12)) * step;
+    constexpr int digits = 9;
+    const double grams = std::min(_grams, _limit);
+    if (!(grams > 0))
+        return QStringLiteral("0");
+    QString text = QString::number(grams, 'g', digits);
+    if (text.toDouble() > _limit) {
+        const double step = std::pow(10.0, std::floor(std::log10(grams)) - (digits - 1));
+        text = QString::number(text.toDouble() - step, 'g', digits);
+    }
+    return text;
 }
 
 } // namespace
@@ -623,11 +634,12 @@ QVector<Catalogue_Editor::Draft> Recipe_Designer::recipes() const
     for (int b = 0; b < bottle_count_; ++b) {
         Catalogue_Editor::Draft draft = Catalogue_Editor::blank(Catalogue_Editor::recipe);
         draft.name = bottle_name(b);
-        draft.water = number(water_);
+        draft.water = QString::number(water_, 'g', QLocale::FloatingPointShortest);
         draft.source = source;
         for (int i = 0; i < salts_.size(); ++i) {
             if (salts_.at(i).bottle == b)
-                draft.salts.append({salts_.at(i).name, number(written_grams(salts_.at(i).grams))});
+                draft.salts.append(
+                    {salts_.at(i).name, written_grams(salts_.at(i).grams, salts_.at(i).limit)});
         }
         // The reference element: the first target this bottle brings, else
         // the first element it brings.

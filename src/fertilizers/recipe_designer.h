@@ -110,7 +110,9 @@ public:
     // «<name>», or «<name> A», «<name> B»… where there are several.
     QString bottle_name(int _bottle) const;
 
-    // The bottles as recipes of the user's own, ready to be saved.
+    // The bottles as recipes of the user's own, ready to be saved. Their
+    // grams, to nine significant digits and never above a salt's limit, give
+    // back every level within 1e-8 of what it is here.
     QVector<Catalogue_Editor::Draft> recipes() const;
     // Each bottle, saved as recipes(), with the weekly dose.
     QVector<Plan_Item> plan_items() const;
