@@ -118,11 +118,11 @@ QVector<double> bounded_least_squares(const QVector<QVector<double>> &_a, const 
 
     QVector<bool> passed(n, false); // freed and stopped at once: not again until y moves
     for (int round = 0; round < 20 * (n + 1); ++round) {
-        // The steepest way down among the variables held at a bound.
+        // The first variable held at a bound that leads down: one further on
+        // comes in only where those before it can do no better.
         const QVector<double> rest = residual();
         int best = -1;
-        double steepest = tolerance;
-        for (int j = 0; j < n; ++j) {
+        for (int j = 0; j < n && best < 0; ++j) {
             if (state.at(j) == free || scale.at(j) == 0 || passed.at(j))
                 continue;
             double slope = 0;
@@ -130,10 +130,8 @@ QVector<double> bounded_least_squares(const QVector<QVector<double>> &_a, const 
                 slope += columns.at(j).at(row) * rest.at(row);
             const bool may_move = (state.at(j) == at_lower && slope > 0 && upper.at(j) > 0) ||
                                   (state.at(j) == at_upper && slope < 0);
-            if (may_move && std::abs(slope) > steepest) {
-                steepest = std::abs(slope);
+            if (may_move && std::abs(slope) > tolerance)
                 best = j;
-            }
         }
         if (best < 0)
             break;
@@ -306,6 +304,13 @@ QString written_grams(double _grams, double _limit)
     return text;
 }
 
+// Whether a misfit is lower than another by more than the rounding of the
+// numbers the solver works with.
+bool lower(double _misfit, double _than)
+{
+    return _misfit < _than * (1 - 1e-9) - 1e-20;
+}
+
 } // namespace
 
 double Recipe_Designer::Target_Row::deviation() const
@@ -426,16 +431,84 @@ void Recipe_Designer::set_used(int _row, bool _used)
 
 void Recipe_Designer::suggest()
 {
-    for (int i = 0; i < salts_.size(); ++i) {
-        const Compound *entry = compounds->compound_at(i);
-        bool carries = false;
-        for (const Target_Row &row : targets_) {
-            if (row.target() && !entry->formula().isEmpty() &&
-                entry->find_element(row.element).value > 0)
-                carries = true;
+    // A compound is a fertilizer of its own where its entry names an element
+    // it brings as the one it is dosed for; Трилон Б, whose nitrogen is part
+    // of the chelating agent, names none.
+    const auto dosed = [&](int _salt) {
+        const Compound *entry = compounds->compound_at(_salt);
+        return entry->find_element(entry->target()).value > 0;
+    };
+    // The compounds that bring a row's element: those dosed for it first,
+    // each in the order of the list.
+    const auto carriers = [&](const Target_Row &_row) {
+        QVector<int> first, others;
+        for (int i = 0; i < salts_.size(); ++i) {
+            if (dosed(i) && per_gram(i, _row.element) > 0)
+                (compounds->compound_at(i)->target() == _row.element ? first : others).append(i);
         }
-        salts_[i].used = carries;
+        return first + others;
+    };
+    QVector<bool> ticked(salts_.size(), false);
+    for (const Target_Row &row : targets_) {
+        const QVector<int> offered = carriers(row);
+        if (row.target() && !offered.isEmpty())
+            ticked[offered.first()] = true;
     }
+    // The best grams of the ticked salts, how far they miss, and what each
+    // row gets of them.
+    struct Trial
+    {
+        double misfit = 0;
+        QVector<double> got;
+    };
+    const auto trial = [&](const QVector<bool> &_ticked) {
+        QVector<int> used;
+        QVector<double> limits;
+        for (int i = 0; i < salts_.size(); ++i) {
+            if (_ticked.at(i)) {
+                used.append(i);
+                limits.append(limit_of(i));
+            }
+        }
+        const QVector<double> found = grams(used, limits);
+        Trial result;
+        result.misfit = misfit(used, found);
+        for (const Target_Row &row : targets_) {
+            double got = 0;
+            for (int k = 0; k < used.size(); ++k)
+                got += found.at(k) * per_gram(used.at(k), row.element) * row.factor;
+            result.got.append(got);
+        }
+        return result;
+    };
+    // A target short of what is wanted takes the next compound that brings
+    // it, the first of them that does better.
+    Trial now = trial(ticked);
+    for (bool better = true; better;) {
+        better = false;
+        for (int r = 0; r < targets_.size(); ++r) {
+            const Target_Row &row = targets_.at(r);
+            if (!row.target() || now.got.at(r) >= row.wanted * (1 - 1e-9))
+                continue;
+            for (int salt : carriers(row)) {
+                if (ticked.at(salt))
+                    continue;
+                ticked[salt] = true;
+                const Trial with = trial(ticked);
+                if (lower(with.misfit, now.misfit)) {
+                    now = with;
+                    better = true;
+                    break;
+                }
+                ticked[salt] = false;
+            }
+        }
+    }
+    for (int i = 0; i < salts_.size(); ++i)
+        salts_[i].used = ticked.at(i);
+    solve();
+    for (Salt_Row &salt : salts_)
+        salt.used = salt.used && salt.grams > 0;
     solve();
 }
 
@@ -443,6 +516,13 @@ double Recipe_Designer::per_gram(int _salt, const QString &_element) const
 {
     const double fraction = compounds->compound_at(_salt)->find_element(_element).value;
     return fraction > 0 ? 1000 * fraction / water_ * dose_ / tank_ : 0;
+}
+
+double Recipe_Designer::limit_of(int _salt) const
+{
+    const double solubility = compounds->compound_at(_salt)->solubility();
+    return std::isfinite(solubility) && solubility > 0 ? solubility * water_ / 1000
+                                                       : std::numeric_limits<double>::infinity();
 }
 
 QVector<double> Recipe_Designer::grams(const QVector<int> &_used,
@@ -489,10 +569,7 @@ void Recipe_Designer::solve()
     QVector<double> limits;
     for (int i = 0; i < salts_.size(); ++i) {
         Salt_Row &salt = salts_[i];
-        const double solubility = compounds->compound_at(i)->solubility();
-        salt.limit = std::isfinite(solubility) && solubility > 0
-                         ? solubility * water_ / 1000
-                         : std::numeric_limits<double>::infinity();
+        salt.limit = limit_of(i);
         salt.grams = 0;
         salt.bottle = -1;
         if (salt.used) {
