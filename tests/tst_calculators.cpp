@@ -5,11 +5,14 @@
 // system writes decimal commas: the messages always use a point.
 
 #include "build_up.h"
+#include "catalogue_editor.h"
+#include "catalogue_reader.h"
 #include "diy_fertilizer.h"
 #include "diysol_fertilizer.h"
 #include "message_text.h"
 #include "premix_fertilizer.h"
 #include "recipe_designer.h"
+#include "recipe_reader.h"
 
 #include <QtTest>
 
@@ -76,10 +79,16 @@ Calc_Result calculate(Type_Fertilizer *_fert, int _method, int _index, int _elem
 }
 
 // Compounds described as "KNO3 K=0.3867,N=0.1385 319; …": a formula, which
-// is also the name, its fractions and its solubility in g/l (- for none).
+// is also the name, its fractions and its solubility in g/l (- for none);
+// "compounds.json": the shipped ones.
 std::unique_ptr<Type_Fertilizer> salts(const QString &_salts)
 {
     auto list = std::make_unique<Diy_Fertilizer>();
+    if (_salts.endsWith(QLatin1String(".json"))) {
+        read_catalogue(QStringLiteral(ROVALIN_SETTINGS_DIR "/") + _salts, list.get(), nullptr,
+                       Catalogue_Kind::compounds);
+        return list;
+    }
     for (const QString &salt : _salts.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList parts = salt.simplified().split(QLatin1Char(' '));
         add_entry(list.get(), parts.at(0), QString(), parts.at(1));
@@ -682,6 +691,8 @@ void TestCalculators::recipe_solve_data()
 {
     QTest::addColumn<QString>("salts");
     QTest::addColumn<QString>("targets");
+    QTest::addColumn<bool>("suggested"); // «Предложить» pressed, not every salt ticked
+    // Each salt's grams, in the list's order (-1: any); none of those after.
     QTest::addColumn<QVector<double>>("grams");
     QTest::addColumn<double>("worst"); // the largest deviation from a target, %
     QTest::addColumn<QString>("check");
@@ -693,32 +704,59 @@ void TestCalculators::recipe_solve_data()
     const double nitrate = 20 * 14.007 / (14.007 + 3 * 15.999) / 0.1385;
     const double phosphate = 3 * 30.974 / (30.974 + 4 * 15.999) / 0.2276;
     QTest::newRow("three salts, three targets: met")
-        << macro << "NO3=20,PO4=3,K=30"
+        << macro << "NO3=20,PO4=3,K=30" << false
         << QVector<double>{nitrate, phosphate,
                            (30 - nitrate * 0.3867 - phosphate * 0.2873) / 0.4487}
+        << 0.0 << "";
+    // The Estimative Index's salts, at the top of the shipped list, with
+    // their fractions there, and nothing else: neither K3PO4 for KH2PO4 nor
+    // urea, ammonium salts or Трилон Б.
+    const QVector<double> estimative{
+        nitrate, phosphate, (30 - nitrate * 0.3867 - phosphate * 0.2873) / 0.4488, 5 / 0.0986};
+    QTest::newRow("shipped compounds, the Estimative Index's targets: its salts suggested")
+        << "compounds.json"
+        << "NO3=20,PO4=3,K=30,Mg=5" << true << estimative << 0.0 << "";
+    QTest::newRow("shipped compounds, every one ticked: the salts at the top of the list")
+        << "compounds.json"
+        << "NO3=20,PO4=3,K=30,Mg=5" << false << estimative << 0.0 << "";
+    QTest::newRow("a salt lower in the list where the one above is at its limit")
+        << "KNO3 K=0.3867,N=0.1385 319; NaNO3 N=0.1648,Na=0.2705 876"
+        << "N=25" << false << QVector<double>{159.5, (25 - 159.5 * 0.1385) / 0.1648} << 0.0 << "";
+    // 110 mg/l of NO3 is more N than 500 ml dissolve of KNO3: the next
+    // nitrogen salt of the list, NaNO3, brings the rest.
+    QTest::newRow("shipped compounds, KNO3 at its limit: the next nitrogen salt suggested")
+        << "compounds.json"
+        << "NO3=110" << true
+        << QVector<double>{159.5, 0, 0, 0,
+                           (110 * 14.007 / (14.007 + 3 * 15.999) - 159.5 * 0.1385) / 0.1648}
         << 0.0 << "";
     // One gram count for two targets: (a + c) ÷ (a² + c²), a and c the
     // targets' shares that a gram brings.
     const double a = 0.1385 / 5, c = 0.3867 / 10;
     QTest::newRow("more targets than salts")
         << "KNO3 K=0.3867,N=0.1385 319"
-        << "N=5,K=10" << QVector<double>{(a + c) / (a * a + c * c)}
+        << "N=5,K=10" << false << QVector<double>{(a + c) / (a * a + c * c)}
         << std::abs((a + c) / (a * a + c * c) * a - 1) * 100 << "Все цели сразу";
     // 60 mg/l needs 133.7 g; 111 g/l of 500 ml dissolves 55.5, so the dose
     // must be 133.7 ÷ 55.5 times larger.
     QTest::newRow("a salt at its solubility")
         << "K2SO4 K=0.4487,S=0.1840 111"
-        << "K=60" << QVector<double>{55.5} << (1 - 55.5 * 0.4487 / 60) * 100
+        << "K=60" << false << QVector<double>{55.5} << (1 - 55.5 * 0.4487 / 60) * 100
         << "На пределе растворимости в 500 мл воды: «K2SO4» (55.5 г). Цели будут достигнуты при "
            "дозе 120.47 мл в неделю; в 1205 мл воды бутылки хватит на столько же недель.";
+    // Rounded to the digits written, 55.5555555555 g would be above the limit.
+    QTest::newRow("a limit of more digits than are written")
+        << "K2SO4 K=0.4487,S=0.1840 111.111111111"
+        << "K=60" << false << QVector<double>{55.5555555555}
+        << (1 - 55.5555555555 * 0.4487 / 60) * 100 << "На пределе растворимости в 500 мл воды";
     QTest::newRow("a salt without a solubility")
         << "K2SO4 K=0.4487,S=0.1840 -"
-        << "K=60" << QVector<double>{60 / 0.4487} << 0.0 << "";
+        << "K=60" << false << QVector<double>{60 / 0.4487} << 0.0 << "";
     QTest::newRow("the limit holds nothing back where the target is met")
-        << macro << "K=20" << QVector<double>{-1, -1, -1} << 0.0 << "";
+        << macro << "K=20" << false << QVector<double>{-1, -1, -1} << 0.0 << "";
     QTest::newRow("a target no salt brings")
         << "KNO3 K=0.3867,N=0.1385 319; ~K2SO4 K=0.4487,S=0.1840 111"
-        << "N=5,K=10,S=2" << QVector<double>{-1, 0} << 100.0
+        << "N=5,K=10,S=2" << false << QVector<double>{-1, 0} << 100.0
         << "Ни одно отмеченное вещество не даёт: S.";
 }
 
@@ -726,23 +764,33 @@ void TestCalculators::recipe_solve()
 {
     QFETCH(QString, salts);
     QFETCH(QString, targets);
+    QFETCH(bool, suggested);
     QFETCH(QVector<double>, grams);
     QFETCH(double, worst);
     QFETCH(QString, check);
 
     const auto list = ::salts(salts);
+    QVERIFY(list->count_compounds() > 0);
     Recipe_Designer designer(list.get());
     design(designer, targets);
-    for (int row = 0; row < grams.size(); ++row) {
-        const double found = designer.salts().at(row).grams;
-        QVERIFY2(found >= 0 && found <= designer.salts().at(row).limit,
-                 qPrintable(QString::number(found)));
-        if (grams.at(row) >= 0)
-            QVERIFY2(std::abs(found - grams.at(row)) <= 1e-9 * grams.at(row),
+    if (suggested) {
+        for (int row = 0; row < designer.salts().size(); ++row)
+            designer.set_used(row, false);
+        designer.suggest();
+    }
+    for (int row = 0; row < designer.salts().size(); ++row) {
+        const Recipe_Designer::Salt_Row &salt = designer.salts().at(row);
+        const double expected = grams.value(row, 0);
+        QVERIFY2(salt.grams >= 0 && salt.grams <= salt.limit, qPrintable(salt.name));
+        if (expected >= 0)
+            QVERIFY2(std::abs(salt.grams - expected) <= 1e-9 * expected,
                      qPrintable(QStringLiteral("%1 g of %2, not %3")
-                                    .arg(found)
-                                    .arg(designer.salts().at(row).name)
-                                    .arg(grams.at(row))));
+                                    .arg(salt.grams)
+                                    .arg(salt.name)
+                                    .arg(expected)));
+        // What is suggested is what the grams use.
+        if (suggested)
+            QCOMPARE(salt.used, expected > 0);
     }
     double largest = 0;
     for (const Recipe_Designer::Target_Row &row : designer.targets()) {
@@ -755,6 +803,43 @@ void TestCalculators::recipe_solve()
         QCOMPARE(said, check);
     else
         QVERIFY2(said.startsWith(check), qPrintable(said));
+
+    // The bottles as saved and read back give every level as the designer
+    // has it, far within the six digits the main window shows, a target met
+    // as its very figure, and dissolve.
+    QJsonArray saved;
+    for (const Catalogue_Editor::Draft &draft : designer.recipes()) {
+        QString why;
+        saved.append(Catalogue_Editor::to_object(draft, &why));
+        QCOMPARE(why, QString());
+        for (const auto &[name, written] : draft.salts) {
+            const auto row = std::find_if(
+                designer.salts().begin(), designer.salts().end(),
+                [&](const Recipe_Designer::Salt_Row &_row) { return _row.name == name; });
+            QVERIFY2(written.toDouble() <= row->limit,
+                     qPrintable(name + QLatin1String(" ") + written));
+        }
+    }
+    Premix_Fertilizer bottles;
+    QStringList problems;
+    QCOMPARE(parse_recipes(QJsonDocument(saved).toJson(), *list, &bottles, QString(), &problems),
+             saved.size());
+    QCOMPARE(problems, QStringList());
+    for (const Recipe_Designer::Target_Row &row : designer.targets()) {
+        double level = 0;
+        for (int b = 0; b < bottles.count_compounds(); ++b) {
+            QCOMPARE(bottles.compound_at(b)->refusal(), QString());
+            // 50 ml a week into 100 l.
+            level += bottles.compound_at(b)->find_element(row.element).value * 50 / 100;
+        }
+        level *= row.factor;
+        QVERIFY2(std::abs(level - row.got) <= 1e-8 * row.got,
+                 qPrintable(QStringLiteral("%1: %2, not %3")
+                                .arg(row.key, QString::number(level, 'g', 17),
+                                     QString::number(row.got, 'g', 17))));
+        if (row.target() && std::abs(row.deviation()) < 1e-9)
+            QCOMPARE(message_text::number(level), message_text::number(row.wanted));
+    }
 }
 
 void TestCalculators::recipe_bottles_data()

@@ -284,10 +284,6 @@
         <translation>Suggest</translation>
     </message>
     <message>
-        <source>Отметить для каждой цели вещества с формулой, которые её дают</source>
-        <translation>For each target, tick the compounds whose formula supplies it</translation>
-    </message>
-    <message>
         <source>Сохранить как рецепт</source>
         <translation>Save as recipe</translation>
     </message>
@@ -318,6 +314,10 @@
     <message>
         <source>«%1»</source>
         <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Отметить для каждой цели первые в списке вещества, которые её дают, — столько, сколько нужно для всех целей</source>
+        <translation>For each target, tick the first compounds of the list that supply it, as many as all the targets need</translation>
     </message>
 </context>
 <context>

@@ -179,7 +179,8 @@ void Designer_Window::retranslate()
     salts->setHorizontalHeaderLabels(
         {tr("Вещество"), tr("Граммы"), tr("Растворимость, %"), tr("Бутылка")});
     suggest->setText(tr("Предложить"));
-    suggest->setToolTip(tr("Отметить для каждой цели вещества с формулой, которые её дают"));
+    suggest->setToolTip(tr("Отметить для каждой цели первые в списке вещества, которые её "
+                           "дают, — столько, сколько нужно для всех целей"));
     save_button->setText(tr("Сохранить как рецепт"));
     plan_button->setText(tr("Добавить в план"));
 }

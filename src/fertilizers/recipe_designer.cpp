@@ -8,6 +8,8 @@
 #include "number_text.h"
 #include "type_fertilizer.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -117,11 +119,11 @@ QVector<double> bounded_least_squares(const QVector<QVector<double>> &_a, const 
 
     QVector<bool> passed(n, false); // freed and stopped at once: not again until y moves
     for (int round = 0; round < 20 * (n + 1); ++round) {
-        // The steepest way down among the variables held at a bound.
+        // The first variable held at a bound that leads down: one further on
+        // comes in only where those before it can do no better.
         const QVector<double> rest = residual();
         int best = -1;
-        double steepest = tolerance;
-        for (int j = 0; j < n; ++j) {
+        for (int j = 0; j < n && best < 0; ++j) {
             if (state.at(j) == free || scale.at(j) == 0 || passed.at(j))
                 continue;
             double slope = 0;
@@ -129,10 +131,8 @@ QVector<double> bounded_least_squares(const QVector<QVector<double>> &_a, const 
                 slope += columns.at(j).at(row) * rest.at(row);
             const bool may_move = (state.at(j) == at_lower && slope > 0 && upper.at(j) > 0) ||
                                   (state.at(j) == at_upper && slope < 0);
-            if (may_move && std::abs(slope) > steepest) {
-                steepest = std::abs(slope);
+            if (may_move && std::abs(slope) > tolerance)
                 best = j;
-            }
         }
         if (best < 0)
             break;
@@ -286,14 +286,30 @@ Groups groups_of(const Compound &_compound)
     return groups;
 }
 
-// Grams as a recipe keeps them: six significant digits, rounded down, so
-// that a salt at its limit stays within it.
-double written_grams(double _grams)
+// Grams as a recipe keeps them: nine significant digits, rounded, or rounded
+// down where rounding would pass _limit. Each is then within 1e-8 of the
+// grams worked out, and so is every level they give (the salts add up), far
+// closer than the six digits a window shows at most: a round level such as
+// 60 mg/l, and its multiples in the plan, come back as the same figure.
+QString written_grams(double _grams, double _limit)
 {
-    if (_grams <= 0)
-        return 0;
-    const double step = std::pow(10.0, std::floor(std::log10(_grams)) - 5);
-    return std::floor(_grams / step * (1 + 1e-12)) * step;
+    constexpr int digits = 9;
+    const double grams = std::min(_grams, _limit);
+    if (!(grams > 0))
+        return QStringLiteral("0");
+    QString text = QString::number(grams, 'g', digits);
+    if (text.toDouble() > _limit) {
+        const double step = std::pow(10.0, std::floor(std::log10(grams)) - (digits - 1));
+        text = QString::number(text.toDouble() - step, 'g', digits);
+    }
+    return text;
+}
+
+// Whether a misfit is lower than another by more than the rounding of the
+// numbers the solver works with.
+bool lower(double _misfit, double _than)
+{
+    return _misfit < _than * (1 - 1e-9) - 1e-20;
 }
 
 } // namespace
@@ -436,16 +452,84 @@ void Recipe_Designer::set_used(int _row, bool _used)
 
 void Recipe_Designer::suggest()
 {
-    for (int i = 0; i < salts_.size(); ++i) {
-        const Compound *entry = compounds->compound_at(i);
-        bool carries = false;
-        for (const Target_Row &row : targets_) {
-            if (row.target() && !entry->formula().isEmpty() &&
-                entry->find_element(row.element).value > 0)
-                carries = true;
+    // A compound is a fertilizer of its own where its entry names an element
+    // it brings as the one it is dosed for; Трилон Б, whose nitrogen is part
+    // of the chelating agent, names none.
+    const auto dosed = [&](int _salt) {
+        const Compound *entry = compounds->compound_at(_salt);
+        return entry->find_element(entry->target()).value > 0;
+    };
+    // The compounds that bring a row's element: those dosed for it first,
+    // each in the order of the list.
+    const auto carriers = [&](const Target_Row &_row) {
+        QVector<int> first, others;
+        for (int i = 0; i < salts_.size(); ++i) {
+            if (dosed(i) && per_gram(i, _row.element) > 0)
+                (compounds->compound_at(i)->target() == _row.element ? first : others).append(i);
         }
-        salts_[i].used = carries;
+        return first + others;
+    };
+    QVector<bool> ticked(salts_.size(), false);
+    for (const Target_Row &row : targets_) {
+        const QVector<int> offered = carriers(row);
+        if (row.target() && !offered.isEmpty())
+            ticked[offered.first()] = true;
     }
+    // The best grams of the ticked salts, how far they miss, and what each
+    // row gets of them.
+    struct Trial
+    {
+        double misfit = 0;
+        QVector<double> got;
+    };
+    const auto trial = [&](const QVector<bool> &_ticked) {
+        QVector<int> used;
+        QVector<double> limits;
+        for (int i = 0; i < salts_.size(); ++i) {
+            if (_ticked.at(i)) {
+                used.append(i);
+                limits.append(limit_of(i));
+            }
+        }
+        const QVector<double> found = grams(used, limits);
+        Trial result;
+        result.misfit = misfit(used, found);
+        for (const Target_Row &row : targets_) {
+            double got = 0;
+            for (int k = 0; k < used.size(); ++k)
+                got += found.at(k) * per_gram(used.at(k), row.element) * row.factor;
+            result.got.append(got);
+        }
+        return result;
+    };
+    // A target short of what is wanted takes the next compound that brings
+    // it, the first of them that does better.
+    Trial now = trial(ticked);
+    for (bool better = true; better;) {
+        better = false;
+        for (int r = 0; r < targets_.size(); ++r) {
+            const Target_Row &row = targets_.at(r);
+            if (!row.target() || now.got.at(r) >= row.wanted * (1 - 1e-9))
+                continue;
+            for (int salt : carriers(row)) {
+                if (ticked.at(salt))
+                    continue;
+                ticked[salt] = true;
+                const Trial with = trial(ticked);
+                if (lower(with.misfit, now.misfit)) {
+                    now = with;
+                    better = true;
+                    break;
+                }
+                ticked[salt] = false;
+            }
+        }
+    }
+    for (int i = 0; i < salts_.size(); ++i)
+        salts_[i].used = ticked.at(i);
+    solve();
+    for (Salt_Row &salt : salts_)
+        salt.used = salt.used && salt.grams > 0;
     solve();
 }
 
@@ -453,6 +537,13 @@ double Recipe_Designer::per_gram(int _salt, const QString &_element) const
 {
     const double fraction = compounds->compound_at(_salt)->find_element(_element).value;
     return fraction > 0 ? 1000 * fraction / water_ * dose_ / tank_ : 0;
+}
+
+double Recipe_Designer::limit_of(int _salt) const
+{
+    const double solubility = compounds->compound_at(_salt)->solubility();
+    return std::isfinite(solubility) && solubility > 0 ? solubility * water_ / 1000
+                                                       : std::numeric_limits<double>::infinity();
 }
 
 QVector<double> Recipe_Designer::grams(const QVector<int> &_used,
@@ -499,10 +590,7 @@ void Recipe_Designer::solve()
     QVector<double> limits;
     for (int i = 0; i < salts_.size(); ++i) {
         Salt_Row &salt = salts_[i];
-        const double solubility = compounds->compound_at(i)->solubility();
-        salt.limit = std::isfinite(solubility) && solubility > 0
-                         ? solubility * water_ / 1000
-                         : std::numeric_limits<double>::infinity();
+        salt.limit = limit_of(i);
         salt.grams = 0;
         salt.bottle = -1;
         if (salt.used) {
@@ -644,11 +732,12 @@ QVector<Catalogue_Editor::Draft> Recipe_Designer::recipes() const
     for (int b = 0; b < bottle_count_; ++b) {
         Catalogue_Editor::Draft draft = Catalogue_Editor::blank(Catalogue_Editor::recipe);
         draft.name = bottle_name(b);
-        draft.water = number(water_);
+        draft.water = QString::number(water_, 'g', QLocale::FloatingPointShortest);
         draft.source = source;
         for (int i = 0; i < salts_.size(); ++i) {
             if (salts_.at(i).bottle == b)
-                draft.salts.append({salts_.at(i).name, number(written_grams(salts_.at(i).grams))});
+                draft.salts.append(
+                    {salts_.at(i).name, written_grams(salts_.at(i).grams, salts_.at(i).limit)});
         }
         // The reference element: the first target this bottle brings, else
         // the first element it brings.

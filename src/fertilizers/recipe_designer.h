@@ -10,6 +10,9 @@
 // Σ ((got − wanted) ÷ wanted)² least over the targets, each salt at most what
 // the bottle's water dissolves, where
 //   got = Σ g × 1000 × fraction ÷ water × dose ÷ tank.
+// The compounds list is in the hobby's order of common use, and the grams
+// follow it: a salt further down is used only where the ticked ones above,
+// within their limits, cannot meet the targets better.
 // Salts that precipitate together (calcium with a sulfate, phosphate or
 // carbonate; iron with a phosphate) go into separate bottles, as few as can
 // be, each with the same water and dose.
@@ -30,7 +33,10 @@ namespace recipe_solve {
 
 // The x with 0 ≤ x[j] ≤ _upper[j] (infinity: no bound above) that makes
 // |A x − b|² least; _a holds A's rows, each of _upper.size() numbers. Where
-// several x do, one of them. Columns that are all zero stay 0.
+// several x do, the one found by bringing the columns in in their order: a
+// column comes in only where those before it, within their bounds, can bring
+// |A x − b| no lower, and one that adds nothing to those before it stays 0.
+// Columns that are all zero stay 0.
 QVector<double> bounded_least_squares(const QVector<QVector<double>> &_a, const QVector<double> &_b,
                                       const QVector<double> &_upper);
 
@@ -106,8 +112,11 @@ public:
     };
     const QVector<Salt_Row> &salts() const { return salts_; }
     void set_used(int _row, bool _used);
-    // Ticks, for each target, the compounds with a formula that carry it,
-    // and no others.
+    // Ticks, for each target, the first compound of the list that brings its
+    // element, of those dosed for that element before the others; then, while
+    // a target falls short, the next that brings it and does better; and
+    // leaves ticked only the salts the grams use. A compound whose entry names
+    // no element it is dosed for (a chelating agent) is never ticked.
     void suggest();
 
     // What the user should know of the result, a line each, plain text.
@@ -117,13 +126,17 @@ public:
     // «<name>», or «<name> A», «<name> B»… where there are several.
     QString bottle_name(int _bottle) const;
 
-    // The bottles as recipes of the user's own, ready to be saved.
+    // The bottles as recipes of the user's own, ready to be saved. Their
+    // grams, to nine significant digits and never above a salt's limit, give
+    // back every level within 1e-8 of what it is here.
     QVector<Catalogue_Editor::Draft> recipes() const;
     // Each bottle, saved as recipes(), with the weekly dose.
     QVector<Plan_Item> plan_items() const;
 
 private:
     void solve();
+    // The most grams of salt _salt the bottle's water dissolves.
+    double limit_of(int _salt) const;
     // The grams that meet the targets best with each salt under _limits.
     QVector<double> grams(const QVector<int> &_used, const QVector<double> &_limits) const;
     double misfit(const QVector<int> &_used, const QVector<double> &_grams) const;
