@@ -652,8 +652,9 @@ void Recipe_Designer::solve()
         QStringList limited;
         for (int salt : used) {
             if (salts_.at(salt).at_limit())
-                limited
-                    << tr("«%1» (%2 г)").arg(salts_.at(salt).shown, number(salts_.at(salt).limit));
+                limited << tr("«%1» (%2 г)")
+                               .arg(salts_.at(salt).shown,
+                                    number_text::figure(salts_.at(salt).limit));
         }
         check_ << tr("На пределе растворимости в %1 мл воды: %2. Цели будут достигнуты при "
                      "дозе %3 мл в неделю; в %4 мл воды бутылки хватит на столько же недель.")
