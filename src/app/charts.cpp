@@ -13,6 +13,23 @@ QT_CHARTS_USE_NAMESPACE
 
 namespace charts {
 
+namespace {
+
+// The chart's value axis on the _alignment side, made the first time.
+QValueAxis *value_axis(QChart *_chart, Qt::Alignment _alignment)
+{
+    for (QAbstractAxis *axis : _chart->axes()) {
+        auto *value = qobject_cast<QValueAxis *>(axis);
+        if (value && axis->alignment() == _alignment)
+            return value;
+    }
+    auto *made = new QValueAxis;
+    _chart->addAxis(made, _alignment);
+    return made;
+}
+
+} // namespace
+
 QColor reference()
 {
     return QColor(85, 170, 127);
@@ -30,26 +47,25 @@ std::pair<QValueAxis *, QValueAxis *> start(QChart *_chart, const QString &_time
                                             int _tick, const QString &_level)
 {
     _chart->removeAllSeries();
-    for (QAbstractAxis *axis : _chart->axes()) {
-        _chart->removeAxis(axis);
-        delete axis;
-    }
-    auto *x = new QValueAxis;
+    // The axes are kept and set anew. A removed axis would stay drawn until
+    // control goes back to the event loop: Qt Charts hides its element, but
+    // its labels, title and grid are not the element's children.
+    QValueAxis *x = value_axis(_chart, Qt::AlignBottom);
     x->setTitleText(_time);
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(0, _last);
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
     x->setTickInterval(_tick);
-    auto *y = new QValueAxis;
+    QValueAxis *y = value_axis(_chart, Qt::AlignLeft);
     y->setTitleText(_level);
-    _chart->addAxis(x, Qt::AlignBottom);
-    _chart->addAxis(y, Qt::AlignLeft);
     return {x, y};
 }
 
 void fit_levels(QValueAxis *_axis, double _top)
 {
+    // Qt's first count: the nice numbers change it, and start from it.
+    _axis->setTickCount(5);
     _axis->setRange(0, _top > 0 ? _top * 1.05 : 1);
     _axis->applyNiceNumbers();
 }

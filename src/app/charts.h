@@ -33,8 +33,9 @@ namespace charts {
 QColor reference();
 QColor other(int _index);
 
-// Takes every line and axis off _chart and gives it a time axis, _time from
-// 0 to _last with a tick every _tick, and a level axis, _level; returns them.
+// Takes every line off _chart and gives it a time axis, _time from 0 to _last
+// with a tick every _tick, and a level axis, _level; returns them. The axes
+// are those of the last call, set anew.
 std::pair<QValueAxis *, QValueAxis *> start(QChart *_chart, const QString &_time, int _last,
                                             int _tick, const QString &_level);
 
