@@ -1943,7 +1943,24 @@ void TestMainWindow::plan_totals()
     QFETCH(QStringList, water);
     QFETCH(QStringList, totals);
 
-    run(steps);
+    // A line keeps its colour while the plan changes around it; the lines
+    // drawn together differ, and none is the green of the reference element.
+    QHash<QString, QColor> colours;
+    for (const QString &step : steps) {
+        run({step});
+        const QWidget *window = plan_window();
+        QSet<QRgb> used;
+        for (QAbstractSeries *series : window ? window->findChild<QChartView *>()->chart()->series()
+                                              : QList<QAbstractSeries *>()) {
+            const QColor colour = qobject_cast<QLineSeries *>(series)->pen().color();
+            QVERIFY2(colours.value(series->name(), colour) == colour,
+                     qPrintable(series->name() + QStringLiteral(" after ") + step));
+            colours.insert(series->name(), colour);
+            QVERIFY(colour != QColor(85, 170, 127));
+            QVERIFY2(!used.contains(colour.rgb()), qPrintable(series->name()));
+            used.insert(colour.rgb());
+        }
+    }
     QVERIFY(!QTest::currentTestFailed());
     QWidget *window = plan_window();
     QVERIFY(window);
