@@ -740,6 +740,11 @@ void TestMainWindow::input_checks_data()
                                        << ""
                                        << ""
                                        << "2000" << wanted_k << "Концентрация, мг/л" << alpha;
+    QTest::newRow("value with a group separator, pasted")
+        << "rbpremix" << 0 << 0 << "100"
+        << ""
+        << ""
+        << "1_000" << wanted_k << "Концентрация, мг/л" << alpha;
     QTest::newRow("value with three decimals")
         << "rbpremix" << 0 << 0 << "100"
         << ""
@@ -1115,6 +1120,14 @@ void TestMainWindow::validators_data()
     QTest::newRow("tank zero") << "tank_vol"
                                << "0"
                                << "0" << false;
+    // The system's group separator is refused as a letter is, never read as
+    // thousands.
+    QTest::newRow("tank refuses a group separator") << "tank_vol"
+                                                    << "1_000"
+                                                    << "1000" << true;
+    QTest::newRow("value refuses a group separator") << "val_methods"
+                                                     << "1_000"
+                                                     << "1000" << true;
     QTest::newRow("tank minus") << "tank_vol"
                                 << "-5"
                                 << "5" << true;
@@ -1564,13 +1577,13 @@ void TestMainWindow::dynamics_window_data()
     // Worked out apart: w (1 − (1 − f)^n) ÷ f and w ÷ f.
     QTest::newRow("product, the defaults")
         << "rbpremix" << 0 << 0 << "0.5" << 50 << 12 << "Динамика: Alpha"
-        << "Через 12 недель, мг/л" << QStringList{"K|0.5|0.999756|1", "Fe|0.1|0.199951|0.2"} << true
+        << "Через 12 недель, мг/л" << QStringList{"K|0.5|1|1", "Fe|0.1|0.2|0.2"} << true
         << "При подмене 50 % воды в неделю уровень K установится "
            "около 1 мг/л — вдвое выше недельной дозы.";
     QTest::newRow("dry compound, 30 % for 3 weeks")
         << "rbdiy" << 0 << 0 << "2" << 30 << 3 << "Динамика: K2SO4"
-        << "Через 3 недели, мг/л" << QStringList{"K|2|4.38|6.66667", "S|0.4|0.876|1.33333"} << true
-        << "При подмене 30 % воды в неделю уровень K установится около 6.66667 мг/л — в 3.3 раза "
+        << "Через 3 недели, мг/л" << QStringList{"K|2|4.38|6.67", "S|0.4|0.876|1.33"} << true
+        << "При подмене 30 % воды в неделю уровень K установится около 6.67 мг/л — в 3.3 раза "
            "выше недельной дозы.";
     QTest::newRow("solution, all the water for 1 week")
         << "rbdiysol" << 0 << 0 << "2" << 100 << 1 << "Динамика: K2SO4"
@@ -1578,7 +1591,7 @@ void TestMainWindow::dynamics_window_data()
         << "При подмене 100 % воды в неделю уровень K остаётся равным недельной дозе, 2 мг/л.";
     QTest::newRow("no reference element, 10 % for 22 weeks")
         << "rbpremix" << 2 << 1 << "10" << 10 << 22 << "Динамика: Gamma"
-        << "Через 22 недели, мг/л" << QStringList{"N|0.6|5.40914|6", "P|0.2|1.80305|2"} << false
+        << "Через 22 недели, мг/л" << QStringList{"N|0.6|5.41|6", "P|0.2|1.8|2"} << false
         << "При подмене 10 % воды в неделю уровень каждого элемента установится в 10 раз выше "
            "его недельной дозы.";
 }
@@ -1703,16 +1716,21 @@ void TestMainWindow::plan_step(const QString &_step)
                                                      : Qt::ControlModifier);
         return;
     }
-    if (what == QLatin1String("stored")) {
+    if (what == QLatin1String("stored") || what == QLatin1String("stored-huge")) {
         // A plan kept from an earlier run, with an entry the catalogues no
-        // longer have.
+        // longer have; or, as an earlier version let it be typed, a dose and
+        // a figure of the new water beyond the limits.
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(QDir().mkpath(folder));
         QFile file(folder + QStringLiteral("/plans.json"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"version": 1, "plans": [{"name": "Аквариум 100 л", "tank_l": 100,
+        file.write(what == QLatin1String("stored")
+                       ? R"({"version": 1, "plans": [{"name": "Аквариум 100 л", "tank_l": 100,
             "items": [{"kind": "premix", "name": "Alpha", "weekly_dose": 20, "days": [6]},
-                      {"kind": "premix", "name": "Gone", "weekly_dose": 5, "days": [6]}]}]})");
+                      {"kind": "premix", "name": "Gone", "weekly_dose": 5, "days": [6]}]}]})"
+                       : R"({"version": 1, "plans": [{"name": "Аквариум 100 л", "tank_l": 100,
+            "new_water": [{"key": "Ca", "mg_per_l": 20000}],
+            "items": [{"kind": "premix", "name": "Alpha", "weekly_dose": 1e308, "days": [6]}]}]})");
         return;
     }
     QWidget *window = plan_window();
@@ -1732,6 +1750,11 @@ void TestMainWindow::plan_step(const QString &_step)
     } else if (what == QLatin1String("method-water")) {
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_method_water")),
                           Qt::LeftButton);
+    } else if (what == QLatin1String("says")) {
+        // The status line: why the last figure typed was refused, or nothing.
+        const auto *status = window->findChild<QLabel *>(QStringLiteral("plan_status"));
+        QCOMPARE(status->isVisible() ? status->text() : QString(),
+                 words.mid(1).join(QLatin1Char(' ')));
     } else if (what == QLatin1String("remove")) {
         QApplication::setActiveWindow(window);
         items->setFocus();
@@ -1753,6 +1776,11 @@ void TestMainWindow::plan_step(const QString &_step)
                 row = totals->item(i, 0);
         QVERIFY(row);
         row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    } else if (what == QLatin1String("water-at")) {
+        // A figure of the new water typed over, by row.
+        auto *water = window->findChild<QTableWidget *>(QStringLiteral("plan_water"));
+        QVERIFY(Window_Fixture::edit(water, words.value(1).toInt(), 1,
+                                     Window_Fixture::typed(words.value(2))));
     } else if (what == QLatin1String("water")) {
         auto *water = window->findChild<QTableWidget *>(QStringLiteral("plan_water"));
         const int row = water->rowCount() - 1;
@@ -1885,13 +1913,46 @@ void TestMainWindow::plan_totals_data()
         << alpha + QStringList{"plan dose 0 12.5"}
         << QStringList{"Alpha|Готовое|12.5|мл|Сб|12.5 мл"} << QStringList{"|"}
         << QStringList{"Fe|0.125|0.125|0.25", "K|0.625|0.625|1.25"};
+    // A comma is the decimal point whatever the locale; a figure that is no
+    // number, or beyond the limits, is refused and the status says why.
+    QTest::newRow("a comma is the decimal point, never thousands")
+        << alpha + QStringList{"plan dose 0 2,500", "plan says"}
+        << QStringList{"Alpha|Готовое|2.5|мл|Сб|2.5 мл"} << QStringList{"|"}
+        << QStringList{"Fe|0.025|0.025|0.05", "K|0.125|0.125|0.25"};
+    QTest::newRow("grouped digits and doses beyond the limit refused, with the reason")
+        << alpha + QStringList{"plan dose 0 1,000,5",
+                               "plan says Доза «1,000,5» не принята: это не число.",
+                               "plan dose 0 99999999",
+                               "plan says Доза «99999999» не принята: в неделю — больше 0 и не "
+                               "больше 100000 мл.",
+                               "plan dose 0 1e308",
+                               "plan says Доза «1e308» не принята: в неделю — больше 0 и не больше "
+                               "100000 мл.",
+                               "plan day 0 Пн",
+                               "plan says"}
+        << QStringList{"Alpha|Готовое|20|мл|Пн Сб|10 мл"} << QStringList{"|"}
+        << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
+    QTest::newRow("new water beyond the limit refused, with the reason")
+        << alpha + QStringList{"plan water Ca 20000",
+                               "plan says «20000» не принято: новая вода приносит от 0 до 10000 "
+                               "мг/л."}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << QStringList{"Ca|0", "|"}
+        << QStringList{"Ca|0|0|0", "Fe|0.2|0.2|0.4", "K|1|1|2", "GH, °dH|0|0|0"};
+    QTest::newRow("a dose and new water kept beyond the limits count for nothing")
+        << QStringList{"plan stored-huge", "plan open"}
+        << QStringList{"Alpha — доза вне пределов: больше 100000|Готовое|> 100000|мл|Сб|—"}
+        << QStringList{"Ca|20000", "|"} << QStringList();
+    QTest::newRow("until they are corrected")
+        << QStringList{"plan stored-huge", "plan open", "plan dose 0 20", "plan water-at 0 20"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << QStringList{"Ca|20", "|"}
+        << QStringList{"Ca|0|20|20", "Fe|0.2|0.2|0.4", "K|1|1|2", "GH, °dH|0|2.8|2.8"};
     QTest::newRow("a dose that is no number above 0 is refused")
         << alpha + QStringList{"plan dose 0 -1", "plan dose 0 0"}
         << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << QStringList{"|"}
         << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
     QTest::newRow("days ticked split the dose; two weeks between changes")
         << alpha + QStringList{"plan day 0 Пн", "plan day 0 Ср", "plan every 14"}
-        << QStringList{"Alpha|Готовое|20|мл|Пн Ср Сб|6.66667 мл"} << QStringList{"|"}
+        << QStringList{"Alpha|Готовое|20|мл|Пн Ср Сб|6.67 мл"} << QStringList{"|"}
         << QStringList{"Fe|0.2|0.4|0.8", "K|1|2|4"};
     QTest::newRow("no day ticked: the row adds nothing")
         << alpha + QStringList{"plan day 0 Сб"} << QStringList{"Alpha|Готовое|20|мл||—"}
@@ -1906,13 +1967,13 @@ void TestMainWindow::plan_totals_data()
                        "value 100",        "calculate",       "plan add",       "plan water NO3 10",
                        "plan water Ca 20", "plan water Xx 1", "plan water Ca 5"}
         << QStringList{"Urea|Самомес|100|мг|Сб|100 мг"} << QStringList{"NO3|10", "Ca|20", "|"}
-        << QStringList{"Ca|0|20|20", "N|0.4665|2.72555|3.19205",
-                       "NO3 (из N)|2.06503|12.065|14.1301", "GH, °dH|0|2.79839|2.79839"};
+        << QStringList{"Ca|0|20|20", "N|0.467|2.73|3.19", "NO3 (из N)|2.07|12.1|14.1",
+                       "GH, °dH|0|2.8|2.8"};
     QTest::newRow("a row removed with Delete")
         << alpha + QStringList{"kind rbdiy", "entry 1",  "method 1",     "value 100",
                                "calculate",  "plan add", "plan remove 0"}
         << QStringList{"Urea|Самомес|100|мг|Сб|100 мг"} << QStringList{"|"}
-        << QStringList{"N|0.4665|0.4665|0.933", "NO3 (из N)|2.06503|2.06503|4.13006"};
+        << QStringList{"N|0.467|0.467|0.933", "NO3 (из N)|2.07|2.07|4.13"};
     QTest::newRow("an entry the catalogues no longer have")
         << QStringList{"plan stored", "plan open", "plan day 1 Пн"}
         << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "Gone — нет в каталоге|Готовое|5|мл|Сб|5 мл"}
@@ -1929,11 +1990,10 @@ void TestMainWindow::plan_totals_data()
                        "plan weeks 20", "plan tick SO4", "plan tick Fe"}
         << QStringList{"K2SO4|Самомес|50|мг|Сб|50 мг", "Alpha|Готовое|20|мл|Сб|20 мл",
                        "Gamma|Готовое|5|мл|Сб|5 мл"}
-        << QStringList{"|"}
-        << QStringList{"Fe|0.2|0.2|0.4",  "K|1.25|1.25|2.5",
-                       "N|0.15|0.15|0.3", "NO3 (из N)|0.663997|0.663997|1.32799",
-                       "P|0.05|0.05|0.1", "PO4 (из P)|0.153306|0.153306|0.306612",
-                       "S|0.05|0.05|0.1", "SO4 (из S)|0.149807|0.149807|0.299613"};
+        << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4",  "K|1.25|1.25|2.5",
+                                           "N|0.15|0.15|0.3", "NO3 (из N)|0.664|0.664|1.33",
+                                           "P|0.05|0.05|0.1", "PO4 (из P)|0.153|0.153|0.307",
+                                           "S|0.05|0.05|0.1", "SO4 (из S)|0.15|0.15|0.3"};
 }
 
 void TestMainWindow::plan_totals()
@@ -2007,8 +2067,8 @@ void TestMainWindow::plan_reading_data()
     QTest::newRow("below, straddling, above, within")
         << both + QStringList{"plan method Method"}
         << QStringList{"Fe|0.2|0.4|0.5 – 1|bb",    "K|1|2|1.5 – 3|bg",
-                       "N|0.15|0.3||--",           "NO3 (из N)|0.663997|1.32799|0.1 – 0.5|oo",
-                       "P|0.05|0.1|0.01 – 0.2|gg", "PO4 (из P)|0.153306|0.306612||--"}
+                       "N|0.15|0.3||--",           "NO3 (из N)|0.664|1.33|0.1 – 0.5|oo",
+                       "P|0.05|0.1|0.01 – 0.2|gg", "PO4 (из P)|0.153|0.307||--"}
         << ""
         << "Без сравнения|Method: made up for the tests";
     QTest::newRow("no changes: above, and no end")
@@ -2047,8 +2107,8 @@ void TestMainWindow::plan_reading_data()
                        "plan method Method",
                        "plan method-water",
                        "plan livestock Shrimp"}
-        << QStringList{"Fe|0.933333|1.33333|0.5 – 1|gr", "K|4.66667|6.66667|1.5 – 3|oo"}
-        << "Fe: до 1.33333 мг/л — выше 0.3 мг/л для «Shrimp»; больше всего даёт Alpha: не больше "
+        << QStringList{"Fe|0.933|1.33|0.5 – 1|gr", "K|4.67|6.67|1.5 – 3|oo"}
+        << "Fe: до 1.33 мг/л — выше 0.3 мг/л для «Shrimp»; больше всего даёт Alpha: не больше "
            "4.5 мл в неделю"
         << "Без сравнения|Method: made up for the tests";
     QTest::newRow("a targets file that cannot be read: nothing to compare with")
@@ -2142,7 +2202,7 @@ void TestMainWindow::plan_sheet()
          {"Аквариум 100 л", "Подмена воды: 50 % каждые 7 дн., первая в Сб", "Метод: Method",
           "Пределы: Shrimp", "подмена",
           // the week: Bottle 10 ml on three days, the solution 40 ml on Saturday
-          "3.33333 мл", "40 мл", "K2SO4 (5 г в 1000 мл)",
+          "3.33 мл", "40 мл", "K2SO4 (5 г в 1000 мл)",
           // the totals against the method
           "Цель, мг/л", "Предел, мг/л", "1.5 – 3",
           // the labels
@@ -2336,6 +2396,17 @@ void TestMainWindow::designer_step(const QString &_step)
     } else if (what == QLatin1String("water")) {
         window->findChild<QSpinBox *>(QStringLiteral("designer_water"))
             ->setValue(words.value(1).toInt());
+    } else if (what == QLatin1String("dose")) {
+        // Typed key by key, as the user does.
+        auto *dose = window->findChild<QDoubleSpinBox *>(QStringLiteral("designer_dose"));
+        auto *line = dose->findChild<QLineEdit *>();
+        QVERIFY(line);
+        line->selectAll();
+        QTest::keyClicks(line, words.value(1));
+        QTest::keyClick(line, Qt::Key_Return);
+    } else if (what == QLatin1String("says")) {
+        const auto *status = window->findChild<QLabel *>(QStringLiteral("designer_status"));
+        QCOMPARE(status->text(), words.mid(1).join(QLatin1Char(' ')));
     } else if (what == QLatin1String("suggest") || what == QLatin1String("save") ||
                what == QLatin1String("plan")) {
         // A question about recipes of the same names, answered.
@@ -2369,6 +2440,20 @@ void TestMainWindow::designer_data()
                              "[ ] Urea|||"};
     QTest::newRow("the salts that carry the targets, ticked and solved")
         << macro << met << ticked << "" << QStringList() << QStringList();
+    // A comma is the decimal point in every locale, in a cell and in a
+    // field; what is no number or beyond the limit is refused, and why.
+    QTest::newRow("a comma in a target and in the dose")
+        << QStringList{"designer open", "designer want NO3 40,0", "designer want PO4 6,0",
+                       "designer dose 100,0", "designer suggest"}
+        << QStringList{"Ca||0|", "K||27.7|", "N||9.04|", "NO3|40|40|0", "P||1.96|", "PO4|6|6|0"}
+        << ticked << "" << QStringList() << QStringList();
+    QTest::newRow("a target that is no number or too high refused, with the reason")
+        << macro + QStringList{"designer want PO4 1,000,5",
+                               "designer says PO4: «1,000,5» не принято, это не число.",
+                               "designer want PO4 2000",
+                               "designer says PO4: «2000» не принято, цель — больше 0 и не больше "
+                               "1000 мг/л в неделю."}
+        << met << ticked << "" << QStringList() << QStringList();
     QTest::newRow("a target on N clears the one on NO3")
         << macro + QStringList{"designer want N 2"}
         << QStringList{"Ca||0|", "K||6.82|", "N|2|2|0", "NO3||8.85|", "P||0.978|", "PO4|3|3|0"}

@@ -211,10 +211,12 @@ public:
         QTest::mouseClick(ui->pushButton, Qt::LeftButton);
     }
 
-    // A decimal number as the user types it in the system's locale.
+    // A decimal number as the user types it in the system's locale; "_"
+    // stands for the system's group separator.
     static QString typed(const QString &_number_with_point)
     {
         QString text = _number_with_point;
+        text.replace(QLatin1Char('_'), QLocale::system().groupSeparator());
         return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
     }
 

@@ -1165,6 +1165,42 @@
         <source>Приготовлено: ____________</source>
         <translation>Prepared: ____________</translation>
     </message>
+    <message>
+        <source>План «%1» уже есть: дайте этому другое название.</source>
+        <translation>There is a plan “%1” already: give this one another name.</translation>
+    </message>
+    <message>
+        <source>Доза «%1» не принята: это не число.</source>
+        <translation>Dose “%1” not taken: it is not a number.</translation>
+    </message>
+    <message>
+        <source>Доза «%1» не принята: в неделю — больше 0 и не больше %2 %3.</source>
+        <translation>Dose “%1” not taken: a week, more than 0 and at most %2 %3.</translation>
+    </message>
+    <message>
+        <source>«%1» не принято: это не элемент и не NO3, PO4 или SO4.</source>
+        <translation>“%1” not taken: it is neither an element nor NO3, PO4 or SO4.</translation>
+    </message>
+    <message>
+        <source>%1 в новой воде уже есть.</source>
+        <translation>%1 is in the new water already.</translation>
+    </message>
+    <message>
+        <source>«%1» не принято: это не число.</source>
+        <translation>“%1” not taken: it is not a number.</translation>
+    </message>
+    <message>
+        <source>«%1» не принято: новая вода приносит от 0 до %2 мг/л.</source>
+        <translation>“%1” not taken: new water brings 0 to %2 mg/l.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>доза вне пределов: больше %1</source>
+        <translation>dose out of range: over %1</translation>
+    </message>
 </context>
 <context>
     <name>Plan_Store</name>
@@ -1446,6 +1482,10 @@
         <source>Не удалось записать %1.</source>
         <translation>Could not write %1.</translation>
     </message>
+    <message>
+        <source>Больше %1 мг/л: не учитывается, пока не исправлено.</source>
+        <translation>Over %1 mg/l: left out until corrected.</translation>
+    </message>
 </context>
 <context>
     <name>Recipe_Designer</name>
@@ -1492,6 +1532,14 @@
     <message>
         <source>Подобран под цели %1 мг/л в неделю: аквариум %2 л, %3 мл в неделю из бутылки с %4 мл воды.</source>
         <translation>Designed for targets of %1 mg/l a week: tank %2 l, %3 ml a week from a bottle with %4 ml of water.</translation>
+    </message>
+    <message>
+        <source>%1: «%2» не принято, это не число.</source>
+        <translation>%1: “%2” not taken, it is not a number.</translation>
+    </message>
+    <message>
+        <source>%1: «%2» не принято, цель — больше 0 и не больше %3 мг/л в неделю.</source>
+        <translation>%1: “%2” not taken, a target is more than 0 and at most %3 mg/l a week.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 
 #include "catalogue_editor.h"
 #include "message_text.h"
-#include "plan_book.h"
+#include "number_text.h"
 #include "table_cells.h"
 
 #include <QDoubleSpinBox>
@@ -25,21 +25,13 @@
 #include <cmath>
 
 using message_text::number;
+using number_text::figure;
 using namespace table_cells;
 
 namespace {
 
 enum Target_Column { target_key, target_wanted, target_got, target_deviation };
 enum Salt_Column { salt_name, salt_grams, salt_share, salt_bottle };
-
-// Three significant digits: what a scale and a test kit tell apart.
-QString figure(double _value)
-{
-    if (_value == 0 || !std::isfinite(_value))
-        return number(_value);
-    const double step = std::pow(10.0, std::floor(std::log10(std::abs(_value))) - 2);
-    return number(std::round(_value / step) * step);
-}
 
 QString bottle_letter(int _bottle)
 {
@@ -80,7 +72,7 @@ void Designer_Window::build()
     tank->setValue(designer.tank());
     water = spin_box("designer_water", 1, 10000, this);
     water->setValue(int(designer.water()));
-    dose = new QDoubleSpinBox(this);
+    dose = new Decimal_Spin_Box(this);
     dose->setObjectName(QStringLiteral("designer_dose"));
     dose->setRange(0.01, 10000);
     dose->setDecimals(2);
@@ -206,10 +198,14 @@ void Designer_Window::changeEvent(QEvent *_event)
 
 void Designer_Window::show_status()
 {
-    if (save_failed)
+    if (!refusal.isEmpty())
+        status->setText(refusal);
+    else if (save_failed)
         status->setText(entries->status());
     else if (!saved_names.isEmpty())
         status->setText(tr("Сохранено в «Мои удобрения»: %1.").arg(quoted(saved_names)));
+    else
+        status->clear();
 }
 
 void Designer_Window::present()
@@ -238,12 +234,11 @@ void Designer_Window::redraw()
             const QBrush colour = target.target() ? QBrush() : grey;
             write(cell(targets, row, target_key), target.key, shown);
             QTableWidgetItem *wanted = cell(targets, row, target_wanted);
-            // What the user typed stays while it still means the same number.
-            double typed = 0;
-            if (!(target.target() && Plan_Book::read_number(wanted->text(), &typed) &&
-                  typed == target.wanted))
-                write(wanted, target.target() ? number(target.wanted) : QString(),
-                      shown | Qt::ItemIsEditable);
+            if (target.target())
+                write_figure(wanted, figure(target.wanted), target.wanted,
+                             shown | Qt::ItemIsEditable);
+            else
+                write(wanted, QString(), shown | Qt::ItemIsEditable);
             write(cell(targets, row, target_got), figure(target.got), shown, colour);
             write(cell(targets, row, target_deviation),
                   target.target() ? number(std::round(target.deviation() * 10) / 10) : QString(),
@@ -288,18 +283,15 @@ void Designer_Window::target_changed(QTableWidgetItem *_item)
 {
     if (_item->column() != target_wanted)
         return;
-    double wanted = 0;
-    const QString text = _item->text().trimmed();
-    if (text.isEmpty())
-        designer.set_wanted(_item->row(), Recipe_Designer::not_set);
-    else if (Plan_Book::read_number(text, &wanted) && wanted > 0)
-        designer.set_wanted(_item->row(), wanted);
-    // Anything else is not a target: the cell shows what stands.
-    else {
+    // Anything that is not a target is refused: the cell shows what stands,
+    // and the status says why.
+    if (!designer.type_wanted(_item->row(), _item->text(), &refusal)) {
         const QSignalBlocker blocker(targets);
         const Recipe_Designer::Target_Row &row = designer.targets().at(_item->row());
-        _item->setText(row.target() ? number(row.wanted) : QString());
+        write_figure(_item, row.target() ? figure(row.wanted) : QString(), row.wanted,
+                     _item->flags());
     }
+    show_status();
     redraw();
 }
 
@@ -313,6 +305,7 @@ void Designer_Window::salt_changed(QTableWidgetItem *_item)
 
 bool Designer_Window::save()
 {
+    refusal.clear();
     const QVector<Catalogue_Editor::Draft> recipes = designer.recipes();
     if (recipes.isEmpty())
         return false;

@@ -89,6 +89,8 @@ private:
     // after one that failed.
     QStringList saved_names;
     bool save_failed = false;
+    // Why the target typed last was refused; empty once one is taken.
+    QString refusal;
 };
 
 #endif // ROVALIN_DESIGNER_WINDOW_H

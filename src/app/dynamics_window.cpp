@@ -5,6 +5,7 @@
 #include "build_up.h"
 #include "charts.h"
 #include "message_text.h"
+#include "number_text.h"
 #include "table_cells.h"
 
 #include <QBrush>
@@ -72,11 +73,11 @@ Dynamics_Window::Dynamics_Window(QWidget *_parent) : QWidget(_parent, Qt::Window
 {
     setObjectName(QStringLiteral("dynamics"));
 
-    water_change = new QSpinBox(this);
+    water_change = new table_cells::Whole_Spin_Box(this);
     water_change->setObjectName(QStringLiteral("dynamics_water_change"));
     water_change->setRange(1, 100);
     water_change->setValue(50);
-    weeks = new QSpinBox(this);
+    weeks = new table_cells::Whole_Spin_Box(this);
     weeks->setObjectName(QStringLiteral("dynamics_weeks"));
     weeks->setRange(1, 52);
     weeks->setValue(12);
@@ -168,9 +169,10 @@ void Dynamics_Window::redraw()
     const QBrush green(reference_green, Qt::SolidPattern);
     for (int row = 0; row < figures.size(); ++row) {
         const Weekly_Figure &figure = figures.at(row);
-        const QStringList cells{figure.element, number(figure.weekly),
-                                number(build_up::level_after(figure.weekly, change, count)),
-                                number(build_up::limit(figure.weekly, change))};
+        const QStringList cells{
+            figure.element, number_text::figure(figure.weekly),
+            number_text::figure(build_up::level_after(figure.weekly, change, count)),
+            number_text::figure(build_up::limit(figure.weekly, change))};
         // Written over in place: a new language or another input keeps the
         // cells the user selected.
         for (int column = 0; column < cells.size(); ++column) {
@@ -244,7 +246,7 @@ void Dynamics_Window::redraw()
                    .arg(percent, times_phrase(1 / change));
     } else {
         const QString &element = figures.first().element;
-        const QString limit = number(build_up::limit(figures.first().weekly, change));
+        const QString limit = number_text::figure(build_up::limit(figures.first().weekly, change));
         if (change == 1)
             text = tr("При подмене %1 % воды в неделю уровень %2 остаётся равным недельной "
                       "дозе, %3 мг/л.")

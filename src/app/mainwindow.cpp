@@ -35,6 +35,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 using namespace message_text;
 
@@ -103,6 +104,16 @@ QString readme_url()
         .toHtmlEscaped();
 }
 
+// The system's locale as the fields are checked and read with it: its
+// decimal separator, but digits never grouped, so that a separator typed in
+// the wrong place is refused, never read as thousands.
+QLocale typed_locale()
+{
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -117,6 +128,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     tank_validator = new QIntValidator(1, 10000);
     substance_validator = new QDoubleValidator(0.01, 10000, 2);
     water_validator = new QIntValidator(1, 10000);
+    for (QValidator *validator : std::initializer_list<QValidator *>{
+             methods_validator, tank_validator, substance_validator, water_validator})
+        validator->setLocale(typed_locale());
 
     load_compounds(0);
     ui->setupUi(this);
@@ -301,7 +315,7 @@ void MainWindow::counting_compound()
     }
     // A solution with more compound than the water dissolves would be weaker
     // than every figure worked out from it.
-    const QLocale locale = QLocale::system();
+    const QLocale locale = typed_locale();
     const QString undissolved = diysol_fert->undissolved_message(
         ui->comboBox->currentIndex(), locale.toDouble(ui->val_methods_2->text()),
         qRound(locale.toDouble(ui->val_methods_3->text())));
@@ -422,8 +436,8 @@ void MainWindow::show_data(bool _is_calc)
     if (!cp)
         return;
 
-    // Typed numbers are read with the system locale, like the validators check them.
-    const QLocale locale = QLocale::system();
+    // Typed numbers are read as the validators check them.
+    const QLocale locale = typed_locale();
     double full_set[4];
     double short_set[2];
     full_set[0] = locale.toDouble(ui->tank_vol->text());

@@ -2,14 +2,14 @@
 
 #include "plan_bands.h"
 
-#include "message_text.h"
+#include "number_text.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 
-using message_text::number;
+using number_text::figure;
 
 namespace {
 
@@ -98,8 +98,8 @@ void Plan_Bands::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::WindowText));
         const QRect scale(left, top + height / 2, width, height / 2);
         painter.drawText(scale, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0"));
-        painter.drawText(scale, Qt::AlignRight | Qt::AlignVCenter, number(end));
-        const QString range = tr("цель %1 – %2").arg(number(row.range.low), number(row.range.high));
+        painter.drawText(scale, Qt::AlignRight | Qt::AlignVCenter, figure(end));
+        const QString range = tr("цель %1 – %2").arg(figure(row.range.low), figure(row.range.high));
         painter.drawText(scale, Qt::AlignHCenter | Qt::AlignVCenter, range);
         top += height;
     }

@@ -4,6 +4,7 @@
 
 #include "charts.h"
 #include "message_text.h"
+#include "number_text.h"
 #include "plan_bands.h"
 #include "plan_sheet.h"
 #include "table_cells.h"
@@ -45,7 +46,6 @@
 QT_CHARTS_USE_NAMESPACE
 #endif
 
-using message_text::number;
 using namespace table_cells;
 
 namespace {
@@ -446,8 +446,8 @@ void Plan_Window::redraw_items()
         cell(items, row, 0)->setToolTip(note);
         write(cell(items, row, 1), kind_names.value(kinds.indexOf(item.kind), item.kind), shown,
               foreground);
-        write(cell(items, row, weekly_column), number(item.weekly),
-              changeable ? shown | Qt::ItemIsEditable : shown, foreground);
+        write_figure(cell(items, row, weekly_column), Plan_Book::weekly(item), item.weekly,
+                     changeable ? shown | Qt::ItemIsEditable : shown, foreground);
         write(cell(items, row, 3), Plan_Book::unit(item), shown, foreground);
         for (int day = 0; day < 7; ++day) {
             QTableWidgetItem *box = cell(items, row, monday_column + day);
@@ -469,9 +469,22 @@ void Plan_Window::redraw_water()
     water->setRowCount(rows + (editable ? 1 : 0));
     const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const Qt::ItemFlags typed = editable ? shown | Qt::ItemIsEditable : shown;
+    const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
     for (int row = 0; row < rows; ++row) {
-        write(cell(water, row, 0), plan->water.at(row).key, typed);
-        write(cell(water, row, 1), number(plan->water.at(row).mg_per_l), typed);
+        const Water_Figure &figure = plan->water.at(row);
+        write(cell(water, row, 0), figure.key, typed);
+        // A figure beyond the limits, as an earlier version may have kept it,
+        // counts for nothing until it is corrected.
+        const bool within = plan_limits::water_within(figure.mg_per_l);
+        QTableWidgetItem *mg = cell(water, row, 1);
+        write_figure(mg,
+                     figure.mg_per_l < 1e12
+                         ? number_text::figure(figure.mg_per_l)
+                         : QStringLiteral("> %1").arg(number_text::figure(plan_limits::water_max)),
+                     figure.mg_per_l, typed, within ? QBrush() : grey);
+        mg->setToolTip(within ? QString()
+                              : tr("Больше %1 мг/л: не учитывается, пока не исправлено.")
+                                    .arg(number_text::figure(plan_limits::water_max)));
     }
     if (editable) {
         // Its figure follows once it names an element.
@@ -501,7 +514,7 @@ void Plan_Window::redraw_figures()
             write(name, total.label, first);
             name->setData(Qt::UserRole, total.key);
             name->setCheckState(drawn.contains(total.key) ? Qt::Checked : Qt::Unchecked);
-            write(cell(totals, row, 1), number(total.input.weekly()), shown);
+            write(cell(totals, row, 1), number_text::figure(total.input.weekly()), shown);
             for (const bool high : {false, true}) {
                 const double level = high ? total.band.high : total.band.low;
                 QBrush colour;
@@ -604,14 +617,11 @@ void Plan_Window::item_changed(QTableWidgetItem *_item)
 {
     const int row = _item->row();
     const int column = _item->column();
-    if (column == weekly_column) {
-        double weekly = 0;
-        if (Plan_Book::read_number(_item->text(), &weekly))
-            book.set_weekly(row, weekly);
-    } else if (column >= monday_column && column < per_dose_column) {
+    if (column == weekly_column)
+        book.type_weekly(row, _item->text());
+    else if (column >= monday_column && column < per_dose_column)
         book.set_day(row, column - monday_column, _item->checkState() == Qt::Checked);
-    }
-    // What was refused comes back as it was.
+    // What was refused comes back as it was, and the status says why.
     redraw_items();
     redraw_figures();
     show_status();
@@ -619,33 +629,8 @@ void Plan_Window::item_changed(QTableWidgetItem *_item)
 
 void Plan_Window::water_changed(QTableWidgetItem *_item)
 {
-    const Dosing_Plan *plan = book.shown();
-    if (!plan)
-        return;
-    QVector<Water_Figure> figures = plan->water;
-    const int row = _item->row();
-    const QString text = _item->text().trimmed();
-    if (_item->column() == 0) {
-        bool taken = false;
-        for (int i = 0; i < figures.size(); ++i)
-            taken = taken || (i != row && figures.at(i).key == text);
-        if (text.isEmpty()) {
-            if (row < figures.size())
-                figures.remove(row);
-        } else if (Plan_Totals::water_key(text) && !taken) {
-            if (row < figures.size())
-                figures[row].key = text;
-            else
-                figures.append({text, 0, QJsonObject()});
-        }
-    } else if (row < figures.size()) {
-        double figure = 0;
-        if (Plan_Book::read_number(text, &figure) && figure >= 0)
-            figures[row].mg_per_l = figure;
-    }
-    book.set_water(figures);
-    // A text that is neither an element nor an ion, or a figure that is no
-    // number ≥ 0, is refused: the cell shows what it had.
+    book.type_water(_item->row(), _item->column(), _item->text());
+    // What was refused comes back as it was, and the status says why.
     redraw_water();
     redraw_figures();
     show_status();
@@ -669,10 +654,9 @@ void Plan_Window::new_plan()
 {
     const int litres = book.shown() ? book.shown()->tank : Dosing_Plan().tank;
     bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, tr("Новый план"), tr("Название плана:"), QLineEdit::Normal,
-                              Plan_Book::default_name(litres), &ok)
-            .trimmed();
+    const QString name = QInputDialog::getText(this, tr("Новый план"), tr("Название плана:"),
+                                               QLineEdit::Normal, book.unused_name(litres), &ok)
+                             .trimmed();
     if (!ok || name.isEmpty())
         return;
     book.add_plan(name, litres);

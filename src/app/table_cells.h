@@ -8,11 +8,14 @@
 // rows of forms.
 
 #include <QBrush>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace table_cells {
@@ -39,6 +42,34 @@ inline void write(QTableWidgetItem *_cell, const QString &_text, Qt::ItemFlags _
                    _foreground.style() == Qt::NoBrush ? QVariant() : _foreground);
 }
 
+// A figure a cell shows rounded and its editor gives in full: the cell's text
+// is what the user reads, the number under it what the user corrects.
+constexpr int full_role = Qt::UserRole + 1;
+
+inline void write_figure(QTableWidgetItem *_cell, const QString &_shown, double _full,
+                         Qt::ItemFlags _flags, const QBrush &_foreground = QBrush())
+{
+    write(_cell, _shown, _flags, _foreground);
+    _cell->setData(full_role, QString::number(_full, 'g', QLocale::FloatingPointShortest));
+}
+
+// Opens a cell's editor with its figure in full where it has one.
+class Full_Figure_Delegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget *_editor, const QModelIndex &_index) const override
+    {
+        auto *line = qobject_cast<QLineEdit *>(_editor);
+        const QVariant full = _index.data(full_role);
+        if (line && full.isValid())
+            line->setText(full.toString());
+        else
+            QStyledItemDelegate::setEditorData(_editor, _index);
+    }
+};
+
 inline QTableWidget *table(const QStringList &_headers, const char *_name, QWidget *_parent)
 {
     auto *table = new QTableWidget(0, _headers.size(), _parent);
@@ -47,12 +78,100 @@ inline QTableWidget *table(const QStringList &_headers, const char *_name, QWidg
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->setItemDelegate(new Full_Figure_Delegate(table));
     return table;
 }
 
+// Where a spin box's number stands in _text: after its prefix, before its
+// suffix.
+inline std::pair<int, int> number_span(const QString &_text, const QString &_prefix,
+                                       const QString &_suffix)
+{
+    const int start = _text.startsWith(_prefix) ? int(_prefix.size()) : 0;
+    const int end = !_suffix.isEmpty() && _text.endsWith(_suffix)
+                        ? int(_text.size() - _suffix.size())
+                        : int(_text.size());
+    return {start, std::max(start, end)};
+}
+
+// Whether _number is digits, with a sign before them and _separators
+// (those counted in _found) among them, blanks around.
+inline bool plain_number(const QString &_number, const QString &_separators, int *_found)
+{
+    *_found = 0;
+    const QString text = _number.trimmed();
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (_separators.contains(c))
+            ++*_found;
+        else if ((c < QLatin1Char('0') || c > QLatin1Char('9')) &&
+                 !(i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'))))
+            return false;
+    }
+    return true;
+}
+
+// A spin box of whole numbers that takes digits only: a separator typed is
+// refused as a letter is, never read as a group of thousands ("1,5" is no 15).
+class Whole_Spin_Box : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString &_input, int &_pos) const override
+    {
+        const auto [start, end] = number_span(_input, prefix(), suffix());
+        int separators = 0;
+        if (!plain_number(_input.mid(start, end - start), QString(), &separators))
+            return QValidator::Invalid;
+        return QSpinBox::validate(_input, _pos);
+    }
+};
+
+// A spin box of decimals that takes a point or a comma as the decimal
+// separator whatever the locale, as Russian users type it, and no other:
+// never both, never a group of thousands.
+class Decimal_Spin_Box : public QDoubleSpinBox
+{
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+protected:
+    QValidator::State validate(QString &_input, int &_pos) const override
+    {
+        if (!as_locale(_input))
+            return QValidator::Invalid;
+        return QDoubleSpinBox::validate(_input, _pos);
+    }
+
+    double valueFromText(const QString &_text) const override
+    {
+        QString text = _text;
+        as_locale(text);
+        return QDoubleSpinBox::valueFromText(text);
+    }
+
+private:
+    // Writes the separator typed as the locale's decimal separator; false
+    // for anything but a plain number with at most one.
+    bool as_locale(QString &_text) const
+    {
+        const auto [start, end] = number_span(_text, prefix(), suffix());
+        QString number = _text.mid(start, end - start);
+        int separators = 0;
+        if (!plain_number(number, QStringLiteral(".,"), &separators) || separators > 1)
+            return false;
+        const QString point(locale().decimalPoint());
+        number.replace(QLatin1Char('.'), point).replace(QLatin1Char(','), point);
+        _text = _text.left(start) + number + _text.mid(end);
+        return true;
+    }
+};
+
 inline QSpinBox *spin_box(const char *_name, int _bottom, int _top, QWidget *_parent)
 {
-    auto *box = new QSpinBox(_parent);
+    auto *box = new Whole_Spin_Box(_parent);
     box->setObjectName(QLatin1String(_name));
     box->setRange(_bottom, _top);
     // A value typed counts once it is whole, not at every keystroke.

@@ -7,7 +7,7 @@
 #include "compound.h"
 #include "formula.h"
 #include "message_text.h"
-#include "plan_book.h"
+#include "number_text.h"
 #include "premix_fertilizer.h"
 #include "recipe_reader.h"
 #include "user_catalogues.h"
@@ -202,7 +202,7 @@ QJsonObject Catalogue_Editor::to_object(const Draft &_draft, QString *_why)
     };
     // A figure typed, or why it is none.
     const auto read = [_why](const QString &_what, const QString &_typed, double *_number) {
-        if (Plan_Book::read_number(_typed.trimmed(), _number))
+        if (number_text::read(_typed.trimmed(), _number))
             return true;
         if (_why->isEmpty())
             *_why = _typed.trimmed().isEmpty() ? tr("%1: нет числа").arg(_what)

@@ -228,6 +228,10 @@ Item_Figures item_figures(const Plan_Item &_item, int _tank, const Plan_Catalogu
     const Compound *entry = find_entry(_item, _catalogues, &index);
     if (!entry)
         return figures;
+    if (!plan_limits::weekly_within(_item.weekly)) {
+        figures.state = Item_Figures::out_of_range;
+        return figures;
+    }
     Type_Fertilizer *fert = _catalogues.of_kind(_item.kind);
     const bool solution = _item.kind == QLatin1String("diy_sol");
     if (!entry->refusal().isEmpty()) {
@@ -324,6 +328,8 @@ QVector<Plan_Total> Plan_Totals::of(const Dosing_Plan &_plan, const Plan_Catalog
         }
     }
     for (const Water_Figure &figure : _plan.water) {
+        if (!plan_limits::water_within(figure.mg_per_l))
+            continue;
         double factor = 1;
         const QString element = ion_element(figure.key, &factor);
         inputs[element.isEmpty() ? figure.key : element].water += figure.mg_per_l / factor;

@@ -87,6 +87,21 @@ constexpr int tank_min = 1, tank_max = 10000;
 constexpr int percent_max = 100;
 constexpr int every_min = 1, every_max = 90;
 constexpr int weeks_min = 1, weeks_max = 52;
+// The most a week of one item, in ml (products, solutions) or mg (dry
+// compounds), and the most of one element or ion in the new water, in mg/l:
+// more than any tank needs, so that a slip of the keyboard is refused.
+constexpr double weekly_max = 100000;
+constexpr double water_max = 10000;
+
+// A kept figure beyond these counts for nothing until the user corrects it.
+inline bool weekly_within(double _weekly)
+{
+    return _weekly > 0 && _weekly <= weekly_max;
+}
+inline bool water_within(double _mg_per_l)
+{
+    return _mg_per_l >= 0 && _mg_per_l <= water_max;
+}
 } // namespace plan_limits
 
 // The course of one quantity in the tank.
@@ -155,7 +170,9 @@ struct Plan_Catalogues
 // What one item gives in the plan's tank.
 struct Item_Figures
 {
-    enum State { usable, missing, undissolved };
+    // out_of_range: a weekly dose beyond plan_limits, as a file of an earlier
+    // version may hold; the item adds nothing until it is corrected.
+    enum State { usable, missing, undissolved, out_of_range };
     State state = missing;
     // mg/l a week of each element, as its calculator works out the
     // concentration of the weekly dose.
@@ -187,7 +204,8 @@ class Plan_Totals
 public:
     // Rows in ascending order of the elements' symbols, each ion right after
     // its element, the hardness last where Ca or Mg is present. Items that
-    // cannot be worked out, or are dosed on no day, add nothing.
+    // cannot be worked out, or are dosed on no day, add nothing; nor does a
+    // figure of the new water beyond plan_limits.
     static QVector<Plan_Total> of(const Dosing_Plan &_plan, const Plan_Catalogues &_catalogues);
     static plan_levels::Regime regime(const Dosing_Plan &_plan);
 

@@ -4,14 +4,15 @@
 
 #include "compound.h"
 #include "message_text.h"
+#include "number_text.h"
 
 #include <QDir>
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 
 using message_text::number;
+using number_text::figure;
 
 Plan_Book::Plan_Book(const Plan_Catalogues &_catalogues, const QString &_folder)
     : catalogues(_catalogues), store(_folder)
@@ -33,6 +34,8 @@ QString Plan_Book::status() const
         lines << store.message();
     if (!save_error.isEmpty())
         lines << save_error;
+    if (!refusal.isEmpty())
+        lines << refusal;
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -54,6 +57,7 @@ Dosing_Plan *Plan_Book::edited()
 
 void Plan_Book::save()
 {
+    refusal.clear();
     if (store.save(plans_))
         save_error.clear();
     else
@@ -61,9 +65,21 @@ void Plan_Book::save()
                          .arg(QDir::toNativeSeparators(store.file_name()), store.error());
 }
 
+bool Plan_Book::name_taken(const QString &_name, int _except)
+{
+    for (int i = 0; i < plans_.size(); ++i) {
+        if (i != _except && plans_.at(i).name == _name) {
+            refusal = tr("План «%1» уже есть: дайте этому другое название.").arg(_name);
+            return true;
+        }
+    }
+    return false;
+}
+
 int Plan_Book::add_plan(const QString &_name, int _tank)
 {
-    if (read_only() || _tank < plan_limits::tank_min || _tank > plan_limits::tank_max)
+    if (read_only() || _tank < plan_limits::tank_min || _tank > plan_limits::tank_max ||
+        name_taken(_name, -1))
         return -1;
     Dosing_Plan plan;
     plan.name = _name;
@@ -74,12 +90,14 @@ int Plan_Book::add_plan(const QString &_name, int _tank)
     return current_;
 }
 
-void Plan_Book::rename_plan(const QString &_name)
+bool Plan_Book::rename_plan(const QString &_name)
 {
-    if (Dosing_Plan *plan = edited()) {
-        plan->name = _name;
-        save();
-    }
+    Dosing_Plan *plan = edited();
+    if (!plan || name_taken(_name, current_))
+        return false;
+    plan->name = _name;
+    save();
+    return true;
 }
 
 void Plan_Book::remove_plan()
@@ -147,8 +165,13 @@ bool Plan_Book::set_water(const QVector<Water_Figure> &_figures)
         return false;
     QStringList keys;
     for (const Water_Figure &figure : _figures) {
+        // A figure beyond the limits may stay as the file had it.
+        const bool kept =
+            std::any_of(plan->water.begin(), plan->water.end(), [&](const Water_Figure &_before) {
+                return _before.key == figure.key && _before.mg_per_l == figure.mg_per_l;
+            });
         if (!Plan_Totals::water_key(figure.key) || keys.contains(figure.key) ||
-            !std::isfinite(figure.mg_per_l) || figure.mg_per_l < 0)
+            !(plan_limits::water_within(figure.mg_per_l) || kept))
             return false;
         keys << figure.key;
     }
@@ -168,12 +191,75 @@ bool Plan_Book::set_water(const QVector<Water_Figure> &_figures)
 bool Plan_Book::set_weekly(int _row, double _weekly)
 {
     Dosing_Plan *plan = edited();
-    if (!plan || _row < 0 || _row >= plan->items.size() || !std::isfinite(_weekly) ||
-        !(_weekly > 0) || state(_row) == Item_Figures::missing)
+    if (!plan || _row < 0 || _row >= plan->items.size() || !plan_limits::weekly_within(_weekly) ||
+        state(_row) == Item_Figures::missing)
         return false;
     plan->items[_row].weekly = _weekly;
     save();
     return true;
+}
+
+bool Plan_Book::type_weekly(int _row, const QString &_text)
+{
+    const Dosing_Plan *plan = shown();
+    if (!plan || _row < 0 || _row >= plan->items.size())
+        return false;
+    double typed = 0;
+    if (!number_text::read(_text, &typed)) {
+        refusal = tr("Доза «%1» не принята: это не число.").arg(_text.trimmed());
+        return false;
+    }
+    if (!plan_limits::weekly_within(typed)) {
+        refusal =
+            tr("Доза «%1» не принята: в неделю — больше 0 и не больше %2 %3.")
+                .arg(_text.trimmed(), figure(plan_limits::weekly_max), unit(plan->items.at(_row)));
+        return false;
+    }
+    return set_weekly(_row, typed);
+}
+
+bool Plan_Book::type_water(int _row, int _column, const QString &_text)
+{
+    const Dosing_Plan *plan = shown();
+    if (!plan || read_only() || _row < 0 || _row > plan->water.size())
+        return false;
+    QVector<Water_Figure> figures = plan->water;
+    const QString text = _text.trimmed();
+    if (_column == 0) {
+        bool taken = false;
+        for (int i = 0; i < figures.size(); ++i)
+            taken = taken || (i != _row && figures.at(i).key == text);
+        if (text.isEmpty()) {
+            if (_row == figures.size())
+                return false;
+            figures.remove(_row);
+        } else if (!Plan_Totals::water_key(text)) {
+            refusal = tr("«%1» не принято: это не элемент и не NO3, PO4 или SO4.").arg(text);
+            return false;
+        } else if (taken) {
+            refusal = tr("%1 в новой воде уже есть.").arg(text);
+            return false;
+        } else if (_row < figures.size()) {
+            figures[_row].key = text;
+        } else {
+            figures.append({text, 0, QJsonObject()});
+        }
+    } else if (_column == 1 && _row < figures.size()) {
+        double typed = 0;
+        if (!number_text::read(text, &typed)) {
+            refusal = tr("«%1» не принято: это не число.").arg(text);
+            return false;
+        }
+        if (!plan_limits::water_within(typed)) {
+            refusal = tr("«%1» не принято: новая вода приносит от 0 до %2 мг/л.")
+                          .arg(text, figure(plan_limits::water_max));
+            return false;
+        }
+        figures[_row].mg_per_l = typed;
+    } else {
+        return false;
+    }
+    return set_water(figures);
 }
 
 void Plan_Book::set_day(int _row, int _weekday, bool _dosed)
@@ -225,7 +311,7 @@ int Plan_Book::add_calculation(const Plan_Item &_item, int _tank)
     }
     if (index < 0) {
         Dosing_Plan plan;
-        plan.name = default_name(_tank);
+        plan.name = unused_name(_tank);
         plan.tank = _tank;
         plans_.append(plan);
         index = plans_.size() - 1;
@@ -276,23 +362,21 @@ QStringList Plan_Book::chart() const
     return keys;
 }
 
-bool Plan_Book::read_number(const QString &_text, double *_number)
-{
-    QLocale point = QLocale::c();
-    point.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    double number = point.toDouble(_text, &ok);
-    if (!ok)
-        number = QLocale::system().toDouble(_text, &ok);
-    if (!ok || !std::isfinite(number))
-        return false;
-    *_number = number;
-    return true;
-}
-
 QString Plan_Book::default_name(int _tank)
 {
     return tr("Аквариум %1 л").arg(_tank);
+}
+
+QString Plan_Book::unused_name(int _tank) const
+{
+    const auto taken = [this](const QString &_name) {
+        return std::any_of(plans_.begin(), plans_.end(),
+                           [&](const Dosing_Plan &_plan) { return _plan.name == _name; });
+    };
+    QString name = default_name(_tank);
+    for (int n = 2; taken(name); ++n)
+        name = tr("%1 (%2)").arg(default_name(_tank)).arg(n);
+    return name;
 }
 
 QString Plan_Book::item_name(const Plan_Item &_item) const
@@ -309,12 +393,31 @@ QString Plan_Book::unit(const Plan_Item &_item)
     return _item.kind == QLatin1String("diy") ? tr("мг") : tr("мл");
 }
 
+namespace {
+
+// What goes in each time, without its unit: "—" beyond the limits.
+QString per_day(const Plan_Item &_item)
+{
+    if (!plan_limits::weekly_within(_item.weekly))
+        return QStringLiteral("—");
+    return figure(_item.weekly / std::max(1, _item.day_count()));
+}
+
+} // namespace
+
+QString Plan_Book::weekly(const Plan_Item &_item)
+{
+    // The most a file could hold has more digits than a cell shows.
+    if (!(_item.weekly < 1e12))
+        return QStringLiteral("> %1").arg(figure(plan_limits::weekly_max));
+    return figure(_item.weekly);
+}
+
 QString Plan_Book::per_dose(const Plan_Item &_item)
 {
-    const int days = _item.day_count();
-    if (days == 0)
+    if (_item.day_count() == 0 || !plan_limits::weekly_within(_item.weekly))
         return QStringLiteral("—");
-    return tr("%1 %2").arg(number(_item.weekly / days), unit(_item));
+    return tr("%1 %2").arg(per_day(_item), unit(_item));
 }
 
 QString Plan_Book::state_text(Item_Figures::State _state)
@@ -324,6 +427,8 @@ QString Plan_Book::state_text(Item_Figures::State _state)
         return tr("нет в каталоге");
     case Item_Figures::undissolved:
         return tr("не растворится");
+    case Item_Figures::out_of_range:
+        return tr("доза вне пределов: больше %1").arg(figure(plan_limits::weekly_max));
     case Item_Figures::usable:
         break;
     }
@@ -342,7 +447,7 @@ QString Plan_Book::band_text(const plan_levels::Band &_band, bool _high)
 {
     if (!_band.bounded)
         return tr("без предела");
-    return number(_high ? _band.high : _band.low);
+    return figure(_high ? _band.high : _band.low);
 }
 
 QString Plan_Book::changes_text(const Dosing_Plan &_plan)
@@ -356,8 +461,8 @@ QString Plan_Book::changes_text(const Dosing_Plan &_plan)
 QString Plan_Book::water_text(const Dosing_Plan &_plan)
 {
     QStringList water;
-    for (const Water_Figure &figure : _plan.water)
-        water << tr("%1 %2 мг/л").arg(figure.key, number(figure.mg_per_l));
+    for (const Water_Figure &each : _plan.water)
+        water << tr("%1 %2 мг/л").arg(each.key, figure(each.mg_per_l));
     return water.isEmpty() ? tr("ничего не приносит") : water.join(QStringLiteral(", "));
 }
 
@@ -395,11 +500,10 @@ QString Plan_Book::as_text(const QStringList &_kinds) const
         const QString state = state_text(this->state(row));
         if (!state.isEmpty())
             name += QStringLiteral(" — ") + state;
-        QStringList cells{name, _kinds.value(kind_keys.indexOf(item.kind), item.kind),
-                          number(item.weekly), unit(item)};
-        const int days = item.day_count();
+        QStringList cells{name, _kinds.value(kind_keys.indexOf(item.kind), item.kind), weekly(item),
+                          unit(item)};
         for (int day = 0; day < 7; ++day)
-            cells << (item.dosed_on(day) ? number(item.weekly / days) : QString());
+            cells << (item.dosed_on(day) ? per_day(item) : QString());
         cells << per_dose(item);
         lines << cells.join(tab);
     }
@@ -407,7 +511,7 @@ QString Plan_Book::as_text(const QStringList &_kinds) const
 
     lines << total_columns().join(tab);
     for (const Plan_Total &total : totals())
-        lines << QStringList{total.label, number(total.input.weekly()),
+        lines << QStringList{total.label, figure(total.input.weekly()),
                              band_text(total.band, false), band_text(total.band, true)}
                      .join(tab);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -492,7 +596,7 @@ Plan_Book::Standing Plan_Book::standing(const QString &_key, double _level) cons
 QString Plan_Book::target_text(const QString &_key) const
 {
     const Target_Range *range = range_of(method(), _key);
-    return range ? tr("%1 – %2").arg(number(range->low), number(range->high)) : QString();
+    return range ? tr("%1 – %2").arg(figure(range->low), figure(range->high)) : QString();
 }
 
 double Plan_Book::ceiling(const QString &_key) const
@@ -541,10 +645,10 @@ QStringList Plan_Book::warnings() const
         if (!over_ceiling(total))
             continue;
         const double most = ceiling(total.key);
-        const QString reached = total.band.bounded ? tr("до %1 мг/л").arg(number(total.band.high))
+        const QString reached = total.band.bounded ? tr("до %1 мг/л").arg(figure(total.band.high))
                                                    : tr("без подмены воды растёт без предела");
         QString line = tr("%1: %2 — выше %3 мг/л для «%4»")
-                           .arg(total.label, reached, number(most), kept->name);
+                           .arg(total.label, reached, figure(most), kept->name);
         // The item that adds most of it a week.
         int biggest = -1;
         double largest = 0;
@@ -574,7 +678,7 @@ QStringList Plan_Book::warnings() const
                                 .arg(item_name(item));
         } else {
             lines << line + tr("; больше всего даёт %1: не больше %2 %3 в неделю")
-                                .arg(item_name(item), number(item.weekly * share), unit(item));
+                                .arg(item_name(item), figure(item.weekly * share), unit(item));
         }
     }
     return lines;
@@ -612,10 +716,8 @@ Plan_Book::Sheet Plan_Book::sheet() const
     sheet.change_mark = tr("подмена");
     for (const Plan_Item &item : plan->items) {
         QStringList row{item_name(item)};
-        const int days = item.day_count();
         for (int day = 0; day < 7; ++day)
-            row << (item.dosed_on(day) ? tr("%1 %2").arg(number(item.weekly / days), unit(item))
-                                       : QString());
+            row << (item.dosed_on(day) ? per_dose(item) : QString());
         sheet.grid.append(row);
     }
 
@@ -625,13 +727,13 @@ Plan_Book::Sheet Plan_Book::sheet() const
     if (animals())
         sheet.totals_header << tr("Предел, мг/л");
     for (const Plan_Total &total : totals()) {
-        QStringList row{total.label, number(total.input.weekly()), band_text(total.band, false),
+        QStringList row{total.label, figure(total.input.weekly()), band_text(total.band, false),
                         band_text(total.band, true)};
         if (method())
             row << target_text(total.key);
         if (animals()) {
             const double most = ceiling(total.key);
-            row << (most >= 0 ? number(most) : QString());
+            row << (most >= 0 ? figure(most) : QString());
         }
         sheet.totals.append(row);
     }
@@ -646,23 +748,23 @@ Plan_Book::Sheet Plan_Book::sheet() const
         double water_ml = 0;
         double per_ml = 0; // of the entry's fractions: grams × 1000 ÷ water
         if (item.kind == QLatin1String("diy_sol")) {
-            label.lines << tr("%1 — %2 г").arg(item.name, number(item.grams));
+            label.lines << tr("%1 — %2 г").arg(item.name, figure(item.grams));
             water_ml = item.water_ml;
             per_ml = item.grams * 1000 / water_ml;
         } else if (!made->recipe().isEmpty()) {
             for (const Compound::Recipe_Part &part : made->recipe())
-                label.lines << tr("%1 — %2 г").arg(part.salt, number(part.grams));
+                label.lines << tr("%1 — %2 г").arg(part.salt, figure(part.grams));
             water_ml = made->recipe_water_ml();
             per_ml = 1;
         } else {
             continue;
         }
-        label.lines << tr("Вода: %1 мл").arg(number(water_ml));
+        label.lines << tr("Вода: %1 мл").arg(figure(water_ml));
         QStringList content;
         for (int i = 0; i < made->count_elements(); ++i) {
             const Element element = made->element_at(i);
             if (!element.name.isEmpty() && element.name != QLatin1String("sol"))
-                content << tr("%1 %2").arg(element.name, number(element.value * per_ml));
+                content << tr("%1 %2").arg(element.name, figure(element.value * per_ml));
         }
         label.lines << tr("мг/мл: %1").arg(content.join(QStringLiteral(", ")));
         label.lines << tr("Приготовлено: ____________");

@@ -30,8 +30,8 @@ public:
     // Reads the plans, the first time only; the first plan is shown.
     void open();
     bool read_only() const { return store.read_only(); }
-    // What the window says of the file and of the last save; empty when there
-    // is nothing to say.
+    // What the window says of the file, of the last save and of a figure
+    // typed and refused; empty when there is nothing to say.
     QString status() const;
     QString file_name() const { return store.file_name(); }
 
@@ -41,9 +41,10 @@ public:
     void set_current(int _index);
     const Dosing_Plan *shown() const;
 
-    // A new plan, shown at once. Gives its index, or -1 when read-only.
+    // A new plan, shown at once. Gives its index, or -1 when read-only or
+    // when another plan has that name (status() then says so).
     int add_plan(const QString &_name, int _tank);
-    void rename_plan(const QString &_name);
+    bool rename_plan(const QString &_name);
     void remove_plan();
 
     // The shown plan's settings and items; values outside their limits are
@@ -54,9 +55,15 @@ public:
     void set_change_day(int _weekday);
     void set_weeks(int _weeks);
     // Whether the new water may have _figures: each key an element or ion,
-    // once, each figure a number ≥ 0.
+    // once, each figure from 0 to plan_limits::water_max (or as it was).
     bool set_water(const QVector<Water_Figure> &_figures);
     bool set_weekly(int _row, double _weekly);
+    // A text the user typed: the weekly dose of item _row; in the new water,
+    // row _row's key (column 0: an element or ion; emptied, the row goes) or
+    // its mg/l (column 1), a row past the last one a new figure. A text that
+    // is refused changes nothing, and status() says why until the next change.
+    bool type_weekly(int _row, const QString &_text);
+    bool type_water(int _row, int _column, const QString &_text);
     void set_day(int _row, int _weekday, bool _dosed);
     void remove_items(QVector<int> _rows);
     void set_chart(const QStringList &_keys);
@@ -88,13 +95,10 @@ public:
     // where the totals have them.
     QStringList chart() const;
 
-    // A number typed into a cell, which shows it with a point: with a point,
-    // or as the system's locale writes it (a decimal comma). False for a text
-    // that is no finite number, and for a point read as a group separator.
-    static bool read_number(const QString &_text, double *_number);
-
-    // «Аквариум N л»: the name a plan for a tank of _tank litres starts with.
+    // «Аквариум N л»: the name a plan for a tank of _tank litres starts with;
+    // «Аквариум N л (2)» and on where a plan has it already.
     static QString default_name(int _tank);
+    QString unused_name(int _tank) const;
 
     // Where a level lies against the shown plan's method's range for _key.
     enum Standing { no_range, below, within, above };
@@ -144,10 +148,13 @@ public:
     Sheet sheet() const;
 
     // How the window writes an item: "KNO3 (50 г в 500 мл)", "мл", "2.5 мл"
-    // (the weekly dose ÷ the days, "—" without a day), «нет в каталоге». The
-    // name is the entry's in the language in use, where the catalogues have it.
+    // (the weekly dose ÷ the days, "—" without a day or beyond the limits),
+    // «нет в каталоге». The name is the entry's in the language in use, where
+    // the catalogues have it. Figures to three significant digits, the weekly
+    // dose too ("> 100000" for one no number of digits could show).
     QString item_name(const Plan_Item &_item) const;
     static QString unit(const Plan_Item &_item);
+    static QString weekly(const Plan_Item &_item);
     static QString per_dose(const Plan_Item &_item);
     static QString state_text(Item_Figures::State _state);
     // "Пн" … "Вс", 0 Monday.
@@ -171,6 +178,8 @@ public:
 private:
     Dosing_Plan *edited();
     void save();
+    // Whether a plan other than _except is named _name; the refusal says so.
+    bool name_taken(const QString &_name, int _except);
 
     // The catalogue entry an item stands for; null when the catalogues have none.
     const Compound *entry(const Plan_Item &_item) const;
@@ -185,6 +194,7 @@ private:
     int current_ = -1;
     bool opened = false;
     QString save_error;
+    QString refusal;
 };
 
 #endif // ROVALIN_PLAN_BOOK_H

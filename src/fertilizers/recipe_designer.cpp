@@ -5,6 +5,7 @@
 #include "compound.h"
 #include "formula.h"
 #include "message_text.h"
+#include "number_text.h"
 #include "type_fertilizer.h"
 
 #include <algorithm>
@@ -392,7 +393,7 @@ bool Recipe_Designer::set_dose(double _ml)
 
 void Recipe_Designer::set_wanted(int _row, double _mg)
 {
-    if (_row < 0 || _row >= targets_.size())
+    if (_row < 0 || _row >= targets_.size() || _mg > wanted_max)
         return;
     Target_Row &row = targets_[_row];
     row.wanted = std::isfinite(_mg) && _mg > 0 ? _mg : not_set;
@@ -403,6 +404,26 @@ void Recipe_Designer::set_wanted(int _row, double _mg)
         }
     }
     solve();
+}
+
+bool Recipe_Designer::type_wanted(int _row, const QString &_text, QString *_why)
+{
+    _why->clear();
+    if (_row < 0 || _row >= targets_.size())
+        return false;
+    const QString text = _text.trimmed();
+    double mg = not_set;
+    if (!text.isEmpty() && !number_text::read(text, &mg)) {
+        *_why = tr("%1: «%2» не принято, это не число.").arg(targets_.at(_row).key, text);
+        return false;
+    }
+    if (!text.isEmpty() && !(mg > 0 && mg <= wanted_max)) {
+        *_why = tr("%1: «%2» не принято, цель — больше 0 и не больше %3 мг/л в неделю.")
+                    .arg(targets_.at(_row).key, text, number_text::figure(wanted_max));
+        return false;
+    }
+    set_wanted(_row, mg);
+    return true;
 }
 
 void Recipe_Designer::set_used(int _row, bool _used)

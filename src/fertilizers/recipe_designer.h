@@ -78,9 +78,16 @@ public:
         double deviation() const;
     };
     const QVector<Target_Row> &targets() const { return targets_; }
-    // A target of _mg a week for row _row (not a number or ≤ 0 clears it);
-    // a target on an ion clears one on its element, and the other way.
+    // A target of _mg a week for row _row (not a number or ≤ 0 clears it,
+    // above wanted_max changes nothing); a target on an ion clears one on
+    // its element, and the other way.
     void set_wanted(int _row, double _mg);
+    // The most mg/l a week a target may ask for.
+    static constexpr double wanted_max = 1000;
+    // A target as the user typed it: empty clears it; a text that is no
+    // number, or a figure not above 0 or above wanted_max, is refused:
+    // nothing changes, and _why says why.
+    bool type_wanted(int _row, const QString &_text, QString *_why);
 
     // A row per compound of the list.
     struct Salt_Row
