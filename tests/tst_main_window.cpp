@@ -17,6 +17,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QIcon>
 #include <QInputDialog>
 #include <QJsonArray>
@@ -32,10 +34,16 @@
 #include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTimer>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
 
 #include <cstdio>
 
 #include <unistd.h>
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+QT_CHARTS_USE_NAMESPACE
+#endif
 
 #define G "<span style=\" color:#55aa7f;font-weight:600;\">"
 #define B "<span style=\" color:#5555ff; font-weight:600;\">"
@@ -147,6 +155,28 @@ bool shows_something(const QPixmap &_pixmap)
             if (qAlpha(image.pixel(x, y)) == 255)
                 return true;
     return false;
+}
+
+// The texts of _window's chart that a paint now would show, sorted: laid out,
+// but read before control goes back to the event loop, so that what Qt deletes
+// only later is still in the scene. With _deleted, once Qt has deleted it.
+QStringList chart_texts(const QWidget *_window, bool _deleted = false)
+{
+    const auto *view = _window->findChild<QChartView *>();
+    if (_deleted)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QStringList texts;
+    for (const QGraphicsItem *item : view->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        if (const auto *simple = dynamic_cast<const QGraphicsSimpleTextItem *>(item))
+            texts << simple->text();
+        else if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item))
+            texts << rich->toPlainText();
+    }
+    texts.sort();
+    return texts;
 }
 
 } // namespace
@@ -1614,6 +1644,10 @@ void TestMainWindow::dynamics_window()
     QCOMPARE(shown, rows);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("dynamics_summary"))->text(), summary);
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("dynamics_chart")));
+    // Drawn again at each change: what it shows is what stays once Qt has
+    // deleted what it let go.
+    const QStringList drawn = chart_texts(window);
+    QCOMPARE(drawn, chart_texts(window, true));
 
     // Its names cannot be taken for the main form's.
     QCOMPARE(misnamed(window, "dynamics"), QString());
@@ -1726,11 +1760,22 @@ void TestMainWindow::plan_step(const QString &_step)
         items->setFocus();
         items->setCurrentCell(words.value(1).toInt(), 0);
         QTest::keyClick(items, Qt::Key_Delete);
-    } else if (what == QLatin1String("change") || what == QLatin1String("every")) {
+    } else if (what == QLatin1String("change") || what == QLatin1String("every") ||
+               what == QLatin1String("weeks")) {
         window
-            ->findChild<QSpinBox *>(what == QLatin1String("change") ? "plan_water_change"
-                                                                    : "plan_change_every")
+            ->findChild<QSpinBox *>(what == QLatin1String("change")  ? "plan_water_change"
+                                    : what == QLatin1String("every") ? "plan_change_every"
+                                                                     : "plan_weeks")
             ->setValue(words.value(1).toInt());
+    } else if (what == QLatin1String("tick")) {
+        // The row of the totals for a key onto the chart, or off it.
+        auto *totals = window->findChild<QTableWidget *>(QStringLiteral("plan_totals"));
+        QTableWidgetItem *row = nullptr;
+        for (int i = 0; i < totals->rowCount(); ++i)
+            if (totals->item(i, 0)->data(Qt::UserRole).toString() == words.value(1))
+                row = totals->item(i, 0);
+        QVERIFY(row);
+        row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     } else if (what == QLatin1String("water-at")) {
         // A figure of the new water typed over, by row.
         auto *water = window->findChild<QTableWidget *>(QStringLiteral("plan_water"));
@@ -1933,6 +1978,22 @@ void TestMainWindow::plan_totals_data()
         << QStringList{"plan stored", "plan open", "plan day 1 Пн"}
         << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "Gone — нет в каталоге|Готовое|5|мл|Сб|5 мл"}
         << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
+    // K2SO4: K 0.5, S 0.1; Gamma: N 3, P 1 mg/ml. The chart is drawn again at
+    // every add, the interval and weeks changed, rows ticked and unticked: K,
+    // N, P and SO4 are left on it.
+    QTest::newRow("three adds, new settings, rows ticked: the chart as drawn once")
+        << QStringList{"kind rbdiy",    "entry 0",       "method 1",      "tank 100",
+                       "value 50",      "calculate",     "plan add",      "kind rbpremix",
+                       "entry 0",       "method 0",      "value 1",       "calculate",
+                       "plan add",      "entry 2",       "method 1",      "value 5",
+                       "calculate",     "plan add",      "plan every 14", "plan every 7",
+                       "plan weeks 20", "plan tick SO4", "plan tick Fe"}
+        << QStringList{"K2SO4|Самомес|50|мг|Сб|50 мг", "Alpha|Готовое|20|мл|Сб|20 мл",
+                       "Gamma|Готовое|5|мл|Сб|5 мл"}
+        << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4",  "K|1.25|1.25|2.5",
+                                           "N|0.15|0.15|0.3", "NO3 (из N)|0.664|0.664|1.33",
+                                           "P|0.05|0.05|0.1", "PO4 (из P)|0.153|0.153|0.307",
+                                           "S|0.05|0.05|0.1", "SO4 (из S)|0.15|0.15|0.3"};
 }
 
 void TestMainWindow::plan_totals()
@@ -1942,7 +2003,24 @@ void TestMainWindow::plan_totals()
     QFETCH(QStringList, water);
     QFETCH(QStringList, totals);
 
-    run(steps);
+    // A line keeps its colour while the plan changes around it; the lines
+    // drawn together differ, and none is the green of the reference element.
+    QHash<QString, QColor> colours;
+    for (const QString &step : steps) {
+        run({step});
+        const QWidget *window = plan_window();
+        QSet<QRgb> used;
+        for (QAbstractSeries *series : window ? window->findChild<QChartView *>()->chart()->series()
+                                              : QList<QAbstractSeries *>()) {
+            const QColor colour = qobject_cast<QLineSeries *>(series)->pen().color();
+            QVERIFY2(colours.value(series->name(), colour) == colour,
+                     qPrintable(series->name() + QStringLiteral(" after ") + step));
+            colours.insert(series->name(), colour);
+            QVERIFY(colour != QColor(85, 170, 127));
+            QVERIFY2(!used.contains(colour.rgb()), qPrintable(series->name()));
+            used.insert(colour.rgb());
+        }
+    }
     QVERIFY(!QTest::currentTestFailed());
     QWidget *window = plan_window();
     QVERIFY(window);
@@ -1959,6 +2037,16 @@ void TestMainWindow::plan_totals()
     for (const QString &total : totals)
         QVERIFY2(copied.contains(QString(total).replace(QLatin1Char('|'), QLatin1Char('\t'))),
                  qPrintable(copied));
+
+    // The chart holds what the same plan drawn once, after a restart, holds.
+    const QString plan =
+        window->findChild<QComboBox *>(QStringLiteral("plan_choice"))->currentText();
+    const QStringList drawn = chart_texts(window);
+    QVERIFY(f.reopen());
+    plan_step(QStringLiteral("open"));
+    QCOMPARE(plan_window()->findChild<QComboBox *>(QStringLiteral("plan_choice"))->currentText(),
+             plan);
+    QCOMPARE(drawn, chart_texts(plan_window()));
 }
 
 void TestMainWindow::plan_reading_data()

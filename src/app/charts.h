@@ -28,13 +28,15 @@ class QValueAxis;
 
 namespace charts {
 
-// The green of the messages' names, for a reference element; for the others,
-// colours that cannot be mistaken for it.
+// The green of the messages' names, for a reference element.
 QColor reference();
-QColor other(int _index);
+// The line of an element, ion or the hardness ("K", "NO3", "GH"): one colour
+// for each key, the same in every plan and run, never the reference green.
+QColor colour(const QString &_key);
 
-// Takes every line and axis off _chart and gives it a time axis, _time from
-// 0 to _last with a tick every _tick, and a level axis, _level; returns them.
+// Takes every line off _chart and gives it a time axis, _time from 0 to _last
+// with a tick every _tick, and a level axis, _level; returns them. The axes
+// are those of the last call, set anew.
 std::pair<QValueAxis *, QValueAxis *> start(QChart *_chart, const QString &_time, int _last,
                                             int _tick, const QString &_level);
 

@@ -197,13 +197,12 @@ void Dynamics_Window::redraw()
         order << i;
     if (reference)
         order << 0;
-    int colour = 0;
     for (const int i : order) {
         const Weekly_Figure &figure = figures.at(i);
         auto *line = new QLineSeries;
         line->setName(figure.element);
         if (!reference || i != 0)
-            line->setPen(QPen(charts::other(colour++), 2));
+            line->setPen(QPen(charts::colour(figure.element), 2));
         for (int week = 0; week <= count; ++week)
             line->append(week, build_up::level_after(figure.weekly, change, week));
         drawing->addSeries(line);

@@ -589,14 +589,13 @@ void Plan_Window::redraw_chart()
     if (plan) {
         const QStringList drawn = book.chart();
         const plan_levels::Regime regime = Plan_Totals::regime(*plan);
-        int colour = 0;
         for (const Plan_Total &total : book.totals()) {
             if (!drawn.contains(total.key))
                 continue;
             const QVector<QPointF> points = plan_levels::course(total.input, regime, days);
             auto *line = new QLineSeries;
             line->setName(total.label);
-            line->setPen(QPen(charts::other(colour++), 2));
+            line->setPen(QPen(charts::colour(total.key), 2));
             line->replace(points);
             for (const QPointF &point : points)
                 top = std::max(top, point.y());
