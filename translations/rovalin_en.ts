@@ -667,10 +667,6 @@
         <translation>position %1: %2</translation>
     </message>
     <message>
-        <source>количество не может быть 0</source>
-        <translation>a count cannot be 0</translation>
-    </message>
-    <message>
         <source>число больше %1</source>
         <translation>number greater than %1</translation>
     </message>
@@ -701,6 +697,14 @@
     <message>
         <source>пробел внутри формулы</source>
         <translation>space inside the formula</translation>
+    </message>
+    <message>
+        <source>количество не может быть 0 (0 вместо O?)</source>
+        <translation>a count cannot be 0 (0 for O?)</translation>
+    </message>
+    <message>
+        <source>число не может начинаться с 0 (0 вместо O?)</source>
+        <translation>a number cannot begin with 0 (0 for O?)</translation>
     </message>
 </context>
 <context>
