@@ -961,12 +961,13 @@ void TestMainWindow::catalogues_data()
         << QStringList{products_file + ": нет такого файла"} << QStringList();
     QTest::newRow("products not JSON")
         << true << QByteArray("[{\"name\": ") << good.compounds << QByteArray() << no_products
-        << compounds << QStringList{products_file + ":1:10: объект не закрыт: не хватает }"}
+        << compounds
+        << QStringList{products_file + ":1:10: файл обрывается: объект не закрыт, не хватает }"}
         << QStringList();
     QTest::newRow("compounds with a trailing comma")
         << true << good.products << QByteArray("[\n  {\"name\": \"A\", \"K\": 1},\n]\n")
         << QByteArray() << products << no_compounds << QStringList()
-        << QStringList{compounds_file + ":3:1: после запятой нет элемента (лишняя запятая?)"};
+        << QStringList{compounds_file + ":3:1: здесь «]» сразу после запятой (лишняя запятая?)"};
     QTest::newRow("compounds an object, products fine")
         << true << good.products << QByteArray(R"({"name": "A", "K": 1})") << QByteArray()
         << products << no_compounds << QStringList()
@@ -989,7 +990,8 @@ void TestMainWindow::catalogues_data()
         << compounds << QStringList() << QStringList();
     QTest::newRow("recipes broken, products fine")
         << true << good.products << good.compounds << QByteArray("[{]") << products << compounds
-        << QStringList{recipes_file + ":1:3: объект не закрыт: не хватает }"} << QStringList();
+        << QStringList{recipes_file + ":1:3: здесь «]», а объект перед ним не закрыт: не хватает }"}
+        << QStringList();
     QTest::newRow("recipes without products")
         << true << QByteArray() << good.compounds << recipe << QStringList{"Bottle"} << compounds
         << QStringList{products_file + ": нет такого файла"} << QStringList();
@@ -2026,7 +2028,7 @@ void TestMainWindow::plan_reading_data()
     QTest::newRow("a targets file that cannot be read: nothing to compare with")
         << QStringList{"targets [{", "tank 100", "value 1", "calculate", "plan add"}
         << QStringList{"Fe|0.2|0.4||--", "K|1|2||--"} << ""
-        << "Без сравнения: %1/targets.json:1:2: объект не закрыт: не хватает }";
+        << "Без сравнения: %1/targets.json:1:2: файл обрывается: объект не закрыт, не хватает }";
 }
 
 void TestMainWindow::plan_reading()
@@ -2145,6 +2147,28 @@ void TestMainWindow::editor_step(const QString &_step)
         QVERIFY(f.reopen());
         return;
     }
+    if (what == QLatin1String("notice")) {
+        // Said at start-up over the window, which it does not block.
+        const auto *notice =
+            f.window->findChild<QMessageBox *>(QStringLiteral("unreadable_notice"));
+        QVERIFY(notice && notice->isVisible() && !QApplication::activeModalWidget());
+        QVERIFY2(QRegularExpression(rest).match(notice->text()).hasMatch(),
+                 qPrintable(notice->text()));
+        return;
+    }
+    if (what == QLatin1String("bytes") || what == QLatin1String("aside")) {
+        // The user's file, or the one moved aside, byte for byte.
+        const QDir folder(User_Catalogues::folder());
+        const QStringList aside =
+            folder.entryList({QStringLiteral("commercial_products.json.unreadable-*")});
+        QCOMPARE(aside.size(), what == QLatin1String("aside") ? 1 : 0);
+        QFile file(folder.filePath(what == QLatin1String("aside")
+                                       ? aside.value(0)
+                                       : QStringLiteral("commercial_products.json")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), rest);
+        return;
+    }
     QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("editor"));
     QVERIFY(window);
     const auto button = [window](const char *_name) {
@@ -2167,7 +2191,16 @@ void TestMainWindow::editor_step(const QString &_step)
     } else if (what == QLatin1String("target")) {
         auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
         target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("reference")) {
+        QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("editor_target"))->currentText(),
+                 rest);
     } else if (what == QLatin1String("copy") || what == QLatin1String("save")) {
+        // A question, about a file that cannot be read, answered.
+        const bool yes = rest != QLatin1String("no");
+        QTimer::singleShot(0, window, [yes] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
         QTest::mouseClick(button(what == QLatin1String("copy") ? "editor_copy" : "editor_save"),
                           Qt::LeftButton);
     } else {
@@ -2231,12 +2264,53 @@ void TestMainWindow::editor_data()
                        "Tagged",
                        "Bottle"}
         << "";
-    QTest::newRow("a user's file that cannot be read")
-        << QStringList{"editor file [{", "editor open"} << "нет названия" << false << QStringList()
-        << products
-        << "^Ваш файл .*commercial_products\\.json не читается \\(1:2: объект не закрыт: не "
-           "хватает }\\)\\. Он перенесён как есть в .*commercial_products\\.json\\.unreadable-"
-           "\\d{8}-\\d{6}, записи этого вида начаты заново\\.$";
+    QTest::newRow("a zero for an O in a formula")
+        << QStringList{"editor open", "editor new compound", "editor name Sulfate",
+                       "editor formula K2S04"}
+        << "формула «K2S04» не читается: позиция 4: число не может начинаться с 0 (0 вместо "
+           "O?), запись пропущена"
+        << false << QStringList() << QStringList{"K2SO4", "Urea", "Limited"} << "";
+    QTest::newRow("a new compound's reference: its first element, until one is chosen")
+        << QStringList{"editor open",          "editor new compound", "editor name Sulfate",
+                       "editor formula MgSO4", "editor reference Mg", "editor target S",
+                       "editor formula ZnSO4", "editor reference S",  "editor save"}
+        << "" << false << QStringList{"compounds.json: Sulfate"}
+        << QStringList{"K2SO4", "Urea", "Limited", "Sulfate"} << "";
+    QTest::newRow("the water in the window's words")
+        << QStringList{"editor open", "editor new recipe", "editor name R", "editor water 0",
+                       "editor salt K2SO4 5"}
+        << "Вода в бутылке: нужно больше 0 мл" << false << QStringList() << products << "";
+    QTest::newRow("a salt row without grams left out, the recipe saved")
+        << QStringList{"editor open",      "editor new recipe",   "editor name R",
+                       "editor water 100", "editor salt K2SO4 5", "editor salt Urea",
+                       "editor save"}
+        << "" << false << QStringList{"recipes.json: R"} << products + QStringList{"R"} << "";
+
+    // A user's file that cannot be read: said at start-up, kept as it is
+    // until the user saves into its list and agrees to start it afresh.
+    const QString broken = QStringLiteral(R"([{"name": "Mine",, "K": 1}])");
+    const QStringList unreadable{
+        "editor file " + broken,
+        "editor notice ^Ваш файл .*commercial_products\\.json не читается: строка 1, столбец 18: "
+        "здесь вторая запятая подряд, а ожидалось имя в кавычках\\.\n\nФайл оставлен как есть, "
+        "а его записи не показаны: .* Исправьте файл в текстовом редакторе или начните этот "
+        "список заново в «Мои удобрения…»: .*$",
+        "editor open",
+        "editor bytes " + broken,
+        "editor new product",
+        "editor name Mine",
+        "editor element K 2"};
+    QTest::newRow("a user's file that cannot be read, kept when the user says no")
+        << unreadable + QStringList{"editor save no", "editor bytes " + broken} << "" << true
+        << QStringList{"commercial_products.json: "} << products
+        << "^Ваш файл .*commercial_products\\.json не читается: строка 1, столбец 18: здесь "
+           "вторая запятая подряд, а ожидалось имя в кавычках\\. Он оставлен как есть, его "
+           "записи здесь не показаны\\. .*$";
+    QTest::newRow("a user's file that cannot be read, moved aside when the user says yes")
+        << unreadable + QStringList{"editor save yes", "editor aside " + broken} << "" << false
+        << QStringList{"commercial_products.json: Mine"} << products + QStringList{"Mine"}
+        << "^Ваш файл .*commercial_products\\.json не читался: он перенесён как есть в "
+           ".*commercial_products\\.json\\.unreadable-\\d{8}-\\d{6}, список начат заново\\.$";
 }
 
 void TestMainWindow::editor()
