@@ -401,6 +401,8 @@ void TestCatalogueReader::reads_file_data()
     QTest::newRow("missing quote before a name")
         << QByteArray(R"([{"name": "A", K": 1}])") << 0 << ""
         << "F:1:16: здесь «K», а ожидалось имя в кавычках (пропущена кавычка?)";
+    QTest::newRow("comma right after a brace") << QByteArray("[{,]") << 0 << ""
+                                               << "F:1:3: здесь «,», а ожидалось имя в кавычках";
     QTest::newRow("decimal comma")
         << QByteArray(R"([{"name": "A", "K": 1,5}])") << 0 << ""
         << "F:1:23: здесь «5», а после запятой ожидалось имя в кавычках (дробь через запятую? "

@@ -2137,12 +2137,15 @@ void TestMainWindow::editor_step(const QString &_step)
         return;
     }
     if (what == QLatin1String("file")) {
-        // A file of the user's before the program starts: the window again.
+        // A file of the user's before the program starts, the products' unless
+        // named first: the window again.
         const QString folder = User_Catalogues::folder();
         QVERIFY(QDir().mkpath(folder));
-        QFile file(folder + QStringLiteral("/commercial_products.json"));
+        const bool named = words.value(1).endsWith(QLatin1String(".json"));
+        QFile file(folder + QLatin1Char('/') +
+                   (named ? words.value(1) : QStringLiteral("commercial_products.json")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rest.toUtf8());
+        file.write((named ? words.mid(2).join(QLatin1Char(' ')) : rest).toUtf8());
         file.close();
         QVERIFY(f.reopen());
         return;
@@ -2203,6 +2206,7 @@ void TestMainWindow::editor_step(const QString &_step)
         });
         QTest::mouseClick(button(what == QLatin1String("copy") ? "editor_copy" : "editor_save"),
                           Qt::LeftButton);
+        QCoreApplication::processEvents();
     } else {
         QFAIL(qPrintable(QStringLiteral("no such step: editor ") + _step));
     }
@@ -2403,6 +2407,8 @@ void TestMainWindow::designer_step(const QString &_step)
         });
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("designer_") + what),
                           Qt::LeftButton);
+        // No question asked: the answer goes now, not to the next step's.
+        QCoreApplication::processEvents();
     } else {
         QFAIL(qPrintable(QStringLiteral("no such step: designer ") + _step));
     }
@@ -2455,6 +2461,16 @@ void TestMainWindow::designer_data()
         << QStringList{"[x] KNO3|16.3|10.2|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||",
                        "[ ] Urea|||"}
         << "" << QStringList{"recipes.json: Макро"} << QStringList();
+    // The user's recipes cannot be read: kept unless the user agrees to
+    // start them afresh.
+    QTest::newRow("unreadable recipes kept when the user says no")
+        << QStringList{"editor file recipes.json [{,]"} + macro +
+               QStringList{"designer name Макро", "designer save no"}
+        << met << ticked << "" << QStringList{"recipes.json: "} << QStringList();
+    QTest::newRow("unreadable recipes moved aside when the user says yes")
+        << QStringList{"editor file recipes.json [{,]"} + macro +
+               QStringList{"designer name Макро", "designer save"}
+        << met << ticked << "" << QStringList{"recipes.json: Макро"} << QStringList();
     QTest::newRow("calcium and a phosphate: two bottles into the plan")
         << QStringList{"designer open", "designer want Ca 10", "designer want P 1",
                        "designer suggest", "designer plan"}
@@ -2541,7 +2557,7 @@ void TestMainWindow::designer()
                     ->text()
                     .contains(recipe));
     }
-    if (!kept.isEmpty() && planned.isEmpty()) {
+    if (!name.isEmpty() && planned.isEmpty()) {
         Window_Fixture::choose(f.ui->comboBox, f.ui->comboBox->findText(name));
         Window_Fixture::choose(f.ui->calc_methods, 1);
         Window_Fixture::type(f.ui->tank_vol, QStringLiteral("100"));

@@ -284,6 +284,10 @@
         <source>здесь %1 сразу после запятой (лишняя запятая?)</source>
         <translation>%1 here, right after a comma (a stray comma?)</translation>
     </message>
+    <message>
+        <source>здесь %1, а ожидалось имя в кавычках</source>
+        <translation>%1 here, where a name in quotes was expected</translation>
+    </message>
 </context>
 <context>
     <name>Designer_Window</name>

@@ -64,14 +64,17 @@ QString parse_error_text(QJsonParseError::ParseError _error, const QByteArray &_
         if (before != '{' && before != ',')
             return Catalogue_Reader::tr("здесь %1, а ожидалась запятая или } (пропущена запятая?)")
                 .arg(found);
-        if (at == ',')
+        if (before == ',' && at == ',')
             return Catalogue_Reader::tr("здесь вторая запятая подряд, а ожидалось имя в кавычках");
         if (before == ',' && at >= '0' && at <= '9')
             return Catalogue_Reader::tr("здесь %1, а после запятой ожидалось имя в кавычках "
                                         "(дробь через запятую? В файле её пишут через точку)")
                 .arg(found);
-        return Catalogue_Reader::tr("здесь %1, а ожидалось имя в кавычках (пропущена кавычка?)")
-            .arg(found);
+        // A letter: most likely a name whose opening quotation mark is missing.
+        if (QChar::isLetter(uchar(at)))
+            return Catalogue_Reader::tr("здесь %1, а ожидалось имя в кавычках (пропущена кавычка?)")
+                .arg(found);
+        return Catalogue_Reader::tr("здесь %1, а ожидалось имя в кавычках").arg(found);
     case QJsonParseError::MissingNameSeparator:
         if (_at_end)
             return Catalogue_Reader::tr("файл обрывается после имени");
