@@ -86,8 +86,10 @@ public:
     Draft draft(Kind _kind, int _index) const;
     static Draft blank(Kind _kind);
 
-    // The draft as its file will have it; empty, with _why, where a figure
-    // typed is no number.
+    // The draft as its file will have it; empty, with _why in the window's
+    // words, where a figure typed is no number, or a recipe's water or grams
+    // are not above 0 as its reader requires. A salt row without grams is
+    // left out.
     static QJsonObject to_object(const Draft &_draft, QString *_why);
 
     // What the readers say of _draft in place of entry _editing of its kind
