@@ -221,7 +221,8 @@ void TestCatalogueReader::formula_data()
     wrong("KNO3)", "позиция 5: лишняя скобка «)»");
     wrong("Fe2(SO4]3", "позиция 8: «]» закрывает «(»");
     wrong("K()", "позиция 2: пустые скобки");
-    wrong("K0NO3", "позиция 2: количество не может быть 0");
+    wrong("K0NO3", "позиция 2: количество не может быть 0 (0 вместо O?)");
+    wrong("K2S04", "позиция 4: число не может начинаться с 0 (0 вместо O?)");
     wrong("H1001", "позиция 2: число больше 1000");
     wrong("(((((((((H)))))))))", "позиция 9: больше 8 скобок одна в другой");
     wrong("K NO3", "позиция 2: пробел внутри формулы");
@@ -348,7 +349,7 @@ void TestCatalogueReader::reads_file_data()
     QTest::newRow("top-level scalar") << QByteArray("5") << 0 << ""
                                       << "F:1:1: здесь не может стоять такое значение";
     QTest::newRow("invalid JSON") << QByteArray(R"([{"name": "A", "K": 1},])") << 0 << ""
-                                  << "F:1:24: после запятой нет элемента (лишняя запятая?)";
+                                  << "F:1:24: здесь «]» сразу после запятой (лишняя запятая?)";
     QTest::newRow("truncated") << QByteArray(R"([{"name": "A")") << 0 << ""
                                << "F:1:13: строка не закрыта: не хватает кавычки";
     QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[]") << 0 << ""
@@ -380,16 +381,32 @@ void TestCatalogueReader::reads_file_data()
     // Where the JSON breaks: line and column from 1, the column in characters.
     QTest::newRow("missing comma, second line")
         << QByteArray("[\n  {\"name\": \"A\"}\n  {\"name\": \"B\"}\n]") << 0 << ""
-        << "F:3:3: пропущена запятая между элементами";
+        << "F:3:3: здесь «{», а ожидалась запятая или ] (пропущена запятая?)";
     QTest::newRow("column in characters, not bytes")
         << QByteArray(R"([{"name": "Сульфат"} {"name": "B"}])") << 0 << ""
-        << "F:1:22: пропущена запятая между элементами";
+        << "F:1:22: здесь «{», а ожидалась запятая или ] (пропущена запятая?)";
     QTest::newRow("byte-order mark takes no column")
         << QByteArray("\xEF\xBB\xBF[,]") << 0 << ""
         << "F:1:2: здесь не может стоять такое значение";
     QTest::newRow("CRLF lines counted once")
         << QByteArray("[\r\n{\"name\": \"A\"},\r\n]") << 0 << ""
-        << "F:3:1: после запятой нет элемента (лишняя запятая?)";
+        << "F:3:1: здесь «]» сразу после запятой (лишняя запятая?)";
+    // What stands where reading stopped, and the slip that likely put it there.
+    QTest::newRow("doubled comma") << QByteArray(R"([{"name": "A",, "K": 1}])") << 0 << ""
+                                   << "F:1:15: здесь вторая запятая подряд, а ожидалось имя в "
+                                      "кавычках";
+    QTest::newRow("missing comma between members")
+        << QByteArray(R"([{"name": "A" "K": 1}])") << 0 << ""
+        << "F:1:15: здесь «\"», а ожидалась запятая или } (пропущена запятая?)";
+    QTest::newRow("missing quote before a name")
+        << QByteArray(R"([{"name": "A", K": 1}])") << 0 << ""
+        << "F:1:16: здесь «K», а ожидалось имя в кавычках (пропущена кавычка?)";
+    QTest::newRow("comma right after a brace") << QByteArray("[{,]") << 0 << ""
+                                               << "F:1:3: здесь «,», а ожидалось имя в кавычках";
+    QTest::newRow("decimal comma")
+        << QByteArray(R"([{"name": "A", "K": 1,5}])") << 0 << ""
+        << "F:1:23: здесь «5», а после запятой ожидалось имя в кавычках (дробь через запятую? "
+           "В файле её пишут через точку)";
     QTest::newRow("text after the array") << QByteArray("[] x") << 0 << ""
                                           << "F:1:4: лишний текст после конца массива";
     QTest::newRow("only blanks") << QByteArray(" \n\t ") << 0 << ""
@@ -629,7 +646,7 @@ void TestCatalogueReader::reads_targets_data()
            "livestock EI||"
         << "";
     QTest::newRow("broken JSON") << QByteArray(R"({"methods": [{"name": "A"},]})") << 0 << ""
-                                 << "F:1:28: после запятой нет элемента (лишняя запятая?)";
+                                 << "F:1:28: здесь «]» сразу после запятой (лишняя запятая?)";
     QTest::newRow("an array at the top") << QByteArray(R"([{"name": "EI"}])") << 0 << ""
                                          << "F: в файле массив [ … ], а должен быть объект { … }";
     QTest::newRow("no entry at all") << QByteArray(R"({"methods": [], "note": "x"})") << 0 << ""
@@ -792,7 +809,8 @@ void TestCatalogueReader::user_entries_data()
     QTest::newRow("a user's file that cannot be read is said like a shipped one")
         << shipped << QList<QByteArray>{QByteArray("[{"), QByteArray("{}"), QByteArray()} << false
         << as_shipped << QStringList{"KNO3|K=0.39,N=0.14|"}
-        << QStringList{"%1/commercial_products.json:1:2: объект не закрыт: не хватает }",
+        << QStringList{"%1/commercial_products.json:1:2: файл обрывается: объект не закрыт, не "
+                       "хватает }",
                        "%1/compounds.json: в файле объект { … }, а должен быть массив [ … ]"};
 }
 
@@ -845,6 +863,16 @@ void TestCatalogueReader::user_entries()
     for (QString &line : problems)
         line = line.arg(user_folder);
     QCOMPARE(said.products + said.compounds + said.recipes, problems);
+    // Every problem of these rows is a file that cannot be read at all: kept
+    // for the start-up's notice too, in the order the files are read.
+    QStringList unreadable;
+    for (const User_Catalogues::Unreadable &file : said.unreadable)
+        unreadable << file.file +
+                          (file.fault.place.isEmpty() ? QString() : ':' + file.fault.place) +
+                          QStringLiteral(": ") + file.fault.what;
+    unreadable.sort();
+    problems.sort();
+    QCOMPARE(unreadable, problems);
 }
 
 void TestCatalogueReader::editor_keeps_english_name_data()

@@ -991,12 +991,13 @@ void TestMainWindow::catalogues_data()
         << QStringList{products_file + ": нет такого файла"} << QStringList();
     QTest::newRow("products not JSON")
         << true << QByteArray("[{\"name\": ") << good.compounds << QByteArray() << no_products
-        << compounds << QStringList{products_file + ":1:10: объект не закрыт: не хватает }"}
+        << compounds
+        << QStringList{products_file + ":1:10: файл обрывается: объект не закрыт, не хватает }"}
         << QStringList();
     QTest::newRow("compounds with a trailing comma")
         << true << good.products << QByteArray("[\n  {\"name\": \"A\", \"K\": 1},\n]\n")
         << QByteArray() << products << no_compounds << QStringList()
-        << QStringList{compounds_file + ":3:1: после запятой нет элемента (лишняя запятая?)"};
+        << QStringList{compounds_file + ":3:1: здесь «]» сразу после запятой (лишняя запятая?)"};
     QTest::newRow("compounds an object, products fine")
         << true << good.products << QByteArray(R"({"name": "A", "K": 1})") << QByteArray()
         << products << no_compounds << QStringList()
@@ -1019,7 +1020,8 @@ void TestMainWindow::catalogues_data()
         << compounds << QStringList() << QStringList();
     QTest::newRow("recipes broken, products fine")
         << true << good.products << good.compounds << QByteArray("[{]") << products << compounds
-        << QStringList{recipes_file + ":1:3: объект не закрыт: не хватает }"} << QStringList();
+        << QStringList{recipes_file + ":1:3: здесь «]», а объект перед ним не закрыт: не хватает }"}
+        << QStringList();
     QTest::newRow("recipes without products")
         << true << QByteArray() << good.compounds << recipe << QStringList{"Bottle"} << compounds
         << QStringList{products_file + ": нет такого файла"} << QStringList();
@@ -2114,7 +2116,7 @@ void TestMainWindow::plan_reading_data()
     QTest::newRow("a targets file that cannot be read: nothing to compare with")
         << QStringList{"targets [{", "tank 100", "value 1", "calculate", "plan add"}
         << QStringList{"Fe|0.2|0.4||--", "K|1|2||--"} << ""
-        << "Без сравнения: %1/targets.json:1:2: объект не закрыт: не хватает }";
+        << "Без сравнения: %1/targets.json:1:2: файл обрывается: объект не закрыт, не хватает }";
 }
 
 void TestMainWindow::plan_reading()
@@ -2223,14 +2225,39 @@ void TestMainWindow::editor_step(const QString &_step)
         return;
     }
     if (what == QLatin1String("file")) {
-        // A file of the user's before the program starts: the window again.
+        // A file of the user's before the program starts, the products' unless
+        // named first: the window again.
         const QString folder = User_Catalogues::folder();
         QVERIFY(QDir().mkpath(folder));
-        QFile file(folder + QStringLiteral("/commercial_products.json"));
+        const bool named = words.value(1).endsWith(QLatin1String(".json"));
+        QFile file(folder + QLatin1Char('/') +
+                   (named ? words.value(1) : QStringLiteral("commercial_products.json")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rest.toUtf8());
+        file.write((named ? words.mid(2).join(QLatin1Char(' ')) : rest).toUtf8());
         file.close();
         QVERIFY(f.reopen());
+        return;
+    }
+    if (what == QLatin1String("notice")) {
+        // Said at start-up over the window, which it does not block.
+        const auto *notice =
+            f.window->findChild<QMessageBox *>(QStringLiteral("unreadable_notice"));
+        QVERIFY(notice && notice->isVisible() && !QApplication::activeModalWidget());
+        QVERIFY2(QRegularExpression(rest).match(notice->text()).hasMatch(),
+                 qPrintable(notice->text()));
+        return;
+    }
+    if (what == QLatin1String("bytes") || what == QLatin1String("aside")) {
+        // The user's file, or the one moved aside, byte for byte.
+        const QDir folder(User_Catalogues::folder());
+        const QStringList aside =
+            folder.entryList({QStringLiteral("commercial_products.json.unreadable-*")});
+        QCOMPARE(aside.size(), what == QLatin1String("aside") ? 1 : 0);
+        QFile file(folder.filePath(what == QLatin1String("aside")
+                                       ? aside.value(0)
+                                       : QStringLiteral("commercial_products.json")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), rest);
         return;
     }
     QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("editor"));
@@ -2255,9 +2282,19 @@ void TestMainWindow::editor_step(const QString &_step)
     } else if (what == QLatin1String("target")) {
         auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
         target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("reference")) {
+        QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("editor_target"))->currentText(),
+                 rest);
     } else if (what == QLatin1String("copy") || what == QLatin1String("save")) {
+        // A question, about a file that cannot be read, answered.
+        const bool yes = rest != QLatin1String("no");
+        QTimer::singleShot(0, window, [yes] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
         QTest::mouseClick(button(what == QLatin1String("copy") ? "editor_copy" : "editor_save"),
                           Qt::LeftButton);
+        QCoreApplication::processEvents();
     } else {
         QFAIL(qPrintable(QStringLiteral("no such step: editor ") + _step));
     }
@@ -2319,12 +2356,53 @@ void TestMainWindow::editor_data()
                        "Tagged",
                        "Bottle"}
         << "";
-    QTest::newRow("a user's file that cannot be read")
-        << QStringList{"editor file [{", "editor open"} << "нет названия" << false << QStringList()
-        << products
-        << "^Ваш файл .*commercial_products\\.json не читается \\(1:2: объект не закрыт: не "
-           "хватает }\\)\\. Он перенесён как есть в .*commercial_products\\.json\\.unreadable-"
-           "\\d{8}-\\d{6}, записи этого вида начаты заново\\.$";
+    QTest::newRow("a zero for an O in a formula")
+        << QStringList{"editor open", "editor new compound", "editor name Sulfate",
+                       "editor formula K2S04"}
+        << "формула «K2S04» не читается: позиция 4: число не может начинаться с 0 (0 вместо "
+           "O?), запись пропущена"
+        << false << QStringList() << QStringList{"K2SO4", "Urea", "Limited"} << "";
+    QTest::newRow("a new compound's reference: its first element, until one is chosen")
+        << QStringList{"editor open",          "editor new compound", "editor name Sulfate",
+                       "editor formula MgSO4", "editor reference Mg", "editor target S",
+                       "editor formula ZnSO4", "editor reference S",  "editor save"}
+        << "" << false << QStringList{"compounds.json: Sulfate"}
+        << QStringList{"K2SO4", "Urea", "Limited", "Sulfate"} << "";
+    QTest::newRow("the water in the window's words")
+        << QStringList{"editor open", "editor new recipe", "editor name R", "editor water 0",
+                       "editor salt K2SO4 5"}
+        << "Вода в бутылке: нужно больше 0 мл" << false << QStringList() << products << "";
+    QTest::newRow("a salt row without grams left out, the recipe saved")
+        << QStringList{"editor open",      "editor new recipe",   "editor name R",
+                       "editor water 100", "editor salt K2SO4 5", "editor salt Urea",
+                       "editor save"}
+        << "" << false << QStringList{"recipes.json: R"} << products + QStringList{"R"} << "";
+
+    // A user's file that cannot be read: said at start-up, kept as it is
+    // until the user saves into its list and agrees to start it afresh.
+    const QString broken = QStringLiteral(R"([{"name": "Mine",, "K": 1}])");
+    const QStringList unreadable{
+        "editor file " + broken,
+        "editor notice ^Ваш файл .*commercial_products\\.json не читается: строка 1, столбец 18: "
+        "здесь вторая запятая подряд, а ожидалось имя в кавычках\\.\n\nФайл оставлен как есть, "
+        "а его записи не показаны: .* Исправьте файл в текстовом редакторе или начните этот "
+        "список заново в «Мои удобрения…»: .*$",
+        "editor open",
+        "editor bytes " + broken,
+        "editor new product",
+        "editor name Mine",
+        "editor element K 2"};
+    QTest::newRow("a user's file that cannot be read, kept when the user says no")
+        << unreadable + QStringList{"editor save no", "editor bytes " + broken} << "" << true
+        << QStringList{"commercial_products.json: "} << products
+        << "^Ваш файл .*commercial_products\\.json не читается: строка 1, столбец 18: здесь "
+           "вторая запятая подряд, а ожидалось имя в кавычках\\. Он оставлен как есть, его "
+           "записи здесь не показаны\\. .*$";
+    QTest::newRow("a user's file that cannot be read, moved aside when the user says yes")
+        << unreadable + QStringList{"editor save yes", "editor aside " + broken} << "" << false
+        << QStringList{"commercial_products.json: Mine"} << products + QStringList{"Mine"}
+        << "^Ваш файл .*commercial_products\\.json не читался: он перенесён как есть в "
+           ".*commercial_products\\.json\\.unreadable-\\d{8}-\\d{6}, список начат заново\\.$";
 }
 
 void TestMainWindow::editor()
@@ -2417,6 +2495,8 @@ void TestMainWindow::designer_step(const QString &_step)
         });
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("designer_") + what),
                           Qt::LeftButton);
+        // No question asked: the answer goes now, not to the next step's.
+        QCoreApplication::processEvents();
     } else {
         QFAIL(qPrintable(QStringLiteral("no such step: designer ") + _step));
     }
@@ -2469,6 +2549,16 @@ void TestMainWindow::designer_data()
         << QStringList{"[x] KNO3|16.3|10.2|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||",
                        "[ ] Urea|||"}
         << "" << QStringList{"recipes.json: Макро"} << QStringList();
+    // The user's recipes cannot be read: kept unless the user agrees to
+    // start them afresh.
+    QTest::newRow("unreadable recipes kept when the user says no")
+        << QStringList{"editor file recipes.json [{,]"} + macro +
+               QStringList{"designer name Макро", "designer save no"}
+        << met << ticked << "" << QStringList{"recipes.json: "} << QStringList();
+    QTest::newRow("unreadable recipes moved aside when the user says yes")
+        << QStringList{"editor file recipes.json [{,]"} + macro +
+               QStringList{"designer name Макро", "designer save"}
+        << met << ticked << "" << QStringList{"recipes.json: Макро"} << QStringList();
     QTest::newRow("calcium and a phosphate: two bottles into the plan")
         << QStringList{"designer open", "designer want Ca 10", "designer want P 1",
                        "designer suggest", "designer plan"}
@@ -2555,7 +2645,7 @@ void TestMainWindow::designer()
                     ->text()
                     .contains(recipe));
     }
-    if (!kept.isEmpty() && planned.isEmpty()) {
+    if (!name.isEmpty() && planned.isEmpty()) {
         Window_Fixture::choose(f.ui->comboBox, f.ui->comboBox->findText(name));
         Window_Fixture::choose(f.ui->calc_methods, 1);
         Window_Fixture::type(f.ui->tank_vol, QStringLiteral("100"));

@@ -4,14 +4,6 @@
 <context>
     <name>Catalogue_Editor</name>
     <message>
-        <source>Ваш файл %1 не читается (%2). Он перенесён как есть в %3, записи этого вида начаты заново.</source>
-        <translation>Your file %1 could not be read (%2). It was moved as is to %3, and records of this kind start afresh.</translation>
-    </message>
-    <message>
-        <source>Ваш файл %1 не читается (%2), а перенести его не удалось (%3).</source>
-        <translation>Your file %1 could not be read (%2), and moving it aside failed (%3).</translation>
-    </message>
-    <message>
         <source>%1: нет числа</source>
         <translation>%1: number missing</translation>
     </message>
@@ -26,18 +18,6 @@
     <message>
         <source>%1 указан дважды</source>
         <translation>%1 is given twice</translation>
-    </message>
-    <message>
-        <source>растворимость</source>
-        <translation>solubility</translation>
-    </message>
-    <message>
-        <source>температура</source>
-        <translation>temperature</translation>
-    </message>
-    <message>
-        <source>вода</source>
-        <translation>water</translation>
     </message>
     <message>
         <source>нет названия</source>
@@ -60,28 +40,76 @@
         <translation>Record not saved: %1</translation>
     </message>
     <message>
-        <source>в файле объект { … }, а должен быть массив [ … ]</source>
-        <translation>the file holds an object { … }, but it should be an array [ … ]</translation>
+        <source>Он оставлен как есть, его записи здесь не показаны. Исправьте его в текстовом редакторе или сохраните запись в этот список: программа спросит, перенесёт файл в сторону как есть и начнёт список заново.</source>
+        <translation>It is left as it is, and its records are not shown here. Mend it in a text editor, or save a record into this list: the program will ask, move the file aside as it is and start the list afresh.</translation>
+    </message>
+    <message>
+        <source>Начать этот список заново? Файл будет перенесён в сторону как есть: он останется в той же папке, с «.unreadable-» и датой в имени. Новый список начнётся с того, что вы сохраняете.</source>
+        <translation>Start this list afresh? The file will be moved aside as it is: it stays in the same folder, with “.unreadable-” and the date in its name. The new list starts with what you are saving.</translation>
+    </message>
+    <message>
+        <source>Запись не сохранена: ваш файл %1 не удалось перенести в сторону (%2).</source>
+        <translation>Record not saved: your file %1 could not be moved aside (%2).</translation>
+    </message>
+    <message>
+        <source>Ваш файл %1 не читался: он перенесён как есть в %2, список начат заново.</source>
+        <translation>Your file %1 could not be read: it was moved as it is to %2, and the list starts afresh.</translation>
+    </message>
+    <message>
+        <source>Растворимость</source>
+        <translation>Solubility</translation>
+    </message>
+    <message>
+        <source>Температура растворимости</source>
+        <translation>Temperature of the solubility</translation>
+    </message>
+    <message>
+        <source>Вода в бутылке</source>
+        <translation>Water in the bottle</translation>
+    </message>
+    <message>
+        <source>Вода в бутылке: нужно больше 0 мл</source>
+        <translation>Water in the bottle: more than 0 ml is needed</translation>
+    </message>
+    <message>
+        <source>%1 г: не указано вещество</source>
+        <translation>%1 g: no compound given</translation>
+    </message>
+    <message>
+        <source>%1: нужно больше 0 г</source>
+        <translation>%1: more than 0 g is needed</translation>
+    </message>
+    <message>
+        <source>нет ни одного вещества с граммами</source>
+        <translation>no compound with its grams</translation>
+    </message>
+    <message>
+        <source>%1: нет граммов, в бутылку не входит</source>
+        <translation>%1: no grams, so not in the bottle</translation>
+    </message>
+    <message>
+        <source>%1: такого вещества нет в списке «Самомес», а как формула не читается: %2</source>
+        <translation>%1: the “DIY salts” list has no such compound, and as a formula it cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1: меньше 0 не бывает</source>
+        <translation>%1: cannot be below 0</translation>
+    </message>
+    <message>
+        <source>%1: доля больше 1, то есть больше 100 % (25 % — это 0.25)</source>
+        <translation>%1: a fraction above 1, that is above 100 % (25 % is 0.25)</translation>
+    </message>
+    <message>
+        <source>Растворимость: 0 и меньше не бывает, такая не учитывается</source>
+        <translation>Solubility: 0 or less cannot be, and is not taken into account</translation>
+    </message>
+    <message>
+        <source>Запись не сохранена: ваш файл %1 не читается, а список не начат заново.</source>
+        <translation>Record not saved: your file %1 cannot be read, and the list has not been started afresh.</translation>
     </message>
 </context>
 <context>
     <name>Catalogue_Reader</name>
-    <message>
-        <source>объект не закрыт: не хватает }</source>
-        <translation>object not closed: a } is missing</translation>
-    </message>
-    <message>
-        <source>после имени пропущено двоеточие</source>
-        <translation>colon missing after a name</translation>
-    </message>
-    <message>
-        <source>массив не закрыт: не хватает ]</source>
-        <translation>array not closed: a ] is missing</translation>
-    </message>
-    <message>
-        <source>пропущена запятая между элементами</source>
-        <translation>comma missing between elements</translation>
-    </message>
     <message>
         <source>здесь не может стоять такое значение</source>
         <translation>a value like this is not allowed here</translation>
@@ -105,10 +133,6 @@
     <message>
         <source>строка не закрыта: не хватает кавычки</source>
         <translation>string not closed: a quotation mark is missing</translation>
-    </message>
-    <message>
-        <source>после запятой нет элемента (лишняя запятая?)</source>
-        <translation>nothing after the comma (a stray comma?)</translation>
     </message>
     <message>
         <source>слишком глубокая вложенность скобок</source>
@@ -211,6 +235,58 @@
     <message>
         <source>нет прав на чтение файла</source>
         <translation>no permission to read the file</translation>
+    </message>
+    <message>
+        <source>файл обрывается: объект не закрыт, не хватает }</source>
+        <translation>the file ends early: an object is not closed, a } is missing</translation>
+    </message>
+    <message>
+        <source>здесь «]», а объект перед ним не закрыт: не хватает }</source>
+        <translation>a “]” here, but the object before it is not closed: a } is missing</translation>
+    </message>
+    <message>
+        <source>здесь %1, а ожидалась запятая или } (пропущена запятая?)</source>
+        <translation>%1 here, where a comma or } was expected (a missing comma?)</translation>
+    </message>
+    <message>
+        <source>здесь вторая запятая подряд, а ожидалось имя в кавычках</source>
+        <translation>a second comma in a row here, where a name in quotes was expected</translation>
+    </message>
+    <message>
+        <source>здесь %1, а после запятой ожидалось имя в кавычках (дробь через запятую? В файле её пишут через точку)</source>
+        <translation>%1 here, where a name in quotes was expected after the comma (a decimal comma? The file needs a point)</translation>
+    </message>
+    <message>
+        <source>здесь %1, а ожидалось имя в кавычках (пропущена кавычка?)</source>
+        <translation>%1 here, where a name in quotes was expected (a missing quotation mark?)</translation>
+    </message>
+    <message>
+        <source>файл обрывается после имени</source>
+        <translation>the file ends early, after a name</translation>
+    </message>
+    <message>
+        <source>здесь %1, а после имени ожидалось двоеточие</source>
+        <translation>%1 here, where a colon was expected after the name</translation>
+    </message>
+    <message>
+        <source>файл обрывается: массив не закрыт, не хватает ]</source>
+        <translation>the file ends early: an array is not closed, a ] is missing</translation>
+    </message>
+    <message>
+        <source>здесь %1, а ожидалась запятая или ] (пропущена запятая?)</source>
+        <translation>%1 here, where a comma or ] was expected (a missing comma?)</translation>
+    </message>
+    <message>
+        <source>файл обрывается после запятой</source>
+        <translation>the file ends early, after a comma</translation>
+    </message>
+    <message>
+        <source>здесь %1 сразу после запятой (лишняя запятая?)</source>
+        <translation>%1 here, right after a comma (a stray comma?)</translation>
+    </message>
+    <message>
+        <source>здесь %1, а ожидалось имя в кавычках</source>
+        <translation>%1 here, where a name in quotes was expected</translation>
     </message>
 </context>
 <context>
@@ -667,10 +743,6 @@
         <translation>position %1: %2</translation>
     </message>
     <message>
-        <source>количество не может быть 0</source>
-        <translation>a count cannot be 0</translation>
-    </message>
-    <message>
         <source>число больше %1</source>
         <translation>number greater than %1</translation>
     </message>
@@ -701,6 +773,14 @@
     <message>
         <source>пробел внутри формулы</source>
         <translation>space inside the formula</translation>
+    </message>
+    <message>
+        <source>количество не может быть 0 (0 вместо O?)</source>
+        <translation>a count cannot be 0 (0 for O?)</translation>
+    </message>
+    <message>
+        <source>число не может начинаться с 0 (0 вместо O?)</source>
+        <translation>a number cannot begin with 0 (0 for O?)</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1703,22 @@
     <message>
         <source>Ваша запись; в поставке: %1</source>
         <translation>Your record; bundled: %1</translation>
+    </message>
+    <message>
+        <source>Ваш файл %1 не читается: %2.</source>
+        <translation>Your file %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>Ваш файл %1 не читается: строка %2, столбец %3: %4.</source>
+        <translation>Your file %1 cannot be read: line %2, column %3: %4.</translation>
+    </message>
+    <message>
+        <source>Файл оставлен как есть, а его записи не показаны: где вы исправляли записи поставки, стоят цифры поставки. Исправьте файл в текстовом редакторе или начните этот список заново в «Мои удобрения…»: прежде чем сохранить в него, программа спросит и перенесёт файл в сторону как есть.</source>
+        <translation>The file is left as it is, and its records are not shown: where you corrected bundled records, the bundled figures stand. Mend the file in a text editor, or start this list afresh in “My fertilizers…”: before saving into it, the program will ask and move the file aside as it is.</translation>
+    </message>
+    <message>
+        <source>Файлы оставлены как есть, а их записи не показаны: где вы исправляли записи поставки, стоят цифры поставки. Исправьте файлы в текстовом редакторе или начните эти списки заново в «Мои удобрения…»: прежде чем сохранить в такой список, программа спросит и перенесёт его файл в сторону как есть.</source>
+        <translation>The files are left as they are, and their records are not shown: where you corrected bundled records, the bundled figures stand. Mend the files in a text editor, or start these lists afresh in “My fertilizers…”: before saving into such a list, the program will ask and move its file aside as it is.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "designer_window.h"
 
 #include "catalogue_editor.h"
+#include "editor_window.h"
 #include "message_text.h"
 #include "number_text.h"
 #include "table_cells.h"
@@ -311,6 +312,13 @@ bool Designer_Window::save()
     if (recipes.isEmpty())
         return false;
     entries->open();
+    if (!Editor_Window::may_save_into(this, entries, Catalogue_Editor::recipe)) {
+        // Refused, or the file could not be moved: the status says which.
+        saved_names.clear();
+        save_failed = true;
+        show_status();
+        return false;
+    }
     const QStringList taken = entries->names(Catalogue_Editor::recipe);
     QStringList replaced;
     for (const Catalogue_Editor::Draft &recipe : recipes) {

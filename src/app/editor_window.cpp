@@ -131,7 +131,7 @@ void Editor_Window::build()
         action->setObjectName(QLatin1String(action_names[made]));
         connect(action, &QAction::triggered, this, [this, made] {
             if (may_leave())
-                start(Catalogue_Editor::blank(made), -1);
+                start(Catalogue_Editor::blank(made), -1, made == Catalogue_Editor::compound);
         });
         new_actions[made] = action;
     }
@@ -217,8 +217,11 @@ void Editor_Window::build()
 
     for (QLineEdit *edit : {name, source, formula, solubility, solubility_at, water})
         connect(edit, &QLineEdit::textEdited, this, [this] { changed(); });
-    connect(target, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [this] { changed(); });
+    // Only the user changes it: the check fills it with its signals blocked.
+    connect(target, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+        target_follows = false;
+        changed();
+    });
     for (QTableWidget *table : {salts, elements})
         connect(table, &QTableWidget::itemChanged, this, [this, table] {
             keep_a_free_row(table);
@@ -311,10 +314,11 @@ void Editor_Window::redraw_list()
     delete_button->setEnabled(editing >= 0);
 }
 
-void Editor_Window::start(const Catalogue_Editor::Draft &_draft, int _editing)
+void Editor_Window::start(const Catalogue_Editor::Draft &_draft, int _editing, bool _follow_first)
 {
     draft = _draft;
     editing = _editing;
+    target_follows = _follow_first;
     // A new entry, or a copy not yet in the file, has something to save.
     dirty = _editing < 0;
     redraw_list();
@@ -401,6 +405,15 @@ void Editor_Window::show_check()
             if (!key.trimmed().isEmpty() && !choices.contains(key.trimmed()))
                 choices << key.trimmed();
     }
+    // A new compound's reference element: the first row of its table, until
+    // the user chooses one.
+    if (target_follows) {
+        draft.target.clear();
+        if (!typed && !checked.figures.isEmpty())
+            draft.target = checked.figures.first().name;
+        for (int row = 0; typed && row < draft.elements.size() && draft.target.isEmpty(); ++row)
+            draft.target = draft.elements.at(row).first.trimmed();
+    }
     if (!draft.target.isEmpty() && !choices.contains(draft.target))
         choices << draft.target;
     {
@@ -460,8 +473,23 @@ void Editor_Window::copy_current()
     start(copied, index);
 }
 
+bool Editor_Window::may_save_into(QWidget *_parent, Catalogue_Editor *_entries,
+                                  Catalogue_Editor::Kind _kind)
+{
+    if (_entries->unreadable(_kind).isEmpty())
+        return true;
+    return QMessageBox::question(_parent, _parent->windowTitle(), _entries->afresh_question(_kind),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes &&
+           _entries->start_afresh(_kind);
+}
+
 void Editor_Window::save()
 {
+    if (!may_save_into(this, editor, draft.kind)) {
+        show_check();
+        return;
+    }
     const int index = editor->save(draft, editing, *compounds);
     if (index >= 0) {
         editing = index;

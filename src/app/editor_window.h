@@ -42,6 +42,11 @@ public:
                   const QString &_shipped, Current _current, QWidget *_parent);
 
     void present();
+    // Whether _entries may save into the list of _kind: its file can be
+    // read, or it could not and the user, asked over _parent, had it moved
+    // aside and the list started afresh.
+    static bool may_save_into(QWidget *_parent, Catalogue_Editor *_entries,
+                              Catalogue_Editor::Kind _kind);
     const Catalogue_Editor &model() const { return *editor; }
     // The list again, after the files were written elsewhere.
     void refresh() { redraw_list(); }
@@ -71,7 +76,9 @@ private:
     void show_check();
     // Whether the draft may be left: saved, or the user says so.
     bool may_leave();
-    void start(const Catalogue_Editor::Draft &_draft, int _editing);
+    // _follow_first: a new compound, whose reference element is its first
+    // until the user chooses one.
+    void start(const Catalogue_Editor::Draft &_draft, int _editing, bool _follow_first = false);
     void choose(QTreeWidgetItem *_item);
     void copy_current();
     void save();
@@ -86,6 +93,7 @@ private:
     int editing = -1;
     bool dirty = false;
     bool drawing = false;
+    bool target_follows = false;
 
     QTreeWidget *list;
     QPushButton *new_button;

@@ -253,6 +253,7 @@ void MainWindow::load_compounds(int _type)
              product_problems + compound_problems + recipe_problems + target_problems)
             std::fprintf(stderr, "rovalin: %s\n", problem.toUtf8().constData());
         std::fflush(stderr);
+        catalogues_notice = User_Catalogues::unreadable_notice(problems.unreadable);
         catalogues_reported = true;
     }
 

@@ -68,6 +68,9 @@ public:
     // Fills calc_methods with the calculation methods, or, once it holds
     // them, puts their texts into the language in use, keeping the choice.
     void fill_methods();
+    // The user's files that cannot be read, as the start-up says them over
+    // the window; empty when all can.
+    QString catalogues_notice;
 
 public slots:
     void change_compound(int _index);

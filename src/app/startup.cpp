@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QMessageBox>
 #include <QMetaObject>
 #include <QStringList>
 
@@ -117,4 +118,15 @@ void start_main_window(MainWindow &_window)
     _window.ui->frsol->setVisible(false);
 
     _window.fill_methods();
+
+    // A file of the user's that cannot be read is said once, over the window.
+    // The box waits for no answer: the start-up goes on behind it.
+    if (!_window.catalogues_notice.isEmpty()) {
+        auto *box = new QMessageBox(QMessageBox::Warning, _window.windowTitle(),
+                                    _window.catalogues_notice, QMessageBox::Ok, &_window);
+        box->setObjectName(QStringLiteral("unreadable_notice"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    }
 }

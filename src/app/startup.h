@@ -26,7 +26,8 @@ void use_narrow_font();
 
 // What the program does with its window between constructing it and entering
 // the event loop: shows it, hides the message and the solution inputs, and
-// fills the list of calculation methods (which selects method 0).
+// fills the list of calculation methods (which selects method 0); then says,
+// in a box that waits for no answer, which of the user's files cannot be read.
 void start_main_window(MainWindow &_window);
 
 #endif // ROVALIN_STARTUP_H

@@ -47,28 +47,12 @@ bool present(const QString &_file)
 }
 
 // The objects of a catalogue file's array, or none where it cannot be read.
-QJsonArray read_array(const QString &_file, QString *_why)
+QJsonArray read_array(const QString &_file)
 {
-    QStringList problems;
-    Catalogue_Problems problem(QString(), &problems);
-    QByteArray content;
-    if (!read_catalogue_file(_file, problem, content)) {
-        *_why = problems.value(0).mid(2); // the line names no file: ": <what>"
-        return {};
-    }
-    QString what;
-    QString where;
-    const QJsonDocument document = parse_json(content, &what, &where);
-    if (document.isNull()) {
-        *_why = where.isEmpty() ? what : where + QStringLiteral(": ") + what;
-        return {};
-    }
-    if (!document.isArray()) {
-        *_why = Catalogue_Editor::tr("в файле объект { … }, а должен быть массив [ … ]");
-        return {};
-    }
-    _why->clear();
-    return document.array();
+    QJsonArray entries;
+    Catalogue_Fault fault;
+    read_catalogue_array(_file, &entries, &fault);
+    return entries;
 }
 
 } // namespace
@@ -97,28 +81,54 @@ void Catalogue_Editor::open()
     opened = true;
     for (int kind = 0; kind < kinds; ++kind) {
         const QString path = QDir(folder_).filePath(file_name(Kind(kind)));
-        if (!present(path))
+        User_Catalogues::Unreadable fault{path, {}};
+        if (!present(path) || read_catalogue_array(path, &files[kind], &fault.fault))
             continue;
-        QString why;
-        files[kind] = read_array(path, &why);
-        if (why.isEmpty())
-            continue;
-        QString aside;
-        QString error;
-        const QString shown = QDir::toNativeSeparators(path);
-        if (move_aside(path, &aside, &error))
-            messages << tr("Ваш файл %1 не читается (%2). Он перенесён как есть в %3, записи "
-                           "этого вида начаты заново.")
-                            .arg(shown, why, QDir::toNativeSeparators(aside));
-        else
-            messages << tr("Ваш файл %1 не читается (%2), а перенести его не удалось (%3).")
-                            .arg(shown, why, error);
+        unreadable_texts[kind] = User_Catalogues::unreadable_text(fault);
+        file_notes[kind] =
+            unreadable_texts[kind] + QLatin1Char(' ') +
+            tr("Он оставлен как есть, его записи здесь не показаны. Исправьте его в текстовом "
+               "редакторе или сохраните запись в этот список: программа спросит, перенесёт "
+               "файл в сторону как есть и начнёт список заново.");
     }
+}
+
+QString Catalogue_Editor::afresh_question(Kind _kind) const
+{
+    return unreadable_texts[_kind] + QStringLiteral("\n\n") +
+           tr("Начать этот список заново? Файл будет перенесён в сторону как есть: он останется "
+              "в той же папке, с «.unreadable-» и датой в имени. Новый список начнётся с того, "
+              "что вы сохраняете.");
+}
+
+bool Catalogue_Editor::start_afresh(Kind _kind)
+{
+    if (unreadable_texts[_kind].isEmpty())
+        return true;
+    const QString path = QDir(folder_).filePath(file_name(_kind));
+    const QString shown = QDir::toNativeSeparators(path);
+    QString aside;
+    QString error;
+    if (!move_aside(path, &aside, &error)) {
+        save_error = tr("Запись не сохранена: ваш файл %1 не удалось перенести в сторону (%2).")
+                         .arg(shown, error);
+        return false;
+    }
+    unreadable_texts[_kind].clear();
+    files[_kind] = QJsonArray();
+    file_notes[_kind] = tr("Ваш файл %1 не читался: он перенесён как есть в %2, список начат "
+                           "заново.")
+                            .arg(shown, QDir::toNativeSeparators(aside));
+    return true;
 }
 
 QString Catalogue_Editor::status() const
 {
-    QStringList lines = messages;
+    QStringList lines;
+    for (const QString &note : file_notes) {
+        if (!note.isEmpty())
+            lines << note;
+    }
     if (!save_error.isEmpty())
         lines << save_error;
     return lines.join(QLatin1Char('\n'));
@@ -245,13 +255,13 @@ QJsonObject Catalogue_Editor::to_object(const Draft &_draft, QString *_why)
         } else {
             QJsonObject solubility = object.value(QLatin1String("solubility")).toObject();
             double grams = 0;
-            if (!read(tr("растворимость"), _draft.solubility, &grams))
+            if (!read(tr("Растворимость"), _draft.solubility, &grams))
                 return {};
             solubility.insert(QStringLiteral("g_per_l"), grams);
             double celsius = 0;
             if (_draft.solubility_at.trimmed().isEmpty())
                 solubility.remove(QStringLiteral("at_c"));
-            else if (read(tr("температура"), _draft.solubility_at, &celsius))
+            else if (read(tr("Температура растворимости"), _draft.solubility_at, &celsius))
                 solubility.insert(QStringLiteral("at_c"), celsius);
             else
                 return {};
@@ -259,21 +269,41 @@ QJsonObject Catalogue_Editor::to_object(const Draft &_draft, QString *_why)
         }
     }
     if (_draft.kind == recipe) {
+        // What the recipes' reader refuses, said in the window's words: the
+        // water and each salt's grams above 0, at least one salt.
         double water = 0;
-        if (_draft.water.trimmed().isEmpty())
-            object.remove(QStringLiteral("water_ml"));
-        else if (read(tr("вода"), _draft.water, &water))
-            object.insert(QStringLiteral("water_ml"), water);
-        else
+        if (!read(tr("Вода в бутылке"), _draft.water, &water))
             return {};
+        if (!(water > 0)) {
+            *_why = tr("Вода в бутылке: нужно больше 0 мл");
+            return {};
+        }
+        object.insert(QStringLiteral("water_ml"), water);
         QJsonObject salts;
         for (const auto &[salt, typed] : _draft.salts) {
-            if (salt.trimmed().isEmpty() && typed.trimmed().isEmpty())
+            // A row without grams is no part of the bottle.
+            if (typed.trimmed().isEmpty())
                 continue;
             double grams = 0;
+            if (salt.trimmed().isEmpty()) {
+                *_why = tr("%1 г: не указано вещество").arg(typed.trimmed());
+                return {};
+            }
             if (!read(salt.trimmed(), typed, &grams))
                 return {};
+            if (!(grams > 0)) {
+                *_why = tr("%1: нужно больше 0 г").arg(salt.trimmed());
+                return {};
+            }
+            if (salts.contains(salt.trimmed())) {
+                *_why = tr("%1 указан дважды").arg(salt.trimmed());
+                return {};
+            }
             salts.insert(salt.trimmed(), grams);
+        }
+        if (salts.isEmpty()) {
+            *_why = tr("нет ни одного вещества с граммами");
+            return {};
         }
         object.insert(QStringLiteral("compounds"), salts);
     }
@@ -298,6 +328,31 @@ Catalogue_Editor::Check Catalogue_Editor::check(const Draft &_draft, int _editin
     if (!why.isEmpty()) {
         check.lines << why;
         return check;
+    }
+    if (_draft.kind == recipe) {
+        // Each salt a compound of the list, by its name or formula, or a
+        // formula that can be read, as the recipes' reader takes it.
+        for (const auto &[salt, typed] : _draft.salts) {
+            const QString key = salt.trimmed();
+            if (typed.trimmed().isEmpty()) {
+                if (!key.isEmpty())
+                    check.lines << tr("%1: нет граммов, в бутылку не входит").arg(key);
+                continue;
+            }
+            bool listed = false;
+            for (int i = 0; i < _compounds.count_compounds() && !listed; ++i) {
+                const Compound *entry = _compounds.compound_at(i);
+                listed = entry->name() == key ||
+                         (!entry->formula().isEmpty() && entry->formula() == key);
+            }
+            const Formula formula(key);
+            if (!listed && !formula.is_valid()) {
+                check.lines << tr("%1: такого вещества нет в списке «Самомес», а как формула не "
+                                  "читается: %2")
+                                   .arg(key, formula.error());
+                return check;
+            }
+        }
     }
 
     // What the reader of the entry's file makes of it, in its own words.
@@ -332,6 +387,17 @@ Catalogue_Editor::Check Catalogue_Editor::check(const Draft &_draft, int _editin
         if (entry->element_at(i).name != QLatin1String("sol"))
             check.figures << entry->element_at(i);
     }
+    // What the readers take but no bottle or salt can have: said, not refused.
+    const bool fractions = _draft.kind == compound;
+    for (const Element &figure : check.figures) {
+        if (figure.value < 0)
+            check.lines << tr("%1: меньше 0 не бывает").arg(figure.name);
+        else if (fractions && figure.value > 1)
+            check.lines
+                << tr("%1: доля больше 1, то есть больше 100 % (25 % — это 0.25)").arg(figure.name);
+    }
+    if (fractions && entry->solubility() <= 0)
+        check.lines << tr("Растворимость: 0 и меньше не бывает, такая не учитывается");
     check.savable = !name.isEmpty() && !duplicate;
     return check;
 }
@@ -354,6 +420,13 @@ bool Catalogue_Editor::write(Kind _kind, const QJsonArray &_entries)
 
 int Catalogue_Editor::save(const Draft &_draft, int _editing, const Type_Fertilizer &_compounds)
 {
+    // An unreadable file is never written over.
+    if (!unreadable_texts[_draft.kind].isEmpty()) {
+        save_error =
+            tr("Запись не сохранена: ваш файл %1 не читается, а список не начат заново.")
+                .arg(QDir::toNativeSeparators(QDir(folder_).filePath(file_name(_draft.kind))));
+        return -1;
+    }
     const Check checked = check(_draft, _editing, _compounds);
     if (!checked.savable) {
         save_error = tr("Запись не сохранена: %1").arg(checked.lines.join(QStringLiteral("; ")));
@@ -391,9 +464,8 @@ Catalogue_Editor::Draft Catalogue_Editor::copy(Kind _kind, const Compound &_entr
     if (*_editing >= 0)
         return draft(kind, *_editing);
     const QString shipped = QDir(_shipped_folder).filePath(file_name(kind));
-    QString why;
     if (present(shipped)) {
-        for (const QJsonValue &value : read_array(shipped, &why)) {
+        for (const QJsonValue &value : read_array(shipped)) {
             const QJsonObject object = value.toObject();
             if (object.value(QLatin1String("name")).toString() == _entry.name())
                 return from_object(kind, object);

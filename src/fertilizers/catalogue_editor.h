@@ -8,7 +8,9 @@
 // by the readers themselves before it is saved. Members of an entry the
 // editor does not show (text such as "name_en" or "checked", the solubility's
 // "source", "sol") are written back as they were, and so is whatever in a file
-// is not an entry. A file that cannot be read is moved aside, never written over.
+// is not an entry. A file that cannot be read is left as it is, and never
+// written over: only when the user saves into its list, and has said so
+// (start_afresh()), is it moved aside, its bytes as they were.
 
 #include "element.h"
 
@@ -69,13 +71,25 @@ public:
     // there is nothing to say.
     QString status() const;
 
+    // Why the file of _kind cannot be read, as the start-up says it; empty
+    // when it can, or there is none. Nothing is saved into its list then
+    // until start_afresh().
+    QString unreadable(Kind _kind) const { return unreadable_texts[_kind]; }
+    // What to ask the user before start_afresh().
+    QString afresh_question(Kind _kind) const;
+    // Moves the unreadable file of _kind aside, as it is, and starts its list
+    // empty; false, with the status saying why, when it cannot be moved.
+    bool start_afresh(Kind _kind);
+
     // The user's entries of a kind, by name, in the file's order.
     QStringList names(Kind _kind) const;
     Draft draft(Kind _kind, int _index) const;
     static Draft blank(Kind _kind);
 
-    // The draft as its file will have it; empty, with _why, where a figure
-    // typed is no number.
+    // The draft as its file will have it; empty, with _why in the window's
+    // words, where a figure typed is no number, or a recipe's water or grams
+    // are not above 0 as its reader requires. A salt row without grams is
+    // left out.
     static QJsonObject to_object(const Draft &_draft, QString *_why);
 
     // What the readers say of _draft in place of entry _editing of its kind
@@ -101,7 +115,8 @@ private:
     QString folder_;
     bool opened = false;
     QJsonArray files[kinds];
-    QStringList messages;
+    QString unreadable_texts[kinds];
+    QString file_notes[kinds]; // what the status says of each file
     QString save_error;
 };
 

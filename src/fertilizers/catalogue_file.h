@@ -7,6 +7,7 @@
 // parsing it as a JSON array of objects, and saying what could not be used.
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
@@ -38,6 +39,19 @@ QString quoted(const QString &_text);
 // otherwise says why and gives false.
 bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problems,
                          QByteArray &_content);
+
+// Why a file cannot be used as a catalogue at all.
+struct Catalogue_Fault
+{
+    QString place; // "<line>:<column>" where reading stopped; empty where none can be given
+    QString what;  // what is wrong there, as the problems say it
+};
+
+// The array of catalogue file _file_name, and its bytes in _content when
+// given; false, with _fault filled, when the file cannot be read or holds no
+// JSON array.
+bool read_catalogue_array(const QString &_file_name, QJsonArray *_entries, Catalogue_Fault *_fault,
+                          QByteArray *_content = nullptr);
 
 // Moves a file that cannot be read out of the way, with its bytes as they are,
 // as "<file>.unreadable-<yyyyMMdd-hhmmss>" (with a number after it where that

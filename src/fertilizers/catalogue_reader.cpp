@@ -32,18 +32,63 @@ class Catalogue_Reader
 
 namespace {
 
-// What is wrong, in words a user who edits the file understands.
-QString parse_error_text(QJsonParseError::ParseError _error)
+// The character of _content that starts at byte _offset, quoted; the
+// parser stops at tokens, which are ASCII, or at the first byte of text it
+// cannot use.
+QString found_at(const QByteArray &_content, int _offset)
 {
+    const QString text = QString::fromUtf8(_content.mid(_offset, 4));
+    return quoted(text.left(!text.isEmpty() && text.at(0).isHighSurrogate() ? 2 : 1));
+}
+
+// What is wrong where the parser stopped, at byte _offset of _content, in
+// words a user who edits the file understands: what stands there, and what
+// was expected. _at_end: the file ended before it.
+QString parse_error_text(QJsonParseError::ParseError _error, const QByteArray &_content,
+                         int _offset, bool _at_end)
+{
+    const QString found = found_at(_content, _offset);
+    const char at = _offset < _content.size() ? _content.at(_offset) : '\0';
+    // The last character before it that is no blank.
+    char before = '\0';
+    for (int i = _offset - 1; i >= 0 && before == '\0'; --i) {
+        if (!QChar::isSpace(uchar(_content.at(i))))
+            before = _content.at(i);
+    }
     switch (_error) {
     case QJsonParseError::UnterminatedObject:
-        return Catalogue_Reader::tr("объект не закрыт: не хватает }");
+        if (_at_end)
+            return Catalogue_Reader::tr("файл обрывается: объект не закрыт, не хватает }");
+        if (at == ']')
+            return Catalogue_Reader::tr("здесь «]», а объект перед ним не закрыт: не хватает }");
+        if (before != '{' && before != ',')
+            return Catalogue_Reader::tr("здесь %1, а ожидалась запятая или } (пропущена запятая?)")
+                .arg(found);
+        if (before == ',' && at == ',')
+            return Catalogue_Reader::tr("здесь вторая запятая подряд, а ожидалось имя в кавычках");
+        if (before == ',' && at >= '0' && at <= '9')
+            return Catalogue_Reader::tr("здесь %1, а после запятой ожидалось имя в кавычках "
+                                        "(дробь через запятую? В файле её пишут через точку)")
+                .arg(found);
+        // A letter: most likely a name whose opening quotation mark is missing.
+        if (QChar::isLetter(uchar(at)))
+            return Catalogue_Reader::tr("здесь %1, а ожидалось имя в кавычках (пропущена кавычка?)")
+                .arg(found);
+        return Catalogue_Reader::tr("здесь %1, а ожидалось имя в кавычках").arg(found);
     case QJsonParseError::MissingNameSeparator:
-        return Catalogue_Reader::tr("после имени пропущено двоеточие");
+        if (_at_end)
+            return Catalogue_Reader::tr("файл обрывается после имени");
+        return Catalogue_Reader::tr("здесь %1, а после имени ожидалось двоеточие").arg(found);
     case QJsonParseError::UnterminatedArray:
-        return Catalogue_Reader::tr("массив не закрыт: не хватает ]");
     case QJsonParseError::MissingValueSeparator:
-        return Catalogue_Reader::tr("пропущена запятая между элементами");
+        if (_at_end)
+            return Catalogue_Reader::tr("файл обрывается: массив не закрыт, не хватает ]");
+        return Catalogue_Reader::tr("здесь %1, а ожидалась запятая или ] (пропущена запятая?)")
+            .arg(found);
+    case QJsonParseError::MissingObject:
+        if (_at_end)
+            return Catalogue_Reader::tr("файл обрывается после запятой");
+        return Catalogue_Reader::tr("здесь %1 сразу после запятой (лишняя запятая?)").arg(found);
     case QJsonParseError::IllegalValue:
         return Catalogue_Reader::tr("здесь не может стоять такое значение");
     case QJsonParseError::TerminationByNumber:
@@ -56,8 +101,6 @@ QString parse_error_text(QJsonParseError::ParseError _error)
         return Catalogue_Reader::tr("в строке знаки не в кодировке UTF-8");
     case QJsonParseError::UnterminatedString:
         return Catalogue_Reader::tr("строка не закрыта: не хватает кавычки");
-    case QJsonParseError::MissingObject:
-        return Catalogue_Reader::tr("после запятой нет элемента (лишняя запятая?)");
     case QJsonParseError::DeepNesting:
         return Catalogue_Reader::tr("слишком глубокая вложенность скобок");
     case QJsonParseError::DocumentTooLarge:
@@ -67,6 +110,11 @@ QString parse_error_text(QJsonParseError::ParseError _error)
     default:
         return Catalogue_Reader::tr("ошибка в записи JSON");
     }
+}
+
+QString not_an_array()
+{
+    return Catalogue_Reader::tr("в файле объект { … }, а должен быть массив [ … ]");
 }
 
 // "<line>:<column>" of byte _offset of _content, both counted from 1, the
@@ -241,12 +289,21 @@ QJsonDocument parse_json(const QByteArray &_content, QString *_what, QString *_p
         *_what = Catalogue_Reader::tr("файл пуст");
         _place->clear();
     } else {
-        // Qt's offset lies just past where it gave up, except for text
-        // after the end and bytes that are not UTF-8, which it points at.
+        // Qt's offset lies just past the token where it gave up, except for
+        // text after the end and bytes that are not UTF-8, which it points
+        // at. At the end of the file it lies there whether the last token
+        // was the one it gave up at or it found none: with a blank added,
+        // the offset moves past it only in the second case.
         const bool at_offset = error.error == QJsonParseError::GarbageAtEnd ||
                                error.error == QJsonParseError::IllegalUTF8String;
         const int offset = at_offset ? error.offset : error.offset - 1;
-        *_what = parse_error_text(error.error);
+        bool at_end = false;
+        if (!at_offset && error.offset >= _content.size()) {
+            QJsonParseError again;
+            QJsonDocument::fromJson(_content + ' ', &again);
+            at_end = again.offset > _content.size();
+        }
+        *_what = parse_error_text(error.error, _content, offset, at_end);
         *_place = place(_content, offset);
     }
     return QJsonDocument();
@@ -263,7 +320,7 @@ int add_catalogue_objects(const QByteArray &_content, Catalogue_Problems &_probl
         return 0;
     }
     if (!document.isArray()) {
-        _problems.add(Catalogue_Reader::tr("в файле объект { … }, а должен быть массив [ … ]"));
+        _problems.add(not_an_array());
         return 0;
     }
 
@@ -376,6 +433,31 @@ bool read_catalogue_file(const QString &_file_name, Catalogue_Problems &_problem
     return true;
 }
 
+bool read_catalogue_array(const QString &_file_name, QJsonArray *_entries, Catalogue_Fault *_fault,
+                          QByteArray *_content)
+{
+    *_entries = QJsonArray();
+    *_fault = Catalogue_Fault();
+    QStringList problems;
+    Catalogue_Problems problem(QString(), &problems);
+    QByteArray content;
+    if (!read_catalogue_file(_file_name, problem, content)) {
+        _fault->what = problems.value(0).mid(2); // the line names no file: ": <what>"
+        return false;
+    }
+    if (_content)
+        *_content = content;
+    const QJsonDocument document = parse_json(content, &_fault->what, &_fault->place);
+    if (document.isNull())
+        return false;
+    if (!document.isArray()) {
+        _fault->what = not_an_array();
+        return false;
+    }
+    *_entries = document.array();
+    return true;
+}
+
 int read_catalogue(const QString &_file_name, Type_Fertilizer *_fert, QStringList *_problems,
                    Catalogue_Kind _kind)
 {
@@ -397,8 +479,15 @@ int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &
 int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert, const QString &_file_name,
                     QStringList *_problems, Catalogue_Kind _kind)
 {
-    if (!_fert)
+    return parse_catalogue(_content, QVector<Type_Fertilizer *>{_fert}, _file_name, _problems,
+                           _kind);
+}
+
+int parse_catalogue(const QByteArray &_content, const QVector<Type_Fertilizer *> &_ferts,
+                    const QString &_file_name, QStringList *_problems, Catalogue_Kind _kind)
+{
+    if (_ferts.contains(nullptr))
         return 0;
     Catalogue_Problems problems(_file_name, _problems);
-    return add_entries(_content, {_fert}, _kind, problems);
+    return add_entries(_content, _ferts, _kind, problems);
 }

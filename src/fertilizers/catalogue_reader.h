@@ -51,5 +51,8 @@ int read_catalogue(const QString &_file_name, const QVector<Type_Fertilizer *> &
 int parse_catalogue(const QByteArray &_content, Type_Fertilizer *_fert,
                     const QString &_file_name = QString(), QStringList *_problems = nullptr,
                     Catalogue_Kind _kind = Catalogue_Kind::products);
+int parse_catalogue(const QByteArray &_content, const QVector<Type_Fertilizer *> &_ferts,
+                    const QString &_file_name = QString(), QStringList *_problems = nullptr,
+                    Catalogue_Kind _kind = Catalogue_Kind::products);
 
 #endif // ROVALIN_CATALOGUE_READER_H

@@ -220,8 +220,11 @@ private:
             _value = 1;
             return true;
         }
+        // A zero typed for the letter O: K2S04 would read as K2S4.
         if (value == 0)
-            return fail_at(start, Formula::tr("количество не может быть 0"));
+            return fail_at(start, Formula::tr("количество не может быть 0 (0 вместо O?)"));
+        if (text.at(start) == QLatin1Char('0'))
+            return fail_at(start, Formula::tr("число не может начинаться с 0 (0 вместо O?)"));
         if (value > max_count)
             return fail_at(start, Formula::tr("число больше %1").arg(max_count));
         _value = static_cast<int>(value);

@@ -17,7 +17,8 @@
 // each with an optional count; groups in ( ) or [ ], nested, each with an
 // optional count; then any number of hydrates or adducts, each after ·, •, *
 // or . and with an optional coefficient. Counts and coefficients are whole
-// numbers from 1 to 1000, and groups nest at most 8 deep. Blanks around the
+// numbers from 1 to 1000 without a leading 0 (K2S04 is a zero typed for an
+// O, never K2S4), and groups nest at most 8 deep. Blanks around the
 // formula are ignored; blanks inside are an error.
 //
 // The atomic weights are IUPAC's standard atomic weights of 2021 abridged to

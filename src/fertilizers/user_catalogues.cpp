@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -60,15 +61,32 @@ void User_Catalogues::read(const QString &_shipped, const QString &_user,
         return QDir(_folder).filePath(QLatin1String(_name));
     };
     const bool user = !_user.isEmpty() && !same_folder(_shipped, _user);
+    // A user's file, when it is there and can be read; one that cannot is
+    // said as the readers say it, and kept aside for the notice.
+    const auto user_file = [&](const char *_name, QStringList *_lines, QByteArray *_content) {
+        const QString path = file(_user, _name);
+        if (!user || !present(path))
+            return false;
+        QJsonArray entries;
+        Unreadable unreadable{path, {}};
+        if (read_catalogue_array(path, &entries, &unreadable.fault, _content))
+            return true;
+        const QString &place = unreadable.fault.place;
+        *_lines << path + (place.isEmpty() ? QString() : QLatin1Char(':') + place) +
+                       QStringLiteral(": ") + unreadable.fault.what;
+        _problems->unreadable << unreadable;
+        return false;
+    };
 
     read_catalogue(file(_shipped, "commercial_products.json"), _products, _product_problems);
     read_catalogue(file(_shipped, "compounds.json"), {_compounds, _solutions}, _compound_problems,
                    Catalogue_Kind::compounds);
-    if (user && present(file(_user, "compounds.json"))) {
+    QByteArray content;
+    if (user_file("compounds.json", _compound_problems, &content)) {
         Diy_Fertilizer compounds;
         DiySol_Fertilizer solutions;
-        read_catalogue(file(_user, "compounds.json"), {&compounds, &solutions}, _compound_problems,
-                       Catalogue_Kind::compounds);
+        parse_catalogue(content, {&compounds, &solutions}, file(_user, "compounds.json"),
+                        _compound_problems, Catalogue_Kind::compounds);
         merge(_compounds, &compounds);
         merge(_solutions, &solutions);
     }
@@ -77,10 +95,12 @@ void User_Catalogues::read(const QString &_shipped, const QString &_user,
         read_recipes(file(_shipped, "recipes.json"), *_compounds, _products, recipe_problems);
     if (user) {
         Premix_Fertilizer products;
-        if (present(file(_user, "commercial_products.json")))
-            read_catalogue(file(_user, "commercial_products.json"), &products, _product_problems);
-        if (present(file(_user, "recipes.json")))
-            read_recipes(file(_user, "recipes.json"), *_compounds, &products, recipe_problems);
+        if (user_file("commercial_products.json", _product_problems, &content))
+            parse_catalogue(content, &products, file(_user, "commercial_products.json"),
+                            _product_problems);
+        if (user_file("recipes.json", recipe_problems, &content))
+            parse_recipes(content, *_compounds, &products, file(_user, "recipes.json"),
+                          recipe_problems);
         merge(_products, &products);
     }
 }
@@ -103,6 +123,36 @@ void User_Catalogues::merge(Type_Fertilizer *_into, Type_Fertilizer *_from)
         entry->set_note(note);
         _into->replace_compound(same, entry.release());
     }
+}
+
+QString User_Catalogues::unreadable_text(const Unreadable &_file)
+{
+    const QString shown = QDir::toNativeSeparators(_file.file);
+    const QStringList place = _file.fault.place.split(QLatin1Char(':'));
+    if (place.size() != 2)
+        return tr("Ваш файл %1 не читается: %2.").arg(shown, _file.fault.what);
+    return tr("Ваш файл %1 не читается: строка %2, столбец %3: %4.")
+        .arg(shown, place.at(0), place.at(1), _file.fault.what);
+}
+
+QString User_Catalogues::unreadable_notice(const QVector<Unreadable> &_files)
+{
+    if (_files.isEmpty())
+        return QString();
+    QStringList lines;
+    for (const Unreadable &file : _files)
+        lines << unreadable_text(file);
+    const QString what_to_do =
+        _files.size() == 1
+            ? tr("Файл оставлен как есть, а его записи не показаны: где вы исправляли записи "
+                 "поставки, стоят цифры поставки. Исправьте файл в текстовом редакторе или "
+                 "начните этот список заново в «Мои удобрения…»: прежде чем сохранить в него, "
+                 "программа спросит и перенесёт файл в сторону как есть.")
+            : tr("Файлы оставлены как есть, а их записи не показаны: где вы исправляли записи "
+                 "поставки, стоят цифры поставки. Исправьте файлы в текстовом редакторе или "
+                 "начните эти списки заново в «Мои удобрения…»: прежде чем сохранить в такой "
+                 "список, программа спросит и перенесёт его файл в сторону как есть.");
+    return lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + what_to_do;
 }
 
 QString User_Catalogues::override_note(const Compound &_yours, const Compound &_shipped)

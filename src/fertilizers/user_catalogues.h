@@ -9,11 +9,16 @@
 // user's with the name of a shipped entry of the same list takes its place
 // there, and its note says so and gives the shipped figures that differ;
 // the user's other entries follow the shipped ones. Recipes are read against
-// the compounds as the user's own have made them.
+// the compounds as the user's own have made them. A file of the user's that
+// cannot be read at all is left as it is, its entries not shown, and said
+// once at start-up (unreadable_notice()).
+
+#include "catalogue_file.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class Compound;
 class Type_Fertilizer;
@@ -32,11 +37,18 @@ public:
     // read once is not read again: _user may be _shipped. Missing recipes
     // files, and any missing file of the user's, say nothing. What could not
     // be used is said in _problems, a line each, as the readers say it.
+    // A file of the user's that cannot be read at all.
+    struct Unreadable
+    {
+        QString file;
+        Catalogue_Fault fault;
+    };
     struct Problems
     {
         QStringList products;
         QStringList compounds;
         QStringList recipes;
+        QVector<Unreadable> unreadable; // also said in the lists above
     };
     static void read(const QString &_shipped, const QString &_user, Type_Fertilizer *_products,
                      Type_Fertilizer *_compounds, Type_Fertilizer *_solutions, Problems *_problems);
@@ -44,6 +56,14 @@ public:
     // Moves every entry of _from into _into: in the place of the entry of the
     // same name, or after the others.
     static void merge(Type_Fertilizer *_into, Type_Fertilizer *_from);
+
+    // «Ваш файл … не читается: строка 3, столбец 12: …»: where reading
+    // stopped and what was found there.
+    static QString unreadable_text(const Unreadable &_file);
+    // What the user learns at start-up of _files: each as unreadable_text(),
+    // that they are kept as they are and their entries not shown, and what
+    // to do. Empty for none.
+    static QString unreadable_notice(const QVector<Unreadable> &_files);
 
     // «Ваша запись; в поставке: K 8, Mg 3.9»: what the entry that _yours
     // replaces says otherwise.
