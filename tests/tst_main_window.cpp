@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -232,6 +233,8 @@ private slots:
     void plan_sheet();
     void editor_data();
     void editor();
+    void failed_write_data();
+    void failed_write();
     void designer_data();
     void designer();
     void meta_object();
@@ -2443,6 +2446,235 @@ void TestMainWindow::editor()
     }
     QCOMPARE(shown, lists);
     QCOMPARE(misnamed(window, "editor"), QString());
+}
+
+namespace {
+
+// Makes write(2) fail in this process, or work again, through the remote
+// control of libfiu's fault injector, which `fiu-run -x` preloads: "write"
+// fails every write, a function's name those made inside it, "" none.
+// fiu-ctrl runs without the preload; a file saved afterwards tells whether
+// it took.
+bool make_writes_fail(const QString &_fault)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LD_PRELOAD", "FIU_CTRL_FIFO", "FIU_ENABLE"})
+        environment.remove(QLatin1String(name));
+    const QMap<QString, QString> mangled{{"QFileDevice::flush", "_ZN11QFileDevice5flushEv"},
+                                         {"QSaveFile::commit", "_ZN9QSaveFile6commitEv"}};
+    const QString point = QStringLiteral("name=posix/io/rw/write");
+    QProcess control;
+    control.setProcessEnvironment(environment);
+    control.start(
+        qEnvironmentVariable("ROVALIN_FIU_CTRL", QStringLiteral("fiu-ctrl")),
+        {QStringLiteral("-f"), qEnvironmentVariable("FIU_CTRL_FIFO"), QStringLiteral("-c"),
+         _fault.isEmpty()                   ? QStringLiteral("disable ") + point
+         : _fault == QLatin1String("write") ? QStringLiteral("enable ") + point
+                                            : QStringLiteral("enable_stack_by_name %1,func_name=%2")
+                                                  .arg(point, mangled.value(_fault)),
+         QString::number(QCoreApplication::applicationPid())});
+    if (!control.waitForFinished(10000) || control.exitCode() != 0)
+        return false;
+    QTemporaryDir folder;
+    QFile probe(folder.filePath(QStringLiteral("probe")));
+    if (!folder.isValid() || !probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.close();
+    QSaveFile save(probe.fileName());
+    if (save.open(QIODevice::WriteOnly)) {
+        save.write("x", 1);
+        save.commit();
+    }
+    return probe.open(QIODevice::ReadOnly) && (probe.readAll() == "x") == _fault.isEmpty();
+}
+
+QByteArray bytes(const QString &_file)
+{
+    QFile file(_file);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+} // namespace
+
+void TestMainWindow::failed_write_data()
+{
+    if (qEnvironmentVariableIsEmpty("FIU_CTRL_FIFO"))
+        QSKIP("needs libfiu's fault injector: runs as tst_main_window_failed_writes, under "
+              "fiu-run -x");
+    // Steps as in run(), and "settings <rovalin.ini>", "language en" and
+    // "pdf"; then the steps taken while writes fail, and those taken once
+    // they work again.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("fault"); // as make_writes_fail() takes it
+    QTest::addColumn<QStringList>("failing");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("file");  // plans, products, settings or sheet
+    QTest::addColumn<QString>("said");  // what the window says meanwhile: a regular expression
+    QTest::addColumn<QString>("saved"); // what the file holds in the end
+
+    QTest::newRow("a plan's edits, saved with the next one")
+        << QStringList{"plan stored", "plan open"} << "write"
+        << QStringList{"plan dose 0 12.5", "plan day 0 Пн"} << QStringList{"plan day 0 Ср"}
+        << "plans"
+        << "^Не удалось сохранить планы в .*plans\\.json: .+\\. Изменения остались в окне\\.$"
+        << "Alpha 12.5 1,3,6|Gone 5 6";
+    QTest::newRow("an entry of the user's, saved on a retry")
+        << QStringList{"editor file [{\"name\": \"Mine\", \"target\": \"K\", \"K\": 5}]",
+                       "editor open",
+                       "editor new product",
+                       "editor name Second",
+                       "editor element K 2",
+                       "editor target K"}
+        << "write" << QStringList{"editor save"} << QStringList{"editor save"} << "products"
+        << "^Не удалось сохранить .*commercial_products\\.json: .+\\.$"
+        << "commercial_products.json: Mine, Second";
+    // QSettings takes a lock file first: where that cannot be written, it
+    // writes nothing. Where only the bytes of a file fail, or only those of
+    // the one QSettings writes, the settings are checked before they are
+    // put in place.
+    for (const char *fault : {"write", "QFileDevice::flush", "QSaveFile::commit"})
+        QTest::addRow("the language, kept when chosen again (fails: %s)", fault)
+            << QStringList{"settings [General]\nlanguage=ru\nlater=kept\n"} << fault
+            << QStringList{"language en"} << QStringList{"language en"} << "settings"
+            << "^Could not write the settings file .*rovalin\\.ini: language choice not saved\\.$"
+            << "[General]|language=en|later=kept";
+    // Not a file the program keeps, but the user's own: the PDF engine
+    // writes without a word of a write that fails.
+    QTest::newRow("the plan's sheet, saved on a retry")
+        << QStringList{"plan stored", "plan open"} << "write" << QStringList{"pdf"}
+        << QStringList{"pdf"} << "sheet"
+        << "^Не удалось записать .*sheet\\.pdf\\.$"
+        << "a PDF";
+}
+
+// A save that fails leaves the kept file exactly as it was, says so, and the
+// next save writes everything.
+void TestMainWindow::failed_write()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, fault);
+    QFETCH(QStringList, failing);
+    QFETCH(QStringList, after);
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+    QFETCH(QString, saved);
+
+    bool failing_now = false;
+    const auto restored = qScopeGuard([&] {
+        if (failing_now)
+            make_writes_fail(QString());
+        Language::apply(Language::russian);
+    });
+    QString boxed;
+    const QString sheet = QDir::current().filePath(QStringLiteral("sheet.pdf"));
+    const auto step = [&](const QString &_step) {
+        // A warning is modal: read it and close it from its own event loop.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxed = box->text();
+                box->accept();
+            }
+        });
+        poll.start(10);
+        const QString text = _step.section(QLatin1Char(' '), 1);
+        if (_step.startsWith(QLatin1String("settings "))) {
+            QVERIFY(QDir().mkpath(QFileInfo(Language::settings_file()).absolutePath()));
+            QFile settings(Language::settings_file());
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(text.toUtf8());
+        } else if (_step == QLatin1String("language en")) {
+            f.window->findChild<QAction *>(QStringLiteral("actionEnglish"))->trigger();
+        } else if (_step == QLatin1String("pdf")) {
+            QTimer::singleShot(0, this, [&] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->selectFile(sheet);
+                static_cast<QDialog *>(dialog)->accept();
+            });
+            QTest::mouseClick(plan_window()->findChild<QPushButton *>(QStringLiteral("plan_pdf")),
+                              Qt::LeftButton);
+        } else {
+            run({_step});
+        }
+    };
+    // The file as a user's earlier session left it: with libfiu preloaded, a
+    // file Qt makes anew takes no permissions (fiu's open() drops the mode of
+    // an O_TMPFILE), so each save here replaces one that is there.
+    for (const QString &each : steps)
+        step(each);
+    QVERIFY(!QTest::currentTestFailed());
+    const QString kept =
+        file == QLatin1String("plans")
+            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                  QStringLiteral("/plans.json")
+        : file == QLatin1String("products")
+            ? User_Catalogues::folder() + QStringLiteral("/commercial_products.json")
+        : file == QLatin1String("sheet") ? sheet
+                                         : Language::settings_file();
+    const QByteArray before = bytes(kept);
+    // A sheet is saved where there was none: it is there whole or not at all.
+    QCOMPARE(QFileInfo(kept).isFile(), file != QLatin1String("sheet"));
+    // And nothing beside it, such as a new file that did not take its place.
+    const auto beside = [&] {
+        return QFileInfo(kept).absoluteDir().entryList(
+            {QFileInfo(kept).fileName() + QLatin1Char('*')},
+            QDir::AllEntries | QDir::Hidden | QDir::System);
+    };
+    const QStringList was_beside = beside();
+    const auto shown = [&] {
+        if (file == QLatin1String("settings") || file == QLatin1String("sheet"))
+            return boxed;
+        QWidget *window = file == QLatin1String("plans")
+                              ? plan_window()
+                              : f.window->findChild<QWidget *>(QStringLiteral("editor"));
+        return window
+            ->findChild<QLabel *>(file == QLatin1String("plans") ? "plan_status" : "editor_status")
+            ->text();
+    };
+
+    failing_now = true;
+    QVERIFY(make_writes_fail(fault));
+    for (const QString &each : failing) {
+        boxed.clear();
+        step(each);
+        QCOMPARE(bytes(kept), before);
+        QCOMPARE(beside(), was_beside);
+        QVERIFY2(QRegularExpression(said).match(shown()).hasMatch(), qPrintable(shown()));
+    }
+    QVERIFY(make_writes_fail(QString()));
+    failing_now = false;
+    boxed.clear();
+    for (const QString &each : after)
+        step(each);
+    QCOMPARE(shown(), QString());
+
+    // What the file holds: the plan's items, the user's entries, or the
+    // settings' lines.
+    QStringList held =
+        file == QLatin1String("products") ? user_files()
+        : file == QLatin1String("settings")
+            ? QString::fromUtf8(bytes(kept)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            : QStringList();
+    if (file == QLatin1String("sheet")) {
+        // Made anew under libfiu, it has no permissions (see above).
+        QVERIFY(QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner));
+        const QByteArray pdf = bytes(kept);
+        if (pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"))
+            held << QStringLiteral("a PDF");
+    }
+    const QJsonDocument plans = QJsonDocument::fromJson(bytes(kept));
+    for (const QJsonValue &item :
+         plans[QLatin1String("plans")][0][QLatin1String("items")].toArray()) {
+        QStringList days;
+        for (const QJsonValue &day : item[QLatin1String("days")].toArray())
+            days << QString::number(day.toInt());
+        held << QStringList{item[QLatin1String("name")].toString(),
+                            QString::number(item[QLatin1String("weekly_dose")].toDouble()),
+                            days.join(QLatin1Char(','))}
+                    .join(QLatin1Char(' '));
+    }
+    QCOMPARE(held.join(QLatin1Char('|')), saved);
 }
 
 void TestMainWindow::designer_step(const QString &_step)

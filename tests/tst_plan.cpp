@@ -417,6 +417,23 @@ void TestPlan::language()
     QVERIFY(Language::remember(other, &said));
     QCOMPARE(int(Language::chosen(QLocale(system), &said)), int(other));
     QVERIFY(said.isEmpty());
+#ifdef Q_OS_UNIX
+    // With no temporary folder to check the settings in (a file where it
+    // should be), the choice is still read, and none is written.
+    QFile settings(Language::settings_file());
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray kept = settings.readAll();
+    settings.close();
+    const QByteArray temporary = qgetenv("TMPDIR");
+    const auto restored = qScopeGuard([&] { qputenv("TMPDIR", temporary); });
+    qputenv("TMPDIR", QFile::encodeName(Language::settings_file()));
+    QVERIFY(!Language::remember(Language::Code(chosen), &said));
+    QVERIFY2(said.startsWith(QStringLiteral("Не удалось записать файл настроек")),
+             qPrintable(said));
+    QCOMPARE(int(Language::chosen(QLocale(system), &said)), int(other));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QCOMPARE(settings.readAll(), kept);
+#endif
 #ifdef Q_OS_WIN
     QDir(folder).removeRecursively();
 #endif

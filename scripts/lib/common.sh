@@ -10,15 +10,16 @@ ROVALIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # (with xwininfo, which reads the window's class), and the tools that check the
 # install (strace tells which catalogues the program opens) and build and check
 # the Debian package (CPack reads the program's dependencies with
-# dpkg-shlibdeps, which needs file), and pdftotext, which reads back the plan's
-# sheet saved as a PDF. Then Qt: its private headers for one test
+# dpkg-shlibdeps, which needs file), pdftotext, which reads back the plan's
+# sheet saved as a PDF, and libfiu's fault injector (fiu-run, fiu-ctrl), which
+# makes the writes of a save fail. Then Qt: its private headers for one test
 # hook, its SVG plugins, which draw the icon, and Qt Charts, which draws the
 # weekly build-up; Qt 5 unless a script is asked for Qt 6
 # (ROVALIN_QT6_PACKAGES instead of ROVALIN_QT5_PACKAGES), with Qt's
 # Linguist tools, which compile and check the translation. Qt 6's Charts needs
 # Qt 6's OpenGL CMake package, which Debian's qt6-charts-dev does not pull in.
 ROVALIN_COMMON_PACKAGES=(cmake g++ make fonts-liberation xvfb x11-xserver-utils x11-utils
-    desktop-file-utils appstream dpkg-dev file strace lintian poppler-utils)
+    desktop-file-utils appstream dpkg-dev file strace lintian poppler-utils fiu-utils)
 ROVALIN_QT5_PACKAGES=(qtbase5-dev qtbase5-private-dev libqt5svg5 libqt5charts5-dev
     qttools5-dev qttools5-dev-tools)
 ROVALIN_QT6_PACKAGES=(qt6-base-dev qt6-base-private-dev libqt6svg6 qt6-charts-dev

@@ -3,8 +3,8 @@
 #include "plan_sheet.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 #include <numeric>
@@ -16,13 +16,13 @@ namespace {
 class Sheet_Painter
 {
 public:
-    Sheet_Painter(QPrinter *_printer, QPainter *_painter)
+    Sheet_Painter(QPagedPaintDevice *_printer, QPainter *_painter)
         : printer(_printer), painter(_painter),
           page(QRectF(QPointF(0, 0),
-                      _printer->pageLayout().paintRectPixels(_printer->resolution()).size()))
+                      _printer->pageLayout().paintRectPixels(_printer->logicalDpiY()).size()))
     {}
 
-    double mm(double _mm) const { return _mm * printer->resolution() / 25.4; }
+    double mm(double _mm) const { return _mm * printer->logicalDpiY() / 25.4; }
 
     QFont font(double _points, bool _bold = false) const
     {
@@ -165,14 +165,14 @@ public:
     double y = 0;
 
 private:
-    QPrinter *printer;
+    QPagedPaintDevice *printer;
     QPainter *painter;
     QRectF page;
 };
 
 } // namespace
 
-bool print_sheet(QPrinter *_printer, const Plan_Book::Sheet &_sheet)
+bool print_sheet(QPagedPaintDevice *_printer, const Plan_Book::Sheet &_sheet)
 {
     QPainter painter;
     if (!painter.begin(_printer))

@@ -10,9 +10,9 @@
 
 #include "plan_book.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
-// False when the printer could not be started.
-bool print_sheet(QPrinter *_printer, const Plan_Book::Sheet &_sheet);
+// False when the printer (or the PDF writer) could not be started.
+bool print_sheet(QPagedPaintDevice *_printer, const Plan_Book::Sheet &_sheet);
 
 #endif // ROVALIN_PLAN_SHEET_H

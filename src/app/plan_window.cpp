@@ -2,6 +2,7 @@
 
 #include "plan_window.h"
 
+#include "catalogue_file.h"
 #include "charts.h"
 #include "message_text.h"
 #include "number_text.h"
@@ -10,6 +11,7 @@
 #include "table_cells.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -747,12 +750,19 @@ void Plan_Window::save_pdf()
         return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         file += QStringLiteral(".pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(book.shown()->name);
-    printer.setOutputFileName(file);
-    if (!print_sheet(&printer, book.sheet()))
+    // Drawn in memory and saved whole: written straight to the file, a write
+    // that failed would leave it short, and the PDF engine would not say so.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    bool drawn = false;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(book.shown()->name);
+        drawn = print_sheet(&writer, book.sheet());
+    }
+    QString error;
+    if (!drawn || !save_whole(file, pdf.data(), &error))
         QMessageBox::warning(this, tr("Сохранить PDF"),
                              tr("Не удалось записать %1.").arg(QDir::toNativeSeparators(file)));
 }

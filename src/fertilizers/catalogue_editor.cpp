@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -408,13 +407,12 @@ bool Catalogue_Editor::write(Kind _kind, const QJsonArray &_entries)
     QDir().mkpath(folder_);
     const QString path = QDir(folder_).filePath(file_name(_kind));
     const QByteArray content = QJsonDocument(_entries).toJson(QJsonDocument::Indented);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit()) {
+    QString error;
+    if (save_whole(path, content, &error)) {
         files[_kind] = _entries;
         return true;
     }
-    save_error =
-        tr("Не удалось сохранить %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
+    save_error = tr("Не удалось сохранить %1: %2.").arg(QDir::toNativeSeparators(path), error);
     return false;
 }
 

@@ -4,7 +4,8 @@
 #define ROVALIN_CATALOGUE_FILE_H
 
 // What the readers of the catalogue files share: reading a file safely,
-// parsing it as a JSON array of objects, and saying what could not be used.
+// parsing it as a JSON array of objects, and saying what could not be used;
+// and how every file the program keeps is written.
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -58,6 +59,12 @@ bool read_catalogue_array(const QString &_file_name, QJsonArray *_entries, Catal
 // is taken), so that a new one can start: never written over. Gives the new
 // name, or false and why not.
 bool move_aside(const QString &_file_name, QString *_aside, QString *_error);
+
+// Replaces _file_name with _content whole, or leaves it exactly as it was:
+// the content goes to a new file beside it, each write and the final flush
+// are checked, and only a complete new file takes the old one's place (a
+// file is never written in place). False, with why, where it could not.
+bool save_whole(const QString &_file_name, const QByteArray &_content, QString *_error);
 
 // Parses _content as JSON. Where it cannot, the document is null and _what
 // says what is wrong, _place where ("<line>:<column>", as the problems give

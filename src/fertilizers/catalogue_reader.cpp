@@ -18,6 +18,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QSaveFile>
 #include <QVector>
 
 #include <algorithm>
@@ -274,6 +275,22 @@ bool move_aside(const QString &_file_name, QString *_aside, QString *_error)
     }
     *_aside = aside;
     return true;
+}
+
+bool save_whole(const QString &_file_name, const QByteArray &_content, QString *_error)
+{
+    QSaveFile file(_file_name);
+    file.setDirectWriteFallback(false);
+    // The file buffers what is written: a write(2) that fails shows only in
+    // the flush, which commit() would not look at before it puts the new
+    // file in place, short or empty.
+    if (file.open(QIODevice::WriteOnly) && file.write(_content) == _content.size() &&
+        file.flush() && file.error() == QFileDevice::NoError && file.commit())
+        return true;
+    *_error = file.errorString();
+    // The new file goes; the old one stays as it was.
+    file.cancelWriting();
+    return false;
 }
 
 QJsonDocument parse_json(const QByteArray &_content, QString *_what, QString *_place)

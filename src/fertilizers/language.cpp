@@ -5,10 +5,16 @@
 #include "catalogue_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTranslator>
+#include <QVariant>
+
+#include <optional>
 
 namespace {
 
@@ -17,6 +23,58 @@ const char *const codes[] = {"ru", "en"};
 
 // The translator while one is installed; the application owns it.
 QTranslator *installed = nullptr;
+
+// Settings read and written through a copy of their own, in a temporary
+// folder. QSettings keeps what it read of a file for as long as the file's
+// size and time stay the same, which they can when rovalin.ini is replaced
+// soon after by one as long; and it would put a file it could not write whole
+// in place of the kept one. So it opens copies only, each under a name never
+// used before, and rovalin.ini is read whole and replaced whole.
+class Settings_Copy
+{
+public:
+    // False where no copy of _content can be made.
+    bool open(const QByteArray &_content)
+    {
+        if (!folder.isValid())
+            return false;
+        QFile copy(folder.filePath(QStringLiteral("rovalin.ini")));
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(_content) != _content.size() ||
+            !copy.flush())
+            return false;
+        copy.close();
+        settings.emplace(copy.fileName(), QSettings::IniFormat);
+        return true;
+    }
+
+    // The copy's settings; null before it is made.
+    QSettings *get() { return settings ? &*settings : nullptr; }
+
+    QMap<QString, QVariant> values() const
+    {
+        QMap<QString, QVariant> all;
+        for (const QString &name : settings->allKeys())
+            all.insert(name, settings->value(name));
+        return all;
+    }
+
+    // The copy's bytes as they are now.
+    bool content(QByteArray *_content) const { return read_whole(settings->fileName(), _content); }
+
+    // The whole of a regular file that can be read.
+    static bool read_whole(const QString &_file, QByteArray *_content)
+    {
+        QFile file(_file);
+        if (!QFileInfo(_file).isFile() || !file.open(QIODevice::ReadOnly))
+            return false;
+        *_content = file.readAll();
+        return file.error() == QFileDevice::NoError;
+    }
+
+private:
+    QTemporaryDir folder;
+    std::optional<QSettings> settings;
+};
 
 } // namespace
 
@@ -40,9 +98,18 @@ Language::Code Language::chosen(const QLocale &_system, QString *_problem)
         _problem->clear();
     const QString file = settings_file();
     if (QFileInfo::exists(file)) {
-        QSettings settings(file, QSettings::IniFormat);
-        const QString code = settings.value(QLatin1String(key)).toString();
-        if (settings.status() == QSettings::NoError) {
+        QByteArray content;
+        Settings_Copy copy;
+        // Where no copy can be made nothing is saved either (see remember()),
+        // so QSettings may read the file itself: nothing replaces it behind
+        // its back.
+        std::optional<QSettings> direct;
+        QSettings *settings = nullptr;
+        if (Settings_Copy::read_whole(file, &content))
+            settings =
+                copy.open(content) ? copy.get() : &direct.emplace(file, QSettings::IniFormat);
+        const QString code = settings ? settings->value(QLatin1String(key)).toString() : QString();
+        if (settings && settings->status() == QSettings::NoError) {
             for (const Code known : {russian, english}) {
                 if (code == QLatin1String(codes[known]))
                     return known;
@@ -67,25 +134,41 @@ Language::Code Language::chosen(const QLocale &_system, QString *_problem)
 bool Language::remember(Code _code, QString *_problem)
 {
     const QString file = settings_file();
+    const bool exists = QFileInfo::exists(file);
+    QByteArray content;
+    const bool read = !exists || Settings_Copy::read_whole(file, &content);
+    Settings_Copy settings;
+    const bool copied = read && settings.open(content);
     // A file that cannot be read is not written over.
-    if (QFileInfo::exists(file) &&
-        QSettings(file, QSettings::IniFormat).status() != QSettings::NoError) {
+    if (!read || (copied && settings.get()->status() != QSettings::NoError)) {
         if (_problem)
             *_problem = tr("Файл настроек %1 не читается: выбор языка не сохранён.")
                             .arg(QDir::toNativeSeparators(file));
         return false;
     }
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QSettings settings(file, QSettings::IniFormat);
-    settings.setValue(QLatin1String(key), QLatin1String(codes[_code]));
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        if (_problem)
-            *_problem = tr("Не удалось записать файл настроек %1: выбор языка не сохранён.")
-                            .arg(QDir::toNativeSeparators(file));
-        return false;
+    // QSettings writes the copy, with what the file held besides the
+    // language; what it wrote is read back and checked whole before it
+    // takes the file's place.
+    bool saved = copied;
+    QByteArray written;
+    if (saved) {
+        const QString code = QLatin1String(codes[_code]);
+        QMap<QString, QVariant> expected = settings.values();
+        expected.insert(QLatin1String(key), code);
+        settings.get()->setValue(QLatin1String(key), code);
+        settings.get()->sync();
+        Settings_Copy check;
+        saved = settings.get()->status() == QSettings::NoError && settings.content(&written) &&
+                check.open(written) && check.get()->status() == QSettings::NoError &&
+                check.values() == expected;
     }
-    return true;
+    QString error;
+    if (saved && QDir().mkpath(QFileInfo(file).absolutePath()) && save_whole(file, written, &error))
+        return true;
+    if (_problem)
+        *_problem = tr("Не удалось записать файл настроек %1: выбор языка не сохранён.")
+                        .arg(QDir::toNativeSeparators(file));
+    return false;
 }
 
 bool Language::apply(Code _code)

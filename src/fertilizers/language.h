@@ -27,8 +27,9 @@ public:
     // cannot be read is moved aside, never written over, and _problem says
     // so (empty otherwise).
     static Code chosen(const QLocale &_system = QLocale::system(), QString *_problem = nullptr);
-    // Keeps _code for the next start; false, with _problem, where the
-    // settings cannot be written.
+    // Keeps _code for the next start, with what else the settings hold;
+    // false, with _problem, where they cannot be written whole: the file is
+    // then left as it was.
     static bool remember(Code _code, QString *_problem = nullptr);
 
     // Installs the translation for _code into the application, or removes

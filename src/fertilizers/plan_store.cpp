@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -318,12 +317,7 @@ bool Plan_Store::save(const QVector<Dosing_Plan> &_plans)
         return false;
     }
     QDir().mkpath(folder);
-    const QByteArray content = write(_plans, root);
-    QSaveFile file(file_name());
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
-        return true;
-    error_ = file.errorString();
-    return false;
+    return save_whole(file_name(), write(_plans, root), &error_);
 }
 
 bool Plan_Store::parse(const QByteArray &_content, QVector<Dosing_Plan> *_plans, QJsonObject *_root,
