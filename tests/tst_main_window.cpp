@@ -1859,6 +1859,12 @@ void TestMainWindow::plan_add_data()
         << alpha + QStringList{"plan new Второй", "plan rename Креветочник", "plan add"}
         << QStringList{"Аквариум 100 л", "Креветочник"} << "Креветочник"
         << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << 0;
+    QTest::newRow("a name another plan has is refused, and why")
+        << alpha + QStringList{"plan new Второй", "plan rename Аквариум 100 л",
+                               "plan says План «Аквариум 100 л» уже есть: дайте этому другое "
+                               "название.",
+                               "plan new Второй"}
+        << QStringList{"Аквариум 100 л", "Второй"} << "Второй" << QStringList() << -1;
     QTest::newRow("a plan deleted")
         << alpha + QStringList{"plan delete"} << QStringList() << "" << QStringList() << -1;
     QTest::newRow("opened without a calculation: no plan yet")
