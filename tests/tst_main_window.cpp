@@ -1268,6 +1268,10 @@ void TestMainWindow::language_switch_data()
                                              "calculate"}
                               << "captions"
                               << "Choose the compound:|Dose, mg :|Element|Concentration, mg/l";
+    // An empty list sets no header: the one it had stays, in the new language.
+    QTest::newRow("an empty list keeps its header")
+        << QStringList{"compounds []", "kind rbdiy"} << "captions"
+        << "Choose the compound:|K :|Element|Concentration, mg/ml";
     QTest::newRow("the method list keeps its choice") << QStringList{"method 1"} << "methods"
                                                       << "Target concentration, mg/l|Weekly dose|1";
     QTest::newRow("names") << QStringList{"kind rbdiy"} << "list"
@@ -1492,10 +1496,11 @@ void TestMainWindow::run(const QStringList &_steps)
             auto *weeks = f.window->findChild<QSpinBox *>("dynamics_weeks");
             QVERIFY(weeks);
             weeks->setValue(text.toInt());
-        } else if (what == QLatin1String("targets")) {
-            // The window again, over another targets file.
+        } else if (what == QLatin1String("targets") || what == QLatin1String("compounds")) {
+            // The window again, over another targets or compounds file.
             Catalogues catalogues = test_catalogues();
-            catalogues.targets = text.toUtf8();
+            (what == QLatin1String("targets") ? catalogues.targets : catalogues.compounds) =
+                text.toUtf8();
             QVERIFY(f.open(catalogues));
         } else
             Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
