@@ -2444,6 +2444,14 @@ void TestMainWindow::editor()
 
     QCOMPARE(user_files(), kept);
 
+    // The entry's fields stand in one column, whatever its kind.
+    QSet<int> lefts;
+    for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        if (field->objectName().startsWith(QLatin1String("editor_")) && field->isVisible())
+            lefts << field->mapTo(window, QPoint()).x();
+    }
+    QCOMPARE(lefts.size(), 1);
+
     // The main window shows what was saved at once, in the list the entry is of.
     const bool compound = lists.contains(QStringLiteral("Urea"));
     if (compound)
