@@ -2296,6 +2296,8 @@ void TestMainWindow::editor_step(const QString &_step)
     } else if (what == QLatin1String("target")) {
         auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
         target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("sourced")) {
+        QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("editor_source"))->text(), rest);
     } else if (what == QLatin1String("reference")) {
         QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("editor_target"))->currentText(),
                  rest);
@@ -2349,9 +2351,29 @@ void TestMainWindow::editor_data()
         << "Столько вещества не растворится:\nLimited\nв 100 мл воды\nрастворяется не больше 1 г"
         << true << QStringList() << products << "";
     QTest::newRow("a copy that corrects a shipped entry")
-        << QStringList{"editor open", "editor copy", "editor element K 4 in 1", "editor save"} << ""
-        << false << QStringList{"commercial_products.json: Alpha"}
+        << QStringList{"editor open", "editor copy", "editor element K 4 in 1", "editor save",
+                       "editor sourced Изменено: K 4 вместо 5. label"}
+        << "" << false << QStringList{"commercial_products.json: Alpha"}
         << QStringList{"Alpha (Ваша запись; в поставке: K 5)",
+                       "Beta <b>&",
+                       "Gamma",
+                       "Zero",
+                       "Tagged",
+                       "Bottle"}
+        << "";
+    QTest::newRow("a copy saved again says what it changes now")
+        << QStringList{"editor open",
+                       "editor copy",
+                       "editor element K 4 in 1",
+                       "editor save",
+                       "editor element Mg 2",
+                       "editor save",
+                       "editor sourced Изменено: K 4 вместо 5; Mg 2, в поставке нет. label",
+                       "editor element K 5 in 1",
+                       "editor save",
+                       "editor sourced Изменено: Mg 2, в поставке нет. label"}
+        << "" << false << QStringList{"commercial_products.json: Alpha"}
+        << QStringList{"Alpha (Ваша запись; в поставке: Mg нет)",
                        "Beta <b>&",
                        "Gamma",
                        "Zero",
@@ -2431,6 +2453,7 @@ void TestMainWindow::editor()
     Catalogues catalogues = test_catalogues();
     catalogues.compounds.replace("\n    ]", R"(,
         {"name": "Limited", "target": "K", "K": 0.5, "solubility": {"g_per_l": 10}}])");
+    catalogues.products.replace(R"("name": "Alpha",)", R"("name": "Alpha", "source": "label",)");
     QVERIFY(f.open(catalogues));
     run(steps);
     QVERIFY(!QTest::currentTestFailed());

@@ -107,6 +107,62 @@
         <source>Запись не сохранена: ваш файл %1 не читается, а список не начат заново.</source>
         <translation>Record not saved: your file %1 cannot be read, and the list has not been started afresh.</translation>
     </message>
+    <message>
+        <source>%1 %2, в поставке нет</source>
+        <translation>%1 %2, none as shipped</translation>
+    </message>
+    <message>
+        <source>%1 нет, в поставке %2</source>
+        <translation>no %1, %2 as shipped</translation>
+    </message>
+    <message>
+        <source>%1 %2 вместо %3</source>
+        <translation>%1 %2 instead of %3</translation>
+    </message>
+    <message>
+        <source>Изменено: </source>
+        <translation>Changed: </translation>
+    </message>
+    <message>
+        <source>вода</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source> мл</source>
+        <translation> ml</translation>
+    </message>
+    <message>
+        <source> г</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>формула %1 вместо %2</source>
+        <translation>formula %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>растворимость</source>
+        <translation>solubility</translation>
+    </message>
+    <message>
+        <source> г/л</source>
+        <translation> g/l</translation>
+    </message>
+    <message>
+        <source>растворимость при</source>
+        <translation>solubility at</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>Изменено: %1.</source>
+        <translation>Changed: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue_Reader</name>
