@@ -100,8 +100,8 @@ public:
 
     // A table with a line around every cell, its header again on every page
     // it goes on to. Columns are as wide as their texts; where they do not
-    // fit the page, the columns that can wrap give room, and only where
-    // their longest words do not fit either is the type made smaller. The
+    // fit the page, the widest wrap, and only where their longest words do
+    // not fit either is the type made smaller. The
     // columns from _even on (the weekdays) are made as wide as the widest of
     // them, as far as the page has room.
     void table(const QStringList &_header, const QVector<Row> &_rows, int _even = -1)
@@ -109,12 +109,19 @@ public:
         const int columns = _header.size();
         QFont cells = font(9);
         QVector<double> widths(columns, 0);
+        // The header in bold; in a heading, the marks in smaller type.
+        const auto type = [&](const Row *_row, int _column) {
+            QFont used = cells;
+            if (!_row || _row->bold.contains(_column))
+                used.setBold(true);
+            else if (_row->heading && _column > 0)
+                used.setPointSizeF(cells.pointSizeF() * 0.8);
+            return used;
+        };
         const auto in_column = [&](int _column, const auto &_each) {
-            QFont bold = cells;
-            bold.setBold(true);
-            _each(_header.at(_column), bold);
+            _each(_header.at(_column), type(nullptr, _column));
             for (const Row &row : _rows)
-                _each(row.cells.value(_column), row.bold.contains(_column) ? bold : cells);
+                _each(row.cells.value(_column), type(&row, _column));
         };
         const double pad = mm(1.5);
         for (;;) {
@@ -161,10 +168,21 @@ public:
                 break;
             }
             if (needed <= page.width()) {
-                // Each column gives up the same share of what it could.
-                const double share = (wanted - page.width()) / (wanted - needed);
-                for (int column = 0; column < columns; ++column)
-                    widths[column] = natural[column] - share * (natural[column] - least[column]);
+                // The widest columns wrap, down to a width that all of them
+                // keep (or their longest word, where that is wider); the
+                // narrow ones stay as they are.
+                const auto capped = [&](double _cap) {
+                    for (int column = 0; column < columns; ++column)
+                        widths[column] = std::max(least[column], std::min(natural[column], _cap));
+                    return std::accumulate(widths.begin(), widths.end(), 0.0);
+                };
+                double low = 0;
+                double high = *std::max_element(natural.begin(), natural.end());
+                for (int step = 0; step < 60; ++step) {
+                    const double middle = (low + high) / 2;
+                    (capped(middle) <= page.width() ? low : high) = middle;
+                }
+                capped(low);
                 break;
             }
             if (cells.pointSizeF() <= 5) {
@@ -175,17 +193,14 @@ public:
             }
             cells.setPointSizeF(std::max(5.0, cells.pointSizeF() * page.width() / needed));
         }
-        QFont bold = cells;
-        bold.setBold(true);
         const double margin = QFontMetricsF(cells, printer).height() / 4;
 
         const auto row_height = [&](const Row &_row, bool _header_row) {
             double tallest = 0;
             for (int column = 0; column < columns; ++column)
-                tallest = std::max(tallest,
-                                   height(_row.cells.value(column),
-                                          _header_row || _row.bold.contains(column) ? bold : cells,
-                                          widths.at(column) - 2 * pad));
+                tallest = std::max(tallest, height(_row.cells.value(column),
+                                                   type(_header_row ? nullptr : &_row, column),
+                                                   widths.at(column) - 2 * pad));
             return tallest + 2 * margin;
         };
         const auto draw = [&](const Row &_row, bool _header_row, double _height) {
@@ -196,7 +211,7 @@ public:
                     painter->fillRect(box, QColor(225, 225, 225));
                 painter->drawRect(box);
                 const QString &text = _row.cells.value(column);
-                const QFont &used = _header_row || _row.bold.contains(column) ? bold : cells;
+                const QFont used = type(_header_row ? nullptr : &_row, column);
                 const double inside = widths.at(column) - 2 * pad;
                 const double top = y + (_height - height(text, used, inside)) / 2;
                 write(text, used, QRectF(x + pad, top, inside, 0),
