@@ -2373,15 +2373,9 @@ void TestMainWindow::plan_sheet_data()
         << false << QStringList{"K2SO4 (1 г в 1000 мл)", "K2SO4 (60 г в 1000 мл)"} << QStringList()
         << 2 << QStringList();
     QTest::newRow("a bottle that does not last a week, said beside it")
-        << QStringList{"tank 100",
-                       "entry 5",
-                       "method 1",
-                       "value 10",
-                       "calculate",
-                       "plan add",
-                       "plan dose 0 1200",
-                       "plan item 0 Bottle — бутылки не хватит на неделю: в неделю 1200 мл, в "
-                       "бутылке 1000 мл"}
+        << bottles.mid(0, 6) + QStringList{"plan dose 0 1200",
+                                           "plan item 0 Bottle — бутылки не хватит на неделю: в "
+                                           "неделю 1200 мл, в бутылке 1000 мл"}
         << false
         << QStringList{"Bottle — бутылки не хватит на неделю: в неделю 1200 мл, в бутылке 1000 мл"}
         << QStringList{"бутылки хватит"} << 1 << QStringList();
