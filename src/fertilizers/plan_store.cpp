@@ -327,7 +327,13 @@ bool Plan_Store::parse(const QByteArray &_content, QVector<Dosing_Plan> *_plans,
     _why->clear();
     QString what;
     QString where;
-    const QJsonDocument document = parse_json(_content, &what, &where);
+    QJsonDocument document = parse_json(_content, &what, &where);
+    // Qt sorts the members of an object by key, but keys read with a raw NUL
+    // in them it sorts otherwise than the same keys read back escaped, as
+    // they are written. Read once more from its own text, the file is in the
+    // order every later reading of it gives, and two saves write the same.
+    if (!document.isNull() && _content.contains('\0'))
+        document = QJsonDocument::fromJson(document.toJson(QJsonDocument::Compact));
     if (document.isNull()) {
         *_why =
             tr("это не JSON: %1").arg(where.isEmpty() ? what : where + QStringLiteral(": ") + what);
