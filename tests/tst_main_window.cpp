@@ -66,6 +66,30 @@ QString caption(const QString &_text)
     return QStringLiteral(HEAD G) + _text + QStringLiteral(" :</span>" TAIL);
 }
 
+// What the editor asks before it leaves an entry with changes for a new
+// one: "text|Save|Discard|Cancel", the buttons as they read; answered with
+// «Cancel». Empty where it asks nothing.
+QString leaving_question(QWidget *_editor)
+{
+    const auto asked = std::make_shared<QString>();
+    QTimer::singleShot(0, _editor, [asked] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QStringList texts{box->text()};
+        for (const auto role : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+            texts << (box->button(role) ? box->button(role)->text() : QStringLiteral("-"));
+        *asked = texts.join(QLatin1Char('|'));
+        if (QAbstractButton *cancel = box->button(QMessageBox::Cancel))
+            cancel->click();
+        else
+            box->reject();
+    });
+    _editor->findChild<QAction *>(QStringLiteral("editor_new_product"))->trigger();
+    QCoreApplication::processEvents();
+    return *asked;
+}
+
 // Slots of the window as signals reach them, with their int argument.
 QStringList *recorded_slots = nullptr;
 
@@ -2291,6 +2315,8 @@ void TestMainWindow::editor_step(const QString &_step)
     } else if (what == QLatin1String("target")) {
         auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
         target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("asks")) {
+        QCOMPARE(leaving_question(window), rest);
     } else if (what == QLatin1String("reference")) {
         QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("editor_target"))->currentText(),
                  rest);
@@ -2324,6 +2350,17 @@ void TestMainWindow::editor_data()
                                               "editor target K",  "editor save"}
                                << "" << false << QStringList{"commercial_products.json: Mine"}
                                << products + QStringList{"Mine"} << "";
+    // The question names the entry as it is kept when its name is erased.
+    QTest::newRow("a kept product's name erased")
+        << QStringList{"editor open",
+                       "editor new product",
+                       "editor name Mine",
+                       "editor element K 5.5",
+                       "editor save",
+                       "editor name",
+                       "editor asks Сохранить изменения в «Mine»?|Сохранить|Отклонить|Отмена"}
+        << "нет названия" << false << QStringList{"commercial_products.json: Mine"}
+        << products + QStringList{"Mine"} << "";
     QTest::newRow("a product with a figure that is none")
         << QStringList{"editor open", "editor new product", "editor name Mine",
                        "editor element K many"}
