@@ -648,7 +648,7 @@ QStringList Plan_Book::warnings() const
         const QString reached = total.band.bounded ? tr("до %1 мг/л").arg(figure(total.band.high))
                                                    : tr("без подмены воды растёт без предела");
         QString line = tr("%1: %2 — выше %3 мг/л для «%4»")
-                           .arg(total.label, reached, figure(most), kept->name);
+                           .arg(total.label, reached, figure(most), kept->shown_name());
         // The item that adds most of it a week.
         int biggest = -1;
         double largest = 0;
