@@ -1294,6 +1294,10 @@ void TestMainWindow::language_switch_data()
                                              "calculate"}
                               << "captions"
                               << "Choose the compound:|Dose, mg :|Element|Concentration, mg/l";
+    // An empty list sets no header: the one it had stays, in the new language.
+    QTest::newRow("an empty list keeps its header")
+        << QStringList{"compounds []", "kind rbdiy"} << "captions"
+        << "Choose the compound:|K :|Element|Concentration, mg/ml";
     QTest::newRow("the method list keeps its choice") << QStringList{"method 1"} << "methods"
                                                       << "Target concentration, mg/l|Weekly dose|1";
     QTest::newRow("names") << QStringList{"kind rbdiy"} << "list"
@@ -1567,10 +1571,11 @@ void TestMainWindow::run(const QStringList &_steps)
             // «Язык»: "English" or "Russian".
             f.window->findChild<QAction *>(QStringLiteral("action") + text)->trigger();
             QCoreApplication::processEvents();
-        } else if (what == QLatin1String("targets")) {
-            // The window again, over another targets file.
+        } else if (what == QLatin1String("targets") || what == QLatin1String("compounds")) {
+            // The window again, over another targets or compounds file.
             Catalogues catalogues = test_catalogues();
-            catalogues.targets = text.toUtf8();
+            (what == QLatin1String("targets") ? catalogues.targets : catalogues.compounds) =
+                text.toUtf8();
             QVERIFY(f.open(catalogues));
         } else
             Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
@@ -2526,6 +2531,14 @@ void TestMainWindow::editor()
              qPrintable(said));
 
     QCOMPARE(user_files(), kept);
+
+    // The entry's fields stand in one column, whatever its kind.
+    QSet<int> lefts;
+    for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        if (field->objectName().startsWith(QLatin1String("editor_")) && field->isVisible())
+            lefts << field->mapTo(window, QPoint()).x();
+    }
+    QCOMPARE(lefts.size(), 1);
 
     // The main window shows what was saved at once, in the list the entry is of.
     const bool compound = lists.contains(QStringLiteral("Urea"));
