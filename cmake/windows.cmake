@@ -24,18 +24,22 @@ foreach(plugin QWindowsIntegrationPlugin:platforms QWindowsVistaStylePlugin:styl
     install(FILES $<TARGET_FILE:${qt}::${target}> DESTINATION ${folder})
 endforeach()
 
-# Qt's Russian for its own dialogs and buttons, in translations/ beside the
-# program, where QLibraryInfo points a program with its Qt beside it and where
-# the program looks too. scripts/lib/windows-qt.sh compiles it into the Qt's
-# translations folder.
-get_filename_component(qt_prefix "${${qt}Core_DIR}/../../.." ABSOLUTE)
-set(ROVALIN_QT_TRANSLATIONS_DIR ${qt_prefix}/translations CACHE PATH
+# Qt's Russian for its own dialogs and buttons: Debian's qtbase_ru.qm, compiled
+# from Debian's qttranslations of the same Qt version (qttranslations5-l10n;
+# the MinGW Qt is built without that module, and a .qm is the same file on
+# every platform). It goes in translations/ beside the program, where
+# QLibraryInfo points a program that has its Qt beside it and where the
+# program looks too; the program and the tests in the build tree find it in
+# translations/ beside them.
+set(ROVALIN_QT_TRANSLATIONS_DIR /usr/share/qt5/translations CACHE PATH
     "Folder with Qt's qtbase_ru.qm that the Windows build ships")
 if(NOT EXISTS ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm)
-    message(FATAL_ERROR "No qtbase_ru.qm in ${ROVALIN_QT_TRANSLATIONS_DIR}: "
-                        "scripts/windows compiles it into its Qt")
+    message(FATAL_ERROR "Qt's Russian is needed: no qtbase_ru.qm in "
+                        "${ROVALIN_QT_TRANSLATIONS_DIR} (Debian: qttranslations5-l10n)")
 endif()
 install(FILES ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm DESTINATION translations)
+file(COPY ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm DESTINATION ${PROJECT_BINARY_DIR}/bin/translations)
+file(COPY ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm DESTINATION ${PROJECT_BINARY_DIR}/tests/translations)
 
 # The compiler's own runtime.
 foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)

@@ -16,18 +16,17 @@
 # matches, nothing is built. A build takes about 20 minutes on two cores, in a
 # scratch folder that is removed afterwards; its whole output goes to
 # qt-build.log beside the Qt. Qt Charts has a stamp of its own: added to a
-# Qt built before it, it is built alone (a few minutes). So has Qt's Russian,
-# translations/qtbase_ru.qm, which the program loads for Qt's own dialogs and
-# buttons: Debian's qttranslations source compiled by this machine's lrelease,
-# as Debian builds its qttranslations5-l10n (a few seconds).
+# Qt built before it, it is built alone (a few minutes).
 
 # The packages a Windows build needs: the cross compiler, what builds Qt,
 # wine and NSIS, Xvfb and the tools that check the packages as a user would
-# (strace, xdotool, Python), and the lrelease that compiles the translation.
+# (strace, xdotool, Python), the lrelease that compiles the translation, and
+# Qt's own translations, whose Russian the packages ship (a .qm file is the
+# same on every platform).
 ROVALIN_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++ make perl dpkg-dev xz-utils cmake wine
     wine64 nsis xvfb zip unzip strace x11-xserver-utils fonts-liberation xdotool python3
-    qttools5-dev-tools)
+    qttools5-dev-tools qttranslations5-l10n)
 
 scratch=
 remove_scratch() {
@@ -120,20 +119,6 @@ fetch_qtcharts_source() {
     fetch_debian_sources $suite "$scratch/src" "qtcharts-opensource-src=$qtcharts_version"
 }
 
-fetch_qttranslations_source() {
-    fetch_debian_sources $suite "$scratch/src" \
-        "qttranslations-opensource-src=$qttranslations_version"
-}
-
-# Only qtbase's: the program uses no other Qt module that has texts of its own.
-compile_qt_russian() {
-    local source_dir
-    source_dir=$(echo "$scratch"/src/qttranslations-opensource-src-*/)
-    mkdir -p "$qt_prefix/translations"
-    /usr/lib/qt5/bin/lrelease "$source_dir/translations/qtbase_ru.ts" \
-        -qm "$qt_prefix/translations/qtbase_ru.qm"
-}
-
 
 # new_scratch: a scratch folder for one build, removed when the script ends.
 new_scratch() {
@@ -163,19 +148,6 @@ build_charts() {
     echo "$charts_stamp" >"$charts_stamp_file"
     done_with_scratch
     echo "windows: Qt Charts built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
-}
-
-build_translations() {
-    local start=$SECONDS
-    rm -f "$translations_stamp_file"
-    new_scratch
-    echo "windows: compiling Qt's Russian $qt_version into $qt_prefix/translations"
-    qt_step "fetch the Qt translations" fetch_qttranslations_source
-    qt_step "compile qtbase_ru" compile_qt_russian
-    qt_step "check qtbase_ru" expect_files translations/qtbase_ru.qm
-    echo "$translations_stamp" >"$translations_stamp_file"
-    done_with_scratch
-    echo "windows: Qt's Russian compiled in $((SECONDS - start)) s"
 }
 
 build_qt() {
@@ -210,7 +182,6 @@ ensure_windows_qt() {
     qtbase_version=$(debian_source_version libqt5core5a)
     qtsvg_version=$(debian_source_version libqt5svg5)
     qtcharts_version=$(debian_source_version libqt5charts5)
-    qttranslations_version=$(debian_source_version qttranslations5-l10n)
     # 5.15.8 from 5.15.8+dfsg-11+deb12u3.
     qt_version=${qtbase_version#*:}
     qt_version=${qt_version%%[+~-]*}
@@ -218,7 +189,6 @@ ensure_windows_qt() {
     qt_stamp_file=$qt_prefix/rovalin-qt.stamp
     qt_log=$cache_dir/qt-build.log
     charts_stamp_file=$qt_prefix/rovalin-qtcharts.stamp
-    translations_stamp_file=$qt_prefix/rovalin-qttranslations.stamp
     qt_stamp=$(
         echo "recipe $qt_recipe"
         echo "qtbase-opensource-src $qtbase_version"
@@ -229,11 +199,6 @@ ensure_windows_qt() {
     )
     charts_stamp=$(
         echo "qtcharts-opensource-src $qtcharts_version"
-        echo "$qt_stamp"
-    )
-    translations_stamp=$(
-        echo "qttranslations-opensource-src $qttranslations_version"
-        echo "qttools5-dev-tools $(dpkg-query -W -f='${Version}' qttools5-dev-tools)"
         echo "$qt_stamp"
     )
 
@@ -253,12 +218,6 @@ ensure_windows_qt() {
         echo "windows: Qt Charts for MinGW-w64 is up to date in $qt_prefix"
     else
         build_charts
-    fi
-    if [ "${1:-}" != --rebuild ] && [ -f "$translations_stamp_file" ] &&
-        [ "$(cat "$translations_stamp_file")" = "$translations_stamp" ]; then
-        echo "windows: Qt's Russian for MinGW-w64 is up to date in $qt_prefix"
-    else
-        build_translations
     fi
     exec 9>&-
 }
