@@ -522,7 +522,10 @@ void Editor_Window::save()
         show_check();
         return;
     }
-    const int index = editor->save(draft, editing, *compounds);
+    // A copy that corrects a shipped entry says what it changed, first in its source.
+    Catalogue_Editor::Draft noted = draft;
+    noted.source = Catalogue_Editor::noted_source(draft, shipped);
+    const int index = editor->save(noted, editing, *compounds);
     if (index >= 0) {
         editing = index;
         draft = editor->draft(draft.kind, index);
