@@ -24,6 +24,7 @@
 #endif
 
 #if !defined(ROVALIN_PROBE_BARE) && !defined(ROVALIN_PROBE_LABEL)
+#include "language.h"
 #include "mainwindow.h"
 #include "startup.h"
 #endif
@@ -59,6 +60,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     set_desktop_identity();
     use_narrow_font();
+    Language::apply(Language::chosen());
     MainWindow window;
     start_main_window(window);
 #endif

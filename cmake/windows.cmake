@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What a Windows installation holds besides the program, all in one folder: the
-# Qt libraries and plugins the program loads, the MinGW runtime, and the narrow
-# font the window is laid out for; and how CPack packs it: an NSIS installer
-# with a Start menu shortcut and an uninstaller, and a portable zip.
+# Qt libraries and plugins the program loads, Qt's Russian, the MinGW runtime,
+# and the narrow font the window is laid out for; and how CPack packs it: an
+# NSIS installer with a Start menu shortcut and an uninstaller, and a portable
+# zip.
 
 # The Qt libraries (Charts draws the weekly build-up, PrintSupport prints the
 # plan's sheet), and the plugins that Qt loads from beside the program: the
@@ -22,6 +23,23 @@ foreach(plugin QWindowsIntegrationPlugin:platforms QWindowsVistaStylePlugin:styl
     list(GET plugin 1 folder)
     install(FILES $<TARGET_FILE:${qt}::${target}> DESTINATION ${folder})
 endforeach()
+
+# Qt's Russian for its own dialogs and buttons: Debian's qtbase_ru.qm, compiled
+# from Debian's qttranslations of the same Qt version (qttranslations5-l10n;
+# the MinGW Qt is built without that module, and a .qm is the same file on
+# every platform). It goes in translations/ beside the program, where
+# QLibraryInfo points a program that has its Qt beside it and where the
+# program looks too; the program and the tests in the build tree find it in
+# translations/ beside them.
+set(ROVALIN_QT_TRANSLATIONS_DIR /usr/share/qt5/translations CACHE PATH
+    "Folder with Qt's qtbase_ru.qm that the Windows build ships")
+if(NOT EXISTS ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm)
+    message(FATAL_ERROR "Qt's Russian is needed: no qtbase_ru.qm in "
+                        "${ROVALIN_QT_TRANSLATIONS_DIR} (Debian: qttranslations5-l10n)")
+endif()
+install(FILES ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm DESTINATION translations)
+file(COPY ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm DESTINATION ${PROJECT_BINARY_DIR}/bin/translations)
+file(COPY ${ROVALIN_QT_TRANSLATIONS_DIR}/qtbase_ru.qm DESTINATION ${PROJECT_BINARY_DIR}/tests/translations)
 
 # The compiler's own runtime.
 foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)

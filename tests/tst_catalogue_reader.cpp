@@ -60,13 +60,18 @@ QString dump(const Type_Fertilizer &_fert)
 // then one per livestock entry, "livestock name|key<most,…|source".
 QString dump(const Dosing_Targets &_targets)
 {
+    // "name / name_en", or the name alone.
+    const auto named = [](const auto &_entry) {
+        return _entry.name_en.isEmpty() ? _entry.name
+                                        : _entry.name + QStringLiteral(" / ") + _entry.name_en;
+    };
     QStringList lines;
     for (const Dosing_Method &method : _targets.methods) {
         QStringList ranges;
         for (const Target_Range &range : method.ranges)
             ranges << QStringLiteral("%1=%2..%3").arg(range.key).arg(range.low).arg(range.high);
         lines << QStringLiteral("method %1|%2 % / %3|%4|%5")
-                     .arg(method.name)
+                     .arg(named(method))
                      .arg(method.change_percent)
                      .arg(method.change_every)
                      .arg(ranges.join(QLatin1Char(',')), method.source);
@@ -76,7 +81,7 @@ QString dump(const Dosing_Targets &_targets)
         for (const Ceiling &ceiling : animals.ceilings)
             ceilings << QStringLiteral("%1<%2").arg(ceiling.key).arg(ceiling.most);
         lines << QStringLiteral("livestock %1|%2|%3")
-                     .arg(animals.name, ceilings.join(QLatin1Char(',')), animals.source);
+                     .arg(named(animals), ceilings.join(QLatin1Char(',')), animals.source);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -645,6 +650,15 @@ void TestCatalogueReader::reads_targets_data()
            "livestock Креветки|Cu<0.02,NO3<10|t\n"
            "livestock EI||"
         << "";
+    QTest::newRow("English names: a text other than empty is one")
+        << QByteArray(
+               R"({"methods": [{"name": "EI", "name_en": 5}, {"name": "Свой", "name_en": "Own"}],
+                          "livestock": [{"name": "Креветки", "name_en": "Shrimp"},
+                                        {"name": "Рыбы", "name_en": ""}]})")
+        << 4
+        << "method EI|-1 % / -1||\nmethod Свой / Own|-1 % / -1||\n"
+           "livestock Креветки / Shrimp||\nlivestock Рыбы||"
+        << "";
     QTest::newRow("broken JSON") << QByteArray(R"({"methods": [{"name": "A"},]})") << 0 << ""
                                  << "F:1:28: здесь «]» сразу после запятой (лишняя запятая?)";
     QTest::newRow("an array at the top") << QByteArray(R"([{"name": "EI"}])") << 0 << ""
@@ -750,11 +764,16 @@ void TestCatalogueReader::reads_targets()
     QCOMPARE(dump(targets), entries);
     QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);
 
-    // Each entry is found by its name, in its own list only.
-    for (const Dosing_Method &method : targets.methods)
+    // Each entry is found by its name, in its own list only; never by its
+    // English name, which plans do not keep.
+    for (const Dosing_Method &method : targets.methods) {
         QCOMPARE(targets.method(method.name), &method);
-    for (const Livestock &animals : targets.livestock)
+        QVERIFY(method.name_en.isEmpty() || !targets.method(method.name_en));
+    }
+    for (const Livestock &animals : targets.livestock) {
         QCOMPARE(targets.animals(animals.name), &animals);
+        QVERIFY(animals.name_en.isEmpty() || !targets.animals(animals.name_en));
+    }
     QVERIFY(!targets.method(QStringLiteral("Креветки")));
     QVERIFY(!targets.animals(QStringLiteral("Без смены")));
 }

@@ -68,6 +68,30 @@ QString caption(const QString &_text)
     return QStringLiteral(HEAD G) + _text + QStringLiteral(" :</span>" TAIL);
 }
 
+// What the editor asks before it leaves an entry with changes for a new
+// one: "text|Save|Discard|Cancel", the buttons as they read; answered with
+// «Cancel». Empty where it asks nothing.
+QString leaving_question(QWidget *_editor)
+{
+    const auto asked = std::make_shared<QString>();
+    QTimer::singleShot(0, _editor, [asked] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QStringList texts{box->text()};
+        for (const auto role : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+            texts << (box->button(role) ? box->button(role)->text() : QStringLiteral("-"));
+        *asked = texts.join(QLatin1Char('|'));
+        if (QAbstractButton *cancel = box->button(QMessageBox::Cancel))
+            cancel->click();
+        else
+            box->reject();
+    });
+    _editor->findChild<QAction *>(QStringLiteral("editor_new_product"))->trigger();
+    QCoreApplication::processEvents();
+    return *asked;
+}
+
 // Slots of the window as signals reach them, with their int argument.
 QStringList *recorded_slots = nullptr;
 
@@ -1249,7 +1273,9 @@ void TestMainWindow::language_switch_data()
     // caption, the value's, the headers), "methods" (the list and its
     // choice), "list" (the entries), "build-up" (the build-up table's
     // column of the last week), "plan" (the plan's first item: name, kind,
-    // unit).
+    // unit), "reading" (the plan's method and livestock lists, the livestock
+    // chosen, the warnings and the livestock the plans file keeps),
+    // "question" (the editor's save-changes question, see leaving_question).
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("probe");
     QTest::addColumn<QString>("english");
@@ -1283,6 +1309,28 @@ void TestMainWindow::language_switch_data()
                                          "value 1",    "calculate", "plan add"}
                           << "plan"
                           << "Carbamide|DIY salts|mg";
+    // Livestock by its English name, in the warnings too; a method by its
+    // own name in both; the plan keeps the name the file gives.
+    QTest::newRow("livestock named in English")
+        << QStringList{"tank 100", "value 1", "calculate", "plan add", "plan livestock Креветки"}
+        << "reading"
+        << "No comparison|Method|No limits|Shrimp|Shrimp|Fe: up to 0.4 mg/l — above 0.3 mg/l "
+           "for “Shrimp”; Alpha contributes the most: no more than 15 ml a week|Креветки";
+    // Chosen by its English name, kept by its own.
+    QTest::newRow("livestock chosen in English")
+        << QStringList{"tank 100",        "value 1",          "calculate",
+                       "plan add",        "language English", "plan livestock Shrimp",
+                       "language Russian"}
+        << "reading"
+        << "No comparison|Method|No limits|Shrimp|Shrimp|Fe: up to 0.4 mg/l — above 0.3 mg/l "
+           "for “Shrimp”; Alpha contributes the most: no more than 15 ml a week|Креветки";
+    // Qt's own buttons in Russian with the program, in English without.
+    QTest::newRow("Qt's buttons")
+        << QStringList{"editor open", "editor new product", "editor element K 1",
+                       "editor asks Сохранить изменения в новую запись?|Сохранить|Отклонить|"
+                       "Отмена"}
+        << "question"
+        << "Save changes to the new entry?|Save|Discard|Cancel";
     QTest::newRow("one week") << QStringList{"tank 100", "value 1", "calculate", "open", "weeks 1"}
                               << "build-up"
                               << "After 1 week, mg/l";
@@ -1298,10 +1346,12 @@ void TestMainWindow::language_switch()
     QFETCH(QString, probe);
     QFETCH(QString, english);
 
-    // A compound with an English name.
+    // A compound and livestock with English names.
     Catalogues catalogues = test_catalogues();
     catalogues.compounds.replace("\"name\": \"Urea\",",
                                  "\"name\": \"Urea\", \"name_en\": \"Carbamide\",");
+    catalogues.targets.replace("\"name\": \"Shrimp\",",
+                               "\"name\": \"Креветки\", \"name_en\": \"Shrimp\",");
     QVERIFY(f.open(catalogues));
     const auto keeps_russian = qScopeGuard([] {
         Language::apply(Language::russian);
@@ -1336,6 +1386,27 @@ void TestMainWindow::language_switch()
                              .join(QLatin1Char('|'))
                        : QString();
         }
+        if (probe == QLatin1String("reading")) {
+            // The lists, the livestock chosen, the warnings; the name kept.
+            QWidget *plan = plan_window();
+            const auto *livestock = plan->findChild<QComboBox *>(QStringLiteral("plan_livestock"));
+            QFile plans(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                        QStringLiteral("/plans.json"));
+            const QString kept =
+                plans.open(QIODevice::ReadOnly)
+                    ? QJsonDocument::fromJson(
+                          plans.readAll())[QLatin1String("plans")][0][QLatin1String("livestock")]
+                          .toString()
+                    : QString();
+            return (f.items(plan->findChild<QComboBox *>(QStringLiteral("plan_method"))) +
+                    f.items(livestock) +
+                    QStringList{livestock->currentText(),
+                                plan->findChild<QLabel *>(QStringLiteral("plan_warnings"))->text(),
+                                kept})
+                .join(QLatin1Char('|'));
+        }
+        if (probe == QLatin1String("question"))
+            return leaving_question(f.window->findChild<QWidget *>(QStringLiteral("editor")));
         const auto *table = f.window->findChild<QTableWidget *>("dynamics_table");
         return table && table->isVisible() ? table->horizontalHeaderItem(2)->text() : QString();
     };
@@ -1499,6 +1570,10 @@ void TestMainWindow::run(const QStringList &_steps)
             auto *weeks = f.window->findChild<QSpinBox *>("dynamics_weeks");
             QVERIFY(weeks);
             weeks->setValue(text.toInt());
+        } else if (what == QLatin1String("language")) {
+            // «Язык»: "English" or "Russian".
+            f.window->findChild<QAction *>(QStringLiteral("action") + text)->trigger();
+            QCoreApplication::processEvents();
         } else if (what == QLatin1String("targets") || what == QLatin1String("compounds")) {
             // The window again, over another targets or compounds file.
             Catalogues catalogues = test_catalogues();
@@ -2554,6 +2629,8 @@ void TestMainWindow::editor_step(const QString &_step)
     } else if (what == QLatin1String("target")) {
         auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
         target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("asks")) {
+        QCOMPARE(leaving_question(window), rest);
     } else if (what == QLatin1String("sourced")) {
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("editor_source"))->text(), rest);
     } else if (what == QLatin1String("reference")) {
@@ -2589,6 +2666,17 @@ void TestMainWindow::editor_data()
                                               "editor target K",  "editor save"}
                                << "" << false << QStringList{"commercial_products.json: Mine"}
                                << products + QStringList{"Mine"} << "";
+    // The question names the entry as it is kept when its name is erased.
+    QTest::newRow("a kept product's name erased")
+        << QStringList{"editor open",
+                       "editor new product",
+                       "editor name Mine",
+                       "editor element K 5.5",
+                       "editor save",
+                       "editor name",
+                       "editor asks Сохранить изменения в «Mine»?|Сохранить|Отклонить|Отмена"}
+        << "нет названия" << false << QStringList{"commercial_products.json: Mine"}
+        << products + QStringList{"Mine"} << "";
     QTest::newRow("a product with a figure that is none")
         << QStringList{"editor open", "editor new product", "editor name Mine",
                        "editor element K many"}

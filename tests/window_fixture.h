@@ -7,6 +7,7 @@
 // does, over catalogues written into a temporary working directory, and reads
 // back what the user sees.
 
+#include "language.h"
 #include "mainwindow.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
@@ -95,6 +96,9 @@ public:
             return false;
         set_desktop_identity();
         use_narrow_font();
+        // The language in use taken up as the program takes up its own at
+        // start: in Russian, Qt's own texts are Russian too.
+        Language::apply(Language::current());
         window = std::make_unique<MainWindow>();
         ui = window->ui;
         start_main_window(*window);

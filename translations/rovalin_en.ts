@@ -778,6 +778,10 @@
         <source>Мои удобрения…</source>
         <translation>My fertilizers…</translation>
     </message>
+    <message>
+        <source>Сохранить изменения в новую запись?</source>
+        <translation>Save changes to the new entry?</translation>
+    </message>
 </context>
 <context>
     <name>Formula</name>

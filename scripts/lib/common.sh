@@ -16,14 +16,16 @@ ROVALIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # hook, its SVG plugins, which draw the icon, and Qt Charts, which draws the
 # weekly build-up; Qt 5 unless a script is asked for Qt 6
 # (ROVALIN_QT6_PACKAGES instead of ROVALIN_QT5_PACKAGES), with Qt's
-# Linguist tools, which compile and check the translation. Qt 6's Charts needs
-# Qt 6's OpenGL CMake package, which Debian's qt6-charts-dev does not pull in.
+# Linguist tools, which compile and check the translation, and Qt's own
+# translations, which the program loads in Russian (the tests read Qt's
+# buttons in it). Qt 6's Charts needs Qt 6's OpenGL CMake package, which
+# Debian's qt6-charts-dev does not pull in.
 ROVALIN_COMMON_PACKAGES=(cmake g++ make fonts-liberation xvfb x11-xserver-utils x11-utils
     desktop-file-utils appstream dpkg-dev file strace lintian poppler-utils fiu-utils)
 ROVALIN_QT5_PACKAGES=(qtbase5-dev qtbase5-private-dev libqt5svg5 libqt5charts5-dev
-    qttools5-dev qttools5-dev-tools)
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 ROVALIN_QT6_PACKAGES=(qt6-base-dev qt6-base-private-dev libqt6svg6 qt6-charts-dev
-    libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools)
+    libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 ROVALIN_BUILD_PACKAGES=("${ROVALIN_COMMON_PACKAGES[@]}" "${ROVALIN_QT5_PACKAGES[@]}")
 
 # ensure_packages PACKAGE...: installs the packages that are missing. As root

@@ -20,11 +20,13 @@
 
 # The packages a Windows build needs: the cross compiler, what builds Qt,
 # wine and NSIS, Xvfb and the tools that check the packages as a user would
-# (strace, xdotool, Python), and the lrelease that compiles the translation.
+# (strace, xdotool, Python), the lrelease that compiles the translation, and
+# Qt's own translations, whose Russian the packages ship (a .qm file is the
+# same on every platform).
 ROVALIN_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev g++ make perl dpkg-dev xz-utils cmake wine
     wine64 nsis xvfb zip unzip strace x11-xserver-utils fonts-liberation xdotool python3
-    qttools5-dev-tools)
+    qttools5-dev-tools qttranslations5-l10n)
 
 scratch=
 remove_scratch() {

@@ -264,6 +264,14 @@ QStringList group_names()
             Editor_Window::tr("Рецепты")};
 }
 
+// The entry a question names: by the name typed, else by the one it is kept
+// under (the name was erased); empty for a new entry with no name yet.
+QString named(const Catalogue_Editor &_editor, const Catalogue_Editor::Draft &_draft, int _index)
+{
+    const QString typed = _draft.name.trimmed();
+    return !typed.isEmpty() || _index < 0 ? typed : _editor.draft(_draft.kind, _index).name;
+}
+
 } // namespace
 
 void Editor_Window::retranslate()
@@ -454,8 +462,11 @@ bool Editor_Window::may_leave()
     if (!dirty || (editing < 0 && draft.name.trimmed().isEmpty() && draft.elements.isEmpty() &&
                    draft.salts.isEmpty() && draft.formula.isEmpty()))
         return true;
+    const QString name = named(*editor, draft, editing);
     const auto answer = QMessageBox::question(
-        this, tr("Мои удобрения"), tr("Сохранить изменения в «%1»?").arg(draft.name.trimmed()),
+        this, tr("Мои удобрения"),
+        name.isEmpty() ? tr("Сохранить изменения в новую запись?")
+                       : tr("Сохранить изменения в «%1»?").arg(name),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Cancel)
         return false;
@@ -531,10 +542,11 @@ void Editor_Window::remove()
 {
     if (editing < 0)
         return;
-    const auto answer = QMessageBox::question(
-        this, tr("Удалить запись"),
-        tr("Удалить вашу запись «%1»? Вернуть её будет нельзя.").arg(draft.name.trimmed()),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::question(this, tr("Удалить запись"),
+                              tr("Удалить вашу запись «%1»? Вернуть её будет нельзя.")
+                                  .arg(named(*editor, draft, editing)),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     if (editor->remove(draft.kind, editing)) {

@@ -246,13 +246,13 @@ void Plan_Window::build()
         redraw();
     });
     connect(method, chosen, this, [this](int _index) {
-        book.set_method(_index > 0 ? method->itemText(_index) : QString());
+        book.set_method(method->itemData(_index).toString());
         redraw_reading();
         redraw_figures();
         show_status();
     });
     connect(livestock, chosen, this, [this](int _index) {
-        book.set_livestock(_index > 0 ? livestock->itemText(_index) : QString());
+        book.set_livestock(livestock->itemData(_index).toString());
         redraw_reading();
         redraw_figures();
         show_status();
@@ -552,10 +552,11 @@ void Plan_Window::redraw_reading()
         const QSignalBlocker blocker(method);
         method->clear();
         method->addItem(tr("Без сравнения"));
+        // Shown in the language in use, kept by the name the file gives.
         for (const Dosing_Method &each : targets.methods)
-            method->addItem(each.name);
+            method->addItem(each.shown_name(), each.name);
         const Dosing_Method *chosen = book.method();
-        method->setCurrentIndex(chosen ? method->findText(chosen->name) : 0);
+        method->setCurrentIndex(chosen ? method->findData(chosen->name) : 0);
         // Why there is nothing to compare with, or where the figures come from.
         method->setToolTip(!book.targets_problems().isEmpty() ? book.targets_problems()
                            : chosen                           ? chosen->source
@@ -567,9 +568,9 @@ void Plan_Window::redraw_reading()
         livestock->clear();
         livestock->addItem(tr("Без ограничений"));
         for (const Livestock &each : targets.livestock)
-            livestock->addItem(each.name);
+            livestock->addItem(each.shown_name(), each.name);
         const Livestock *chosen = book.animals();
-        livestock->setCurrentIndex(chosen ? livestock->findText(chosen->name) : 0);
+        livestock->setCurrentIndex(chosen ? livestock->findData(chosen->name) : 0);
         livestock->setToolTip(chosen ? chosen->source : QString());
         livestock->setEnabled(editable);
     }

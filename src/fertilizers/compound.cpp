@@ -8,7 +8,7 @@ Compound::Compound(const QString &_name, const QString &_title) : name_(_name), 
 
 QString Compound::shown_name() const
 {
-    return Language::current() == Language::english && !name_en_.isEmpty() ? name_en_ : name_;
+    return Language::shown(name_, name_en_);
 }
 
 void Compound::set_target(const QString &_target)

@@ -4,6 +4,7 @@
 
 #include "catalogue_file.h"
 #include "dosing_plan.h"
+#include "language.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -188,6 +189,7 @@ int read_entries(const QJsonObject &_root, const char *_key, QVector<Entry> &_en
                 Dosing_Targets::tr("такое имя уже есть в %1, запись пропущена").arg(member));
             continue;
         }
+        entry.name_en = object.value(QLatin1String("name_en")).toString();
         entry.source = object.value(QLatin1String("source")).toString();
         Entry_Problems problems(_problems, entry.name);
         _read(object, entry, problems);
@@ -198,6 +200,16 @@ int read_entries(const QJsonObject &_root, const char *_key, QVector<Entry> &_en
 }
 
 } // namespace
+
+QString Dosing_Method::shown_name() const
+{
+    return Language::shown(name, name_en);
+}
+
+QString Livestock::shown_name() const
+{
+    return Language::shown(name, name_en);
+}
 
 const Dosing_Method *Dosing_Targets::method(const QString &_name) const
 {

@@ -10,10 +10,14 @@
 //                 "water_change": {"percent": 50, "every_days": 7},
 //                 "ranges": {"NO3": [5, 30], "PO4": [1, 3], "K": [10, 30], "Fe": [0.2, 0.5]},
 //                 "source": "…"}],
-//    "livestock": [{"name": "Креветки", "ceilings": {"Cu": 0.05}, "source": "…"}]}
+//    "livestock": [{"name": "Креветки", "name_en": "Shrimp", "ceilings": {"Cu": 0.05},
+//                   "source": "…"}]}
 //
 // Keys are element symbols or the ions NO3, PO4 and SO4; ranges and ceilings
-// are standing levels in the tank, in mg/l.
+// are standing levels in the tank, in mg/l. "name_en", the entry's name in
+// English, is optional, as in the catalogues: where it is missing or not a
+// non-empty text, the lists show "name" in English too. A plan keeps its
+// method and livestock by "name" alone.
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -31,6 +35,9 @@ struct Target_Range
 struct Dosing_Method
 {
     QString name;
+    QString name_en; // empty where the file gives none
+    // name_en while the program speaks English and there is one, else name.
+    QString shown_name() const;
     // The method's water change; -1 where the file gives none.
     int change_percent = -1;
     int change_every = -1;
@@ -47,6 +54,8 @@ struct Ceiling
 struct Livestock
 {
     QString name;
+    QString name_en;
+    QString shown_name() const;
     QVector<Ceiling> ceilings;
     QString source;
 };

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,8 +22,43 @@ namespace {
 const char *const key = "language";
 const char *const codes[] = {"ru", "en"};
 
-// The translator while one is installed; the application owns it.
+// The translators while they are installed; the application owns them.
 QTranslator *installed = nullptr;
+QTranslator *qt_russian = nullptr;
+
+void uninstall(QTranslator *&_translator)
+{
+    if (!_translator)
+        return;
+    QCoreApplication::removeTranslator(_translator);
+    delete _translator;
+    _translator = nullptr;
+}
+
+// Qt's Russian for its own dialogs and menus, where a folder has it.
+void install_qt_russian()
+{
+    if (qt_russian)
+        return;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const QString qt_folder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#else
+    const QString qt_folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    for (const QString &folder :
+         {qt_folder, QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        // No delimiters: qtbase_ru.qm itself, never a shorter name such as
+        // qtbase.qm; and no empty folder, which would be the working one.
+        if (!folder.isEmpty() &&
+            translator->load(QStringLiteral("qtbase_ru"), folder, QStringLiteral(""))) {
+            QCoreApplication::installTranslator(translator);
+            qt_russian = translator;
+            return;
+        }
+    }
+    delete translator;
+}
 
 // Settings read and written through a copy of their own, in a temporary
 // folder. QSettings keeps what it read of a file for as long as the file's
@@ -173,28 +209,34 @@ bool Language::remember(Code _code, QString *_problem)
 
 bool Language::apply(Code _code)
 {
-    if (_code == current())
-        return true;
     if (_code == russian) {
-        QCoreApplication::removeTranslator(installed);
-        delete installed;
-        installed = nullptr;
+        uninstall(installed);
+        install_qt_russian();
         return true;
     }
-    // The translation is in the resources of a static library: brought in
-    // by name, or the linker leaves it out.
-    Q_INIT_RESOURCE(rovalin_translations);
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral(":/translations/rovalin_en.qm"))) {
-        delete translator;
-        return false;
+    if (!installed) {
+        // The translation is in the resources of a static library: brought
+        // in by name, or the linker leaves it out.
+        Q_INIT_RESOURCE(rovalin_translations);
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(QStringLiteral(":/translations/rovalin_en.qm"))) {
+            // Still Russian throughout, Qt's texts included.
+            delete translator;
+            return false;
+        }
+        QCoreApplication::installTranslator(translator);
+        installed = translator;
     }
-    QCoreApplication::installTranslator(translator);
-    installed = translator;
+    uninstall(qt_russian);
     return true;
 }
 
 Language::Code Language::current()
 {
     return installed ? english : russian;
+}
+
+QString Language::shown(const QString &_own, const QString &_english)
+{
+    return current() == english && !_english.isEmpty() ? _english : _own;
 }

@@ -176,9 +176,9 @@ public:
     // (state_text()), or that its bottle does not last a week; else empty.
     QString item_note(int _row) const;
 
-    // The names of a method and of a livestock as the program speaks.
-    static QString method_name(const Dosing_Method &_method) { return _method.name; }
-    static QString livestock_name(const Livestock &_livestock) { return _livestock.name; }
+    // The names of a method and of a livestock in the language in use.
+    static QString method_name(const Dosing_Method &_method) { return _method.shown_name(); }
+    static QString livestock_name(const Livestock &_livestock) { return _livestock.shown_name(); }
 
     // How the window writes an item: "KNO3 (50 г в 500 мл)", "мл", "2.5 мл"
     // (the weekly dose ÷ the days, "—" without a day or beyond the limits),

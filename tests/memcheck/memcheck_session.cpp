@@ -6,6 +6,7 @@
 // the window closes. The plans go to a temporary folder. Run it from a folder
 // holding settings/ (the repository's root). Exits non-zero when a calculation shows no result.
 
+#include "language.h"
 #include "mainwindow.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
@@ -92,6 +93,8 @@ int main(int argc, char **argv)
 #endif
     set_desktop_identity();
     use_narrow_font();
+    // In Russian, as a first start on a Russian or C system: Qt's texts too.
+    Language::apply(Language::russian);
     MainWindow window;
     start_main_window(window);
 
