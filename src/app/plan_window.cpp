@@ -429,6 +429,7 @@ void Plan_Window::redraw()
 void Plan_Window::redraw_items()
 {
     const QSignalBlocker blocker(items);
+    const Sized_Once sized(items);
     const Dosing_Plan *plan = book.shown();
     const bool editable = plan && !book.read_only();
     const int rows = plan ? plan->items.size() : 0;
@@ -465,6 +466,7 @@ void Plan_Window::redraw_items()
 void Plan_Window::redraw_water()
 {
     const QSignalBlocker blocker(water);
+    const Sized_Once sized(water);
     const Dosing_Plan *plan = book.shown();
     const bool editable = plan && !book.read_only();
     const int rows = plan ? plan->water.size() : 0;
@@ -500,6 +502,7 @@ void Plan_Window::redraw_figures()
 {
     {
         const QSignalBlocker blocker(totals);
+        const Sized_Once sized(totals);
         const QVector<Plan_Total> rows = book.totals();
         const QStringList drawn = book.chart();
         const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
