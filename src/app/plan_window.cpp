@@ -24,7 +24,6 @@
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -40,8 +39,6 @@
 #include <QWindow>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QValueAxis>
 
 #include <algorithm>
 
@@ -585,32 +582,21 @@ void Plan_Window::redraw_chart()
 {
     const Dosing_Plan *plan = book.shown();
     const int days = 7 * (plan ? plan->weeks : Dosing_Plan().weeks);
-    QChart *drawing = chart->chart();
-    const auto [x, y] = charts::start(drawing, tr("День"), days,
-                                      days <= 84    ? 7
-                                      : days <= 182 ? 14
-                                                    : 28,
-                                      tr("мг/л"));
-    double top = 0;
+    QVector<charts::Line> lines;
     if (plan) {
         const QStringList drawn = book.chart();
         const plan_levels::Regime regime = Plan_Totals::regime(*plan);
         for (const Plan_Total &total : book.totals()) {
-            if (!drawn.contains(total.key))
-                continue;
-            const QVector<QPointF> points = plan_levels::course(total.input, regime, days);
-            auto *line = new QLineSeries;
-            line->setName(total.label);
-            line->setPen(QPen(charts::colour(total.key), 2));
-            line->replace(points);
-            for (const QPointF &point : points)
-                top = std::max(top, point.y());
-            drawing->addSeries(line);
-            line->attachAxis(x);
-            line->attachAxis(y);
+            if (drawn.contains(total.key))
+                lines.append(
+                    {total.key, total.label, plan_levels::course(total.input, regime, days)});
         }
     }
-    charts::fit_levels(y, top);
+    charts::draw(chart->chart(), tr("День"), days,
+                 days <= 84    ? 7
+                 : days <= 182 ? 14
+                               : 28,
+                 tr("мг/л"), lines);
 }
 
 void Plan_Window::show_status()
