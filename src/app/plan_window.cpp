@@ -349,8 +349,18 @@ void Plan_Window::set_kind_names(const QStringList &_names)
 
 void Plan_Window::add_calculation(const Plan_Item &_item, int _tank)
 {
+    const int shown = book.current();
+    const int plans = book.plans().size();
     const int row = book.add_calculation(_item, _tank);
-    redraw();
+    // Into the plan on show: its items and what follows from them. Into
+    // another one, that plan is shown, and drawn whole.
+    if (book.current() == shown && book.plans().size() == plans) {
+        redraw_items();
+        redraw_figures();
+        show_status();
+    } else {
+        redraw();
+    }
     if (row < 0)
         return;
     // Through the selection itself: selectRow() looks for the row at the
@@ -398,7 +408,9 @@ void Plan_Window::redraw()
                                      {change_every, settings.change_every},
                                      {weeks, settings.weeks}}) {
         const QSignalBlocker blocker(box);
-        box->setValue(value);
+        // A spin box set to its own value paints itself again all the same.
+        if (box->value() != value)
+            box->setValue(value);
         box->setEnabled(editable);
     }
     {
