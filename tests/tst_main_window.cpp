@@ -10,6 +10,7 @@
 #include "language.h"
 #include "message_text.h"
 #include "plan_bands.h"
+#include "plan_window.h"
 #include "user_catalogues.h"
 
 #include <QtCore/private/qobject_p.h>
@@ -38,6 +39,7 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <unistd.h>
@@ -245,6 +247,7 @@ private slots:
     void plan_totals();
     void plan_reading_data();
     void plan_reading();
+    void plan_sheet_data();
     void plan_sheet();
     void editor_data();
     void editor();
@@ -1283,6 +1286,10 @@ void TestMainWindow::language_switch_data()
                                              "calculate"}
                               << "captions"
                               << "Choose the compound:|Dose, mg :|Element|Concentration, mg/l";
+    // An empty list sets no header: the one it had stays, in the new language.
+    QTest::newRow("an empty list keeps its header")
+        << QStringList{"compounds []", "kind rbdiy"} << "captions"
+        << "Choose the compound:|K :|Element|Concentration, mg/ml";
     QTest::newRow("the method list keeps its choice") << QStringList{"method 1"} << "methods"
                                                       << "Target concentration, mg/l|Weekly dose|1";
     QTest::newRow("names") << QStringList{"kind rbdiy"} << "list"
@@ -1507,10 +1514,11 @@ void TestMainWindow::run(const QStringList &_steps)
             auto *weeks = f.window->findChild<QSpinBox *>("dynamics_weeks");
             QVERIFY(weeks);
             weeks->setValue(text.toInt());
-        } else if (what == QLatin1String("targets")) {
-            // The window again, over another targets file.
+        } else if (what == QLatin1String("targets") || what == QLatin1String("compounds")) {
+            // The window again, over another targets or compounds file.
             Catalogues catalogues = test_catalogues();
-            catalogues.targets = text.toUtf8();
+            (what == QLatin1String("targets") ? catalogues.targets : catalogues.compounds) =
+                text.toUtf8();
             QVERIFY(f.open(catalogues));
         } else
             Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
@@ -1736,14 +1744,19 @@ void TestMainWindow::plan_step(const QString &_step)
                                                      : Qt::ControlModifier);
         return;
     }
-    if (what == QLatin1String("stored") || what == QLatin1String("stored-huge")) {
+    if (what == QLatin1String("stored") || what == QLatin1String("stored-huge") ||
+        what == QLatin1String("file")) {
         // A plan kept from an earlier run, with an entry the catalogues no
         // longer have; or, as an earlier version let it be typed, a dose and
-        // a figure of the new water beyond the limits.
+        // a figure of the new water beyond the limits; or the file given.
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(QDir().mkpath(folder));
         QFile file(folder + QStringLiteral("/plans.json"));
         QVERIFY(file.open(QIODevice::WriteOnly));
+        if (what == QLatin1String("file")) {
+            file.write(words.mid(1).join(QLatin1Char(' ')).toUtf8());
+            return;
+        }
         file.write(what == QLatin1String("stored")
                        ? R"({"version": 1, "plans": [{"name": "Аквариум 100 л", "tank_l": 100,
             "items": [{"kind": "premix", "name": "Alpha", "weekly_dose": 20, "days": [6]},
@@ -1764,7 +1777,8 @@ void TestMainWindow::plan_step(const QString &_step)
         items->setFocus();
         items->setCurrentCell(words.value(1).toInt(), 4 + days.indexOf(words.value(2)));
         QTest::keyClick(items, Qt::Key_Space);
-    } else if (what == QLatin1String("method") || what == QLatin1String("livestock")) {
+    } else if (what == QLatin1String("method") || what == QLatin1String("livestock") ||
+               what == QLatin1String("change_day")) {
         auto *list = window->findChild<QComboBox *>(QStringLiteral("plan_") + what);
         list->setCurrentIndex(list->findText(words.mid(1).join(QLatin1Char(' '))));
     } else if (what == QLatin1String("method-water")) {
@@ -1775,6 +1789,10 @@ void TestMainWindow::plan_step(const QString &_step)
         const auto *status = window->findChild<QLabel *>(QStringLiteral("plan_status"));
         QCOMPARE(status->isVisible() ? status->text() : QString(),
                  words.mid(1).join(QLatin1Char(' ')));
+    } else if (what == QLatin1String("item")) {
+        // What the items' list says of one, by row.
+        QCOMPARE(items->item(words.value(1).toInt(), 0)->text(),
+                 words.mid(2).join(QLatin1Char(' ')));
     } else if (what == QLatin1String("remove")) {
         QApplication::setActiveWindow(window);
         items->setFocus();
@@ -2215,17 +2233,225 @@ void TestMainWindow::plan_reading()
     QCOMPARE(drawn, targeted);
 }
 
-// The sheet of a plan with a recipe and a solution, saved as a PDF and read
-// back as text.
+namespace {
+
+// The words of a PDF, as pdftotext -bbox gives them, that stand over one
+// another or beyond their page: "page 2: «a» over «b»" for the first such
+// pair, empty where there is none. A word's box reaches above and below its
+// letters, so the boxes are taken a quarter of their height smaller.
+QString words_over_words(const QString &_boxes)
+{
+    static const QRegularExpression tag(QStringLiteral(
+        R"x(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )x"
+        R"x(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x"));
+    int page = 0;
+    QRectF sheet;
+    QVector<QPair<QRectF, QString>> words;
+    for (QRegularExpressionMatchIterator each = tag.globalMatch(_boxes); each.hasNext();) {
+        const QRegularExpressionMatch found = each.next();
+        if (!found.captured(1).isEmpty()) {
+            ++page;
+            sheet = QRectF(0, 0, found.captured(1).toDouble(), found.captured(2).toDouble());
+            words.clear();
+            continue;
+        }
+        QRectF box(QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()),
+                   QPointF(found.captured(5).toDouble(), found.captured(6).toDouble()));
+        const QString word = found.captured(7);
+        const QString where = QStringLiteral("page %1: «%2»").arg(page).arg(word);
+        if (!sheet.contains(box))
+            return where + QStringLiteral(" off the page");
+        box.adjust(0.5, box.height() / 4, -0.5, -box.height() / 4);
+        for (const auto &[other, text] : words) {
+            if (other.intersects(box))
+                return where + QStringLiteral(" over «") + text + QStringLiteral("»");
+        }
+        words.append({box, word});
+    }
+    return QString();
+}
+
+} // namespace
+
+void TestMainWindow::plan_sheet_data()
+{
+    // Steps as in run(); then, in the program's language, what the sheet and
+    // the copied text both say (blanks and line breaks as one blank), what
+    // neither does, how many pages the grid takes at least, and the grid's
+    // header and rows, cells between "|" (none to compare where empty).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QStringList>("unsaid");
+    QTest::addColumn<int>("grid_pages");
+    QTest::addColumn<QStringList>("grid");
+
+    const QStringList alpha{"tank 100", "value 1", "calculate", "plan add"};
+    // Bottle 10 ml a week on Saturday, Monday and Wednesday, a solution of
+    // K2SO4 5 g in 1000 ml 40 ml on Saturday.
+    const QStringList bottles{"tank 100",  "entry 5",    "method 1",      "value 10",
+                              "calculate", "plan add",   "kind rbdiysol", "entry 0",
+                              "method 0",  "water 1000", "grams 5",       "value 1",
+                              "calculate", "plan add",   "plan day 0 Пн", "plan day 0 Ср"};
+    QTest::newRow("a recipe and a solution against a method and a livestock")
+        << bottles + QStringList{"plan method Method", "plan livestock Shrimp"} << false
+        << QStringList{"Аквариум 100 л",
+                       "Подмена воды: 50 % каждые 7 дн., первая в Сб",
+                       "Метод: Method — Fe 0.5 – 1, K 1.5 – 3, NO3 0.1 – 0.5, P 0.01 – 0.2 мг/л",
+                       "Пределы: Shrimp — Fe до 0.3 мг/л",
+                       "Подмены и дозы каждую неделю в те же дни.",
+                       "Каждая неделя: подмена Сб",
+                       "3.33 мл",
+                       "40 мл",
+                       "K2SO4 (5 г в 1000 мл)",
+                       "Цель, мг/л",
+                       "Предел, мг/л",
+                       "1.5 – 3",
+                       "CaCl2 — 1 г",
+                       "K2SO4 — 10 г",
+                       "Na2SO4 — 1 г",
+                       "Вода: 1000 мл",
+                       "K2SO4 — 5 г",
+                       "мг/мл: K 2.5, S 0.5",
+                       "бутылки хватит на 100 недель",
+                       "бутылки хватит на 25 недель",
+                       "a test of its own"}
+        << QStringList{"▲", "Неделя 1"} << 1
+        << QStringList{"Удобрение|Сб|Вс|Пн|Вт|Ср|Чт|Пт", "Bottle|3.33 мл||3.33 мл||3.33 мл||",
+                       "K2SO4 (5 г в 1000 мл)|40 мл||||||"};
+    // Day 0, the first change, a Saturday; then every 30 days.
+    QTest::newRow("a change every 30 days: 4 weeks of 30")
+        << alpha + QStringList{"plan every 30"} << false
+        << QStringList{"Подмены и дозы повторяются через 30 недель; неделя 1 начинается с первой "
+                       "подмены, здесь первые 4 недели.",
+                       "Неделя 1 (дни 1–7): подмена Сб", "Неделя 2 (дни 8–14): без подмены",
+                       "Неделя 4 (дни 22–28): без подмены",
+                       "Недели 5–30: дозы те же, подмены: неделя 5 Пн, неделя 9 Ср, неделя 13 Пт, "
+                       "неделя 18 Вс, неделя 22 Вт, неделя 26 Чт. После недели 30 всё повторяется "
+                       "с недели 1."}
+        << QStringList{"Неделя 5 ("} << 1 << QStringList();
+    QTest::newRow("every 10 days: 4 weeks of 10")
+        << alpha + QStringList{"plan every 10"} << false
+        << QStringList{"Подмена воды: 50 % каждые 10 дн., первая в Сб",
+                       "Неделя 1 (дни 1–7): подмена Сб",
+                       "Неделя 2 (дни 8–14): подмена Вт",
+                       "Неделя 3 (дни 15–21): подмена Пт",
+                       "Неделя 4 (дни 22–28): без подмены",
+                       "Недели 5–10: дозы те же, подмены: неделя 5 Пн, неделя 6 Чт, неделя 8 Вс, "
+                       "неделя 9 Ср."}
+        << QStringList{"Неделя 5 ("} << 1 << QStringList();
+    // The first change on a Wednesday, Alpha still on Saturdays.
+    QTest::newRow("every 3 days from a Wednesday: three weeks, some with three changes")
+        << alpha + QStringList{"plan every 3", "plan change_day Ср"} << false
+        << QStringList{"Подмена воды: 50 % каждые 3 дн., первая в Ср",
+                       "Подмены и дозы повторяются через 3 недели; неделя 1 начинается с первой "
+                       "подмены.",
+                       "Неделя 1 (дни 1–7): подмена Ср, Сб, Вт",
+                       "Неделя 2 (дни 8–14): подмена Пт, Пн",
+                       "Неделя 3 (дни 15–21): подмена Чт, Вс"}
+        << QStringList{"Неделя 4", "Недели 4"} << 1
+        << QStringList{"Удобрение|Ср|Чт|Пт|Сб|Вс|Пн|Вт", "Alpha||||20 мл|||"};
+    QTest::newRow("no changes: no day marked")
+        << alpha + QStringList{"plan change 0"} << false
+        << QStringList{"Подмена воды: нет", "Подмен воды нет: каждая неделя одна и та же.",
+                       "Каждая неделя: без подмены", "без предела"}
+        << QStringList{"подмена", "каждые"} << 1
+        << QStringList{"Удобрение|Пн|Вт|Ср|Чт|Пт|Сб|Вс", "Alpha||||||20 мл|"};
+    // W + A ÷ f: Fe from 0.2 to 0.4, over the ceiling of 0.3 only at the top.
+    QTest::newRow("a ceiling exceeded: marked, said under the totals")
+        << alpha + QStringList{"plan livestock Shrimp"} << false
+        << QStringList{"0.4 ▲", "▲ — выше предела для «Shrimp»",
+                       "Fe: до 0.4 мг/л — выше 0.3 мг/л для «Shrimp»; больше всего даёт Alpha: не "
+                       "больше 15 мл в неделю"}
+        << QStringList{"0.2 ▲"} << 1 << QStringList();
+    // Ten salts by their formulas, each of the twelve elements in 100 ml,
+    // beside another label and above a third: a label that overflowed would
+    // run into the one below.
+    const QString ten =
+        R"(editor file recipes.json [{"name": "Ten", "water_ml": 100, "target": "N",
+        "compounds": {"KNO3": 2, "KH2PO4": 1, "MgSO4": 1, "Ca(NO3)2": 1, "FeSO4": 0.1,
+        "MnSO4": 0.1, "ZnSO4": 0.1, "CuSO4": 0.1, "H3BO3": 0.1, "MoO3": 0.1},
+        "source": "a recipe of ten salts, to see that a label holds all of it: every salt, the water, each element's mg/ml, how long the bottle lasts, the line for the date and this source"}])";
+    QTest::newRow("a label of ten salts and twelve elements, whole")
+        << QStringList{ten, "tank 100", "entry 6", "method 1", "value 3", "calculate", "plan add"} +
+               bottles.mid(1)
+        << false
+        << QStringList{"KNO3 — 2 г",
+                       "KH2PO4 — 1 г",
+                       "MgSO4 — 1 г",
+                       "Ca(NO3)2 — 1 г",
+                       "FeSO4 — 0.1 г",
+                       "MnSO4 — 0.1 г",
+                       "ZnSO4 — 0.1 г",
+                       "CuSO4 — 0.1 г",
+                       "H3BO3 — 0.1 г",
+                       "MoO3 — 0.1 г",
+                       "Вода: 100 мл",
+                       "мг/мл: B 0.175, Ca 2.44, Cu 0.398, Fe 0.368, K 10.6, Mg 2.02, Mn 0.364, "
+                       "Mo 0.667, N 4.48, P 2.28, S 3.49, Zn 0.405",
+                       "бутылки хватит на 33 недели",
+                       "бутылки хватит на 100 недель",
+                       "to see that a label holds all of it: every salt, the water, each element's "
+                       "mg/ml, how long the bottle lasts, the line for the date and this source"}
+        << QStringList() << 1 << QStringList();
+    // Sixty solutions a week: more rows than a page holds.
+    QString sixty;
+    for (int grams = 1; grams <= 60; ++grams)
+        sixty += QStringLiteral(R"(%1{"kind": "diy_sol", "name": "K2SO4", "grams": %2, )"
+                                R"("water_ml": 1000, "weekly_dose": 10, "days": [1, 4]})")
+                     .arg(grams > 1 ? ", " : "")
+                     .arg(grams);
+    QTest::newRow("a grid over two pages, its header on each")
+        << QStringList{R"(plan file {"version": 1, "plans": [{"name": "Sixty", "tank_l": 100, )"
+                       R"("items": [)" +
+                           sixty + "]}]}",
+                       "plan open"}
+        << false << QStringList{"K2SO4 (1 г в 1000 мл)", "K2SO4 (60 г в 1000 мл)"} << QStringList()
+        << 2 << QStringList();
+    QTest::newRow("a bottle that does not last a week, said beside it")
+        << bottles.mid(0, 6) + QStringList{"plan dose 0 1200",
+                                           "plan item 0 Bottle — бутылки не хватит на неделю: в "
+                                           "неделю 1200 мл, в бутылке 1000 мл"}
+        << false
+        << QStringList{"Bottle — бутылки не хватит на неделю: в неделю 1200 мл, в бутылке 1000 мл"}
+        << QStringList{"бутылки хватит"} << 1 << QStringList();
+    QTest::newRow("in English, the salts by their English names")
+        << QStringList{R"(editor file compounds.json [{"name": "K2SO4", "name_en": "Potassium )"
+                       R"(sulfate", "target": "K", "K": 0.5, "S": 0.1, "sol": 111}])"} +
+               bottles
+        << true
+        << QStringList{"Water change: 50 % every 7 days, first on Sat",
+                       "Changes and doses fall on the same days every week.",
+                       "Every week: change on Sat",
+                       "Potassium sulfate (5 g in 1000 ml)",
+                       "Potassium sulfate — 10 g",
+                       "Potassium sulfate — 5 g",
+                       "a bottle lasts 100 weeks",
+                       "Prepared:"}
+        << QStringList{"Приготовлено", "K2SO4", "Подмена"} << 1 << QStringList();
+}
+
+// The sheet saved as a PDF and read back as text, and the same plan copied.
 void TestMainWindow::plan_sheet()
 {
+    QFETCH(QStringList, steps);
+    QFETCH(bool, english);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, unsaid);
+    QFETCH(int, grid_pages);
+    QFETCH(QStringList, grid);
+
     const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (reader.isEmpty())
         QSKIP("pdftotext (poppler-utils) reads the PDF back");
-    run({"tank 100", "entry 5", "method 1", "value 10", "calculate", "plan add", "kind rbdiysol",
-         "entry 0", "method 0", "water 1000", "grams 5", "value 1", "calculate", "plan add",
-         "plan day 0 Пн", "plan day 0 Ср", "plan method Method", "plan livestock Shrimp"});
+    const auto keeps_russian = qScopeGuard([] {
+        Language::apply(Language::russian);
+        QFile::remove(Language::settings_file());
+    });
+    run(steps);
     QVERIFY(!QTest::currentTestFailed());
+    if (english)
+        f.window->findChild<QAction *>(QStringLiteral("actionEnglish"))->trigger();
     QWidget *window = plan_window();
 
     QTemporaryDir folder;
@@ -2239,25 +2465,62 @@ void TestMainWindow::plan_sheet()
     });
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_pdf")), Qt::LeftButton);
     QVERIFY(QFileInfo(pdf).size() > 0);
+    const auto read = [&](const QStringList &_options) {
+        QProcess text;
+        text.start(reader, _options + QStringList{pdf, QStringLiteral("-")});
+        text.waitForFinished(30000);
+        return text.exitCode() == 0 ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+    };
+    const QString sheet = read({});
+    QVERIFY(!sheet.isEmpty());
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_copy")),
+                      Qt::LeftButton);
+    const QString copied = QApplication::clipboard()->text();
+    for (const QString &text : said) {
+        QVERIFY2(sheet.simplified().contains(text), qPrintable(text + " not in:\n" + sheet));
+        QVERIFY2(copied.simplified().contains(text), qPrintable(text + " not in:\n" + copied));
+    }
+    for (const QString &text : unsaid) {
+        QVERIFY2(!sheet.contains(text), qPrintable(text + " in:\n" + sheet));
+        QVERIFY2(!copied.contains(text), qPrintable(text + " in:\n" + copied));
+    }
 
-    QProcess text;
-    text.start(reader, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(text.waitForFinished(30000));
-    QCOMPARE(text.exitCode(), 0);
-    const QString read = QString::fromUtf8(text.readAllStandardOutput());
-    for (const char *expected :
-         {"Аквариум 100 л", "Подмена воды: 50 % каждые 7 дн., первая в Сб", "Метод: Method",
-          "Пределы: Shrimp", "подмена",
-          // the week: Bottle 10 ml on three days, the solution 40 ml on Saturday
-          "3.33 мл", "40 мл", "K2SO4 (5 г в 1000 мл)",
-          // the totals against the method
-          "Цель, мг/л", "Предел, мг/л", "1.5 – 3",
-          // the labels
-          "CaCl2 — 1 г", "K2SO4 — 10 г", "Na2SO4 — 1 г", "Вода: 1000 мл", "K2SO4 — 5 г",
-          "мг/мл: K 2.5, S 0.5", "Приготовлено:", "a test of its own"})
-        QVERIFY2(read.contains(QString::fromUtf8(expected)),
-                 qPrintable(QString::fromUtf8(expected) + QLatin1String(" not in:\n") + read));
-    QCOMPARE(read.count(QStringLiteral("Приготовлено:")), 2);
+    const Plan_Book::Sheet content = qobject_cast<Plan_Window *>(window)->model().sheet();
+    if (!grid.isEmpty()) {
+        QStringList drawn{content.grid_header.join(QLatin1Char('|'))};
+        for (const QStringList &row : content.grid)
+            drawn << row.join(QLatin1Char('|'));
+        QCOMPARE(drawn, grid);
+    }
+
+    // Every page that shows a week of the grid or a row of the totals shows
+    // that table's header; every label has its line for the date.
+    int on_pages = 0;
+    for (const QString &page : sheet.split(QLatin1Char('\f'))) {
+        const QString flat = page.simplified();
+        const auto shows = [&](const QString &_text) { return flat.contains(_text.simplified()); };
+        if (std::any_of(content.weeks.begin(), content.weeks.end(),
+                        [&](const Plan_Book::Sheet::Week &_week) { return shows(_week.title); })) {
+            ++on_pages;
+            for (const QString &header : content.grid_header)
+                QVERIFY2(shows(header), qPrintable(header + " not on:\n" + page));
+        }
+        for (const QStringList &row : content.totals) {
+            // A row such as «SO4 (из S)» that no warning names.
+            const bool own = row.value(0).contains(QLatin1Char(' ')) &&
+                             !content.warnings.join(QLatin1Char(' ')).contains(row.value(0));
+            if (!own || !shows(row.value(0)))
+                continue;
+            for (const QString &header : content.totals_header)
+                QVERIFY2(shows(header), qPrintable(header + " not on:\n" + page));
+        }
+    }
+    QVERIFY2(on_pages >= grid_pages, qPrintable(QString::number(on_pages)));
+    if (!content.labels.isEmpty())
+        QCOMPARE(sheet.count(content.labels.first().made.section(QLatin1Char(' '), 0, 0)),
+                 content.labels.size());
+    // Nothing is drawn over anything else.
+    QCOMPARE(words_over_words(read({QStringLiteral("-bbox")})), QString());
 }
 
 void TestMainWindow::editor_step(const QString &_step)
@@ -2327,6 +2590,8 @@ void TestMainWindow::editor_step(const QString &_step)
     } else if (what == QLatin1String("target")) {
         auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
         target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("sourced")) {
+        QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("editor_source"))->text(), rest);
     } else if (what == QLatin1String("reference")) {
         QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("editor_target"))->currentText(),
                  rest);
@@ -2380,9 +2645,29 @@ void TestMainWindow::editor_data()
         << "Столько вещества не растворится:\nLimited\nв 100 мл воды\nрастворяется не больше 1 г"
         << true << QStringList() << products << "";
     QTest::newRow("a copy that corrects a shipped entry")
-        << QStringList{"editor open", "editor copy", "editor element K 4 in 1", "editor save"} << ""
-        << false << QStringList{"commercial_products.json: Alpha"}
+        << QStringList{"editor open", "editor copy", "editor element K 4 in 1", "editor save",
+                       "editor sourced Изменено: K 4 вместо 5. label"}
+        << "" << false << QStringList{"commercial_products.json: Alpha"}
         << QStringList{"Alpha (Ваша запись; в поставке: K 5)",
+                       "Beta <b>&",
+                       "Gamma",
+                       "Zero",
+                       "Tagged",
+                       "Bottle"}
+        << "";
+    QTest::newRow("a copy saved again says what it changes now")
+        << QStringList{"editor open",
+                       "editor copy",
+                       "editor element K 4 in 1",
+                       "editor save",
+                       "editor element Mg 2",
+                       "editor save",
+                       "editor sourced Изменено: K 4 вместо 5; Mg 2, в поставке нет. label",
+                       "editor element K 5 in 1",
+                       "editor save",
+                       "editor sourced Изменено: Mg 2, в поставке нет. label"}
+        << "" << false << QStringList{"commercial_products.json: Alpha"}
+        << QStringList{"Alpha (Ваша запись; в поставке: Mg нет)",
                        "Beta <b>&",
                        "Gamma",
                        "Zero",
@@ -2462,6 +2747,7 @@ void TestMainWindow::editor()
     Catalogues catalogues = test_catalogues();
     catalogues.compounds.replace("\n    ]", R"(,
         {"name": "Limited", "target": "K", "K": 0.5, "solubility": {"g_per_l": 10}}])");
+    catalogues.products.replace(R"("name": "Alpha",)", R"("name": "Alpha", "source": "label",)");
     QVERIFY(f.open(catalogues));
     run(steps);
     QVERIFY(!QTest::currentTestFailed());
@@ -2474,6 +2760,14 @@ void TestMainWindow::editor()
              qPrintable(said));
 
     QCOMPARE(user_files(), kept);
+
+    // The entry's fields stand in one column, whatever its kind.
+    QSet<int> lefts;
+    for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        if (field->objectName().startsWith(QLatin1String("editor_")) && field->isVisible())
+            lefts << field->mapTo(window, QPoint()).x();
+    }
+    QCOMPARE(lefts.size(), 1);
 
     // The main window shows what was saved at once, in the list the entry is of.
     const bool compound = lists.contains(QStringLiteral("Urea"));

@@ -107,6 +107,62 @@
         <source>Запись не сохранена: ваш файл %1 не читается, а список не начат заново.</source>
         <translation>Record not saved: your file %1 cannot be read, and the list has not been started afresh.</translation>
     </message>
+    <message>
+        <source>%1 %2, в поставке нет</source>
+        <translation>%1 %2, none as shipped</translation>
+    </message>
+    <message>
+        <source>%1 нет, в поставке %2</source>
+        <translation>no %1, %2 as shipped</translation>
+    </message>
+    <message>
+        <source>%1 %2 вместо %3</source>
+        <translation>%1 %2 instead of %3</translation>
+    </message>
+    <message>
+        <source>Изменено: </source>
+        <translation>Changed: </translation>
+    </message>
+    <message>
+        <source>вода</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source> мл</source>
+        <translation> ml</translation>
+    </message>
+    <message>
+        <source> г</source>
+        <translation> g</translation>
+    </message>
+    <message>
+        <source>формула %1 вместо %2</source>
+        <translation>formula %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>растворимость</source>
+        <translation>solubility</translation>
+    </message>
+    <message>
+        <source> г/л</source>
+        <translation> g/l</translation>
+    </message>
+    <message>
+        <source>растворимость при</source>
+        <translation>solubility at</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>Изменено: %1.</source>
+        <translation>Changed: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue_Reader</name>
@@ -1158,18 +1214,6 @@
         <translation>to, mg/l</translation>
     </message>
     <message>
-        <source>Аквариум, л</source>
-        <translation>Tank, l</translation>
-    </message>
-    <message>
-        <source>Подмена воды</source>
-        <translation>Water change</translation>
-    </message>
-    <message>
-        <source>Новая вода</source>
-        <translation>New water</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <translation>%1 – %2</translation>
     </message>
@@ -1219,7 +1263,7 @@
     </message>
     <message>
         <source>подмена</source>
-        <translation>water change</translation>
+        <translation>change</translation>
     </message>
     <message>
         <source>Цель, мг/л</source>
@@ -1280,6 +1324,90 @@
     <message>
         <source>доза вне пределов: больше %1</source>
         <translation>dose out of range: over %1</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>бутылки не хватит на неделю: в неделю %1 %2, в бутылке %3 %2</source>
+        <translation>a bottle does not last a week: %1 %2 a week, %3 %2 in the bottle</translation>
+    </message>
+    <message>
+        <source>бутылки хватит на %1</source>
+        <translation>a bottle lasts %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 – %3</source>
+        <translation>%1 %2 – %3</translation>
+    </message>
+    <message>
+        <source>Метод: %1 — %2 мг/л</source>
+        <translation>Method: %1 — %2 mg/l</translation>
+    </message>
+    <message>
+        <source>%1 до %2</source>
+        <translation>%1 up to %2</translation>
+    </message>
+    <message>
+        <source>Пределы: %1 — %2 мг/л</source>
+        <translation>Limits: %1 — %2 mg/l</translation>
+    </message>
+    <message>
+        <source>Подмен воды нет: каждая неделя одна и та же.</source>
+        <translation>No water changes: every week is the same.</translation>
+    </message>
+    <message>
+        <source>Подмены и дозы каждую неделю в те же дни.</source>
+        <translation>Changes and doses fall on the same days every week.</translation>
+    </message>
+    <message>
+        <source>Подмены и дозы повторяются через %1; неделя 1 начинается с первой подмены.</source>
+        <translation>Changes and doses repeat after %1; week 1 starts with the first change.</translation>
+    </message>
+    <message>
+        <source>Подмены и дозы повторяются через %1; неделя 1 начинается с первой подмены, здесь первые %2.</source>
+        <translation>Changes and doses repeat after %1; week 1 starts with the first change, and the first %2 are shown here.</translation>
+    </message>
+    <message>
+        <source>Каждая неделя</source>
+        <translation>Every week</translation>
+    </message>
+    <message>
+        <source>Неделя %1 (дни %2–%3)</source>
+        <translation>Week %1 (days %2–%3)</translation>
+    </message>
+    <message>
+        <source>%1: без подмены</source>
+        <translation>%1: no change</translation>
+    </message>
+    <message>
+        <source>%1: подмена %2</source>
+        <translation>%1: change on %2</translation>
+    </message>
+    <message>
+        <source>неделя %1 %2</source>
+        <translation>week %1 %2</translation>
+    </message>
+    <message>
+        <source>Недели %1–%2</source>
+        <translation>Weeks %1–%2</translation>
+    </message>
+    <message>
+        <source>%1: дозы те же, без подмен.</source>
+        <translation>%1: the same doses, no changes.</translation>
+    </message>
+    <message>
+        <source>%1: дозы те же, подмены: %2.</source>
+        <translation>%1: the same doses, changes: %2.</translation>
+    </message>
+    <message>
+        <source>После недели %1 всё повторяется с недели 1.</source>
+        <translation>After week %1 everything repeats from week 1.</translation>
+    </message>
+    <message>
+        <source>%1 — выше предела для «%2»</source>
+        <translation>%1 — above the limit for “%2”</translation>
     </message>
 </context>
 <context>

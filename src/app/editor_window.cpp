@@ -113,6 +113,38 @@ Editor_Window::Editor_Window(Catalogue_Editor *_entries, const Type_Fertilizer *
     show_check();
 }
 
+void Editor_Window::show_rows(Catalogue_Editor::Kind _kind)
+{
+    // A hidden row of a form still takes its spacing: the other kinds' rows
+    // are taken out instead, their widgets kept.
+    constexpr int shared = 4;
+    while (form->rowCount() > shared) {
+        const QFormLayout::TakeRowResult row = form->takeRow(shared);
+        for (QLayoutItem *item : {row.labelItem, row.fieldItem}) {
+            if (item && item->widget())
+                item->widget()->hide();
+            delete item;
+        }
+    }
+    const auto add = [this](QLabel *_label, QWidget *_field) {
+        if (_label) {
+            form->addRow(_label, _field);
+            _label->show();
+        } else {
+            form->addRow(_field);
+        }
+        _field->show();
+    };
+    if (_kind == Catalogue_Editor::compound) {
+        add(formula_label, formula);
+        add(solubility_label, solubility);
+        add(solubility_at_label, solubility_at);
+    } else if (_kind == Catalogue_Editor::recipe) {
+        add(water_label, water);
+        add(nullptr, salts);
+    }
+}
+
 void Editor_Window::build()
 {
     list = new QTreeWidget(this);
@@ -152,31 +184,23 @@ void Editor_Window::build()
     target = new QComboBox(this);
     target->setObjectName(QStringLiteral("editor_target"));
     source = line("editor_source", this);
-    auto *form = new QFormLayout;
+    // One form for every kind, its captions in one column; each kind's own
+    // rows follow the four they share (see show_rows).
+    formula = line("editor_formula", this);
+    solubility = line("editor_solubility", this);
+    solubility_at = line("editor_solubility_at", this);
+    water = line("editor_water", this);
+    salts = pairs("editor_salts", this);
+    form = new QFormLayout;
     kind_label = table_cells::form_row(form, kind);
     name_label = table_cells::form_row(form, name);
     target_label = table_cells::form_row(form, target);
     source_label = table_cells::form_row(form, source);
-
-    compound_part = new QWidget(this);
-    compound_part->setObjectName(QStringLiteral("editor_compound_part"));
-    formula = line("editor_formula", compound_part);
-    solubility = line("editor_solubility", compound_part);
-    solubility_at = line("editor_solubility_at", compound_part);
-    auto *compound_form = new QFormLayout(compound_part);
-    compound_form->setContentsMargins(0, 0, 0, 0);
-    formula_label = table_cells::form_row(compound_form, formula);
-    solubility_label = table_cells::form_row(compound_form, solubility);
-    solubility_at_label = table_cells::form_row(compound_form, solubility_at);
-
-    recipe_part = new QWidget(this);
-    recipe_part->setObjectName(QStringLiteral("editor_recipe_part"));
-    water = line("editor_water", recipe_part);
-    salts = pairs("editor_salts", recipe_part);
-    auto *recipe_form = new QFormLayout(recipe_part);
-    recipe_form->setContentsMargins(0, 0, 0, 0);
-    water_label = table_cells::form_row(recipe_form, water);
-    recipe_form->addRow(salts);
+    formula_label = table_cells::form_row(form, formula);
+    solubility_label = table_cells::form_row(form, solubility);
+    solubility_at_label = table_cells::form_row(form, solubility_at);
+    water_label = table_cells::form_row(form, water);
+    form->addRow(salts);
 
     elements_label = new QLabel(this);
     elements_label->setObjectName(QStringLiteral("editor_elements_label"));
@@ -196,8 +220,6 @@ void Editor_Window::build()
 
     auto *right = new QVBoxLayout;
     right->addLayout(form);
-    right->addWidget(compound_part);
-    right->addWidget(recipe_part);
     right->addWidget(elements_label);
     right->addWidget(elements, 1);
     right->addWidget(check);
@@ -335,8 +357,7 @@ void Editor_Window::show_draft()
     solubility->setText(draft.solubility);
     solubility_at->setText(draft.solubility_at);
     water->setText(draft.water);
-    compound_part->setVisible(draft.kind == Catalogue_Editor::compound);
-    recipe_part->setVisible(draft.kind == Catalogue_Editor::recipe);
+    show_rows(draft.kind);
     fill(salts, draft.salts, true);
     fill(elements, draft.elements,
          draft.kind != Catalogue_Editor::recipe && draft.formula.trimmed().isEmpty());
@@ -490,7 +511,10 @@ void Editor_Window::save()
         show_check();
         return;
     }
-    const int index = editor->save(draft, editing, *compounds);
+    // A copy that corrects a shipped entry says what it changed, first in its source.
+    Catalogue_Editor::Draft noted = draft;
+    noted.source = Catalogue_Editor::noted_source(draft, shipped);
+    const int index = editor->save(noted, editing, *compounds);
     if (index >= 0) {
         editing = index;
         draft = editor->draft(draft.kind, index);

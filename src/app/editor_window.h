@@ -19,6 +19,7 @@
 class Compound;
 class QAction;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -62,6 +63,8 @@ protected:
 
 private:
     void build();
+    // The form's rows of _kind after the ones every kind has.
+    void show_rows(Catalogue_Editor::Kind _kind);
     // The texts that do not follow from the draft: title, captions, buttons,
     // tips, headers, the list's groups.
     void retranslate();
@@ -100,6 +103,7 @@ private:
     QAction *new_actions[Catalogue_Editor::kinds];
     QPushButton *copy_button;
     QPushButton *delete_button;
+    QFormLayout *form;
     QLabel *kind_label;
     QLabel *kind;
     QLabel *name_label;
@@ -108,14 +112,12 @@ private:
     QComboBox *target;
     QLabel *source_label;
     QLineEdit *source;
-    QWidget *compound_part;
     QLabel *formula_label;
     QLineEdit *formula;
     QLabel *solubility_label;
     QLineEdit *solubility;
     QLabel *solubility_at_label;
     QLineEdit *solubility_at;
-    QWidget *recipe_part;
     QLabel *water_label;
     QLineEdit *water;
     QTableWidget *salts;

@@ -481,8 +481,6 @@ void MainWindow::show_data(bool _is_calc)
         return;
     }
 
-    const QStringList labels{Message_Text::tr("Название элемента"),
-                             cur_fert->column_title(_is_calc)};
     int rows = rn.isEmpty() ? 0 : 1;
     for (int i = 0; i < n; ++i) {
         if (shown_in_own_row(cp->element_at(i).name, t))
@@ -508,7 +506,7 @@ void MainWindow::show_data(bool _is_calc)
         // Only the header, the row count and the reference element's name
         // change; the numbers of the last request stay.
         ui->tableWidget->setRowCount(rows);
-        ui->tableWidget->setHorizontalHeaderLabels(labels);
+        set_header(cur_fert, _is_calc);
         auto *name_item = new QTableWidgetItem(rn, 0);
         name_item->setForeground(brush);
         ui->tableWidget->setItem(0, 0, name_item);
@@ -551,7 +549,7 @@ void MainWindow::show_data(bool _is_calc)
     }
 
     ui->tableWidget->setRowCount(rows);
-    ui->tableWidget->setHorizontalHeaderLabels(labels);
+    set_header(cur_fert, _is_calc);
     int first = 0;
     if (!rn.isEmpty()) {
         if (_is_calc)
@@ -595,10 +593,25 @@ void MainWindow::changeEvent(QEvent *event)
         // The program's own texts: the method list keeping its choice, the
         // captions, the lists with the entries' names and their problems,
         // and what a calculation on show says.
+        // The form's texts put its design-time header back; where nothing
+        // sets it again (an empty list), the one it had, in the new language.
+        Type_Fertilizer *header = header_fert;
+        const bool calculated = header_calculated;
+        header_fert = nullptr;
         fill_methods();
         reload_catalogues(true);
         change_calc_methods(ui->calc_methods->currentIndex());
+        if (!header_fert && header)
+            set_header(header, calculated);
     }
+}
+
+void MainWindow::set_header(Type_Fertilizer *_fert, bool _is_calc)
+{
+    ui->tableWidget->setHorizontalHeaderLabels(
+        {Message_Text::tr("Название элемента"), _fert->column_title(_is_calc)});
+    header_fert = _fert;
+    header_calculated = _is_calc;
 }
 
 void MainWindow::inform(const QString &_message)

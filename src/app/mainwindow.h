@@ -123,6 +123,13 @@ private:
     Dosing_Targets targets;
     QString targets_problems;
     bool catalogues_reported = false;
+    // The table's header: «Название элемента» and _fert's column title.
+    // Whose title it shows is kept: a list left empty keeps the header it
+    // had, which a new language must then set again. Null while the header
+    // is the form's own.
+    void set_header(Type_Fertilizer *_fert, bool _is_calc);
+    Type_Fertilizer *header_fert = nullptr;
+    bool header_calculated = false;
 
     // The last successful calculation, for the build-up window.
     QString calculated_entry;

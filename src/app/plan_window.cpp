@@ -449,7 +449,7 @@ void Plan_Window::redraw_items()
     for (int row = 0; row < rows; ++row) {
         const Plan_Item &item = plan->items.at(row);
         const Item_Figures::State state = book.state(row);
-        const QString note = Plan_Book::state_text(state);
+        const QString note = book.item_note(row);
         const bool changeable = editable && state != Item_Figures::missing;
         const QBrush foreground = state == Item_Figures::usable ? QBrush() : grey;
         QString name = book.item_name(item);
@@ -759,6 +759,7 @@ void Plan_Window::save_pdf()
     {
         QPdfWriter writer(&pdf);
         writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setTitle(book.shown()->name);
         drawn = print_sheet(&writer, book.sheet());
     }

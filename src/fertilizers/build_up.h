@@ -20,8 +20,8 @@ double level_after(double _weekly, double _change, int _doses);
 // changed every week).
 double limit(double _weekly, double _change);
 
-// _count weeks as they follow «через»: «1 неделю», «3 недели», «11 недель»,
-// «22 недели», translated. Russian has three forms where Qt, with no
+// _count weeks as they follow «через» or «на»: «1 неделю», «3 недели»,
+// «11 недель», «22 недели», translated. Russian has three forms where Qt, with no
 // translation installed, puts the count into the one text it is given: the
 // form is picked here by the Russian rule, from three numerus texts, each of
 // which a translation gives its own singular and plural.

@@ -16,8 +16,11 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QLocale>
+#include <QPair>
+#include <QVector>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -452,6 +455,113 @@ bool Catalogue_Editor::remove(Kind _kind, int _index)
     QJsonArray entries = files[_kind];
     entries.removeAt(at.at(_index));
     return write(_kind, entries);
+}
+
+namespace {
+
+// What _ours changes of _shipped's figures, each "<what> <ours> вместо
+// <shipped>": the members _keys, each said as its label, _unit after every
+// figure.
+void changed_figures(const QJsonObject &_ours, const QJsonObject &_shipped,
+                     const QVector<QPair<QString, QString>> &_keys, const QString &_unit,
+                     QStringList *_changes)
+{
+    for (const auto &[key, label] : _keys) {
+        const QJsonValue ours = _ours.value(key);
+        const QJsonValue shipped = _shipped.value(key);
+        const QString mine = figure(ours.toDouble()) + _unit;
+        const QString theirs = figure(shipped.toDouble()) + _unit;
+        if (!ours.isDouble() && !shipped.isDouble())
+            continue;
+        if (!shipped.isDouble())
+            *_changes << Catalogue_Editor::tr("%1 %2, в поставке нет").arg(label, mine);
+        else if (!ours.isDouble())
+            *_changes << Catalogue_Editor::tr("%1 нет, в поставке %2").arg(label, theirs);
+        else if (ours.toDouble() != shipped.toDouble())
+            *_changes << Catalogue_Editor::tr("%1 %2 вместо %3").arg(label, mine, theirs);
+    }
+}
+
+// The members of _a and _b that _take keeps, in the order of their names,
+// each labelled by its name.
+QVector<QPair<QString, QString>> keys_of(const QJsonObject &_a, const QJsonObject &_b,
+                                         const std::function<bool(const QString &)> &_take)
+{
+    QStringList keys;
+    for (const QJsonObject &object : {_a, _b}) {
+        for (const QString &key : object.keys()) {
+            if (_take(key) && !keys.contains(key))
+                keys << key;
+        }
+    }
+    keys.sort();
+    QVector<QPair<QString, QString>> labelled;
+    for (const QString &key : keys)
+        labelled.append({key, key});
+    return labelled;
+}
+
+} // namespace
+
+QString Catalogue_Editor::noted_source(const Draft &_draft, const QString &_shipped_folder)
+{
+    // A note of an earlier save, in either language, goes: it is made anew.
+    QString source = _draft.source.trimmed();
+    for (const QString &head : {QStringLiteral("Изменено: "), tr("Изменено: ")}) {
+        if (source.startsWith(head)) {
+            const int end = source.indexOf(QLatin1String(". "));
+            source = end < 0 && source.endsWith(QLatin1Char('.')) ? QString()
+                     : end < 0                                    ? source
+                                                                  : source.mid(end + 2).trimmed();
+            break;
+        }
+    }
+    QString why;
+    const QJsonObject ours = to_object(_draft, &why);
+    QJsonObject shipped;
+    const QString shipped_file = QDir(_shipped_folder).filePath(file_name(_draft.kind));
+    if (!_shipped_folder.isEmpty() && present(shipped_file)) {
+        for (const QJsonValue &value : read_array(shipped_file)) {
+            if (value.toObject().value(QLatin1String("name")).toString() == _draft.name.trimmed())
+                shipped = value.toObject();
+        }
+    }
+    if (shipped.isEmpty() || !why.isEmpty())
+        return _draft.source;
+
+    QStringList changes;
+    if (_draft.kind == recipe) {
+        changed_figures(ours, shipped, {{QStringLiteral("water_ml"), tr("вода")}}, tr(" мл"),
+                        &changes);
+        const QJsonObject salts = ours.value(QLatin1String("compounds")).toObject();
+        const QJsonObject shipped_salts = shipped.value(QLatin1String("compounds")).toObject();
+        changed_figures(salts, shipped_salts,
+                        keys_of(salts, shipped_salts, [](const QString &) { return true; }),
+                        tr(" г"), &changes);
+    } else {
+        const QStringList elements = element_keys(ours) + element_keys(shipped);
+        changed_figures(
+            ours, shipped,
+            keys_of(ours, shipped, [&](const QString &_key) { return elements.contains(_key); }),
+            QString(), &changes);
+        const QString formula = ours.value(QLatin1String("formula")).toString();
+        const QString shipped_formula = shipped.value(QLatin1String("formula")).toString();
+        if (formula != shipped_formula)
+            changes << tr("формула %1 вместо %2")
+                           .arg(formula.isEmpty() ? tr("нет") : formula,
+                                shipped_formula.isEmpty() ? tr("нет") : shipped_formula);
+        const QJsonObject solubility = ours.value(QLatin1String("solubility")).toObject();
+        const QJsonObject shipped_solubility =
+            shipped.value(QLatin1String("solubility")).toObject();
+        changed_figures(solubility, shipped_solubility,
+                        {{QStringLiteral("g_per_l"), tr("растворимость")}}, tr(" г/л"), &changes);
+        changed_figures(solubility, shipped_solubility,
+                        {{QStringLiteral("at_c"), tr("растворимость при")}}, tr(" °C"), &changes);
+    }
+    if (changes.isEmpty())
+        return source;
+    const QString note = tr("Изменено: %1.").arg(changes.join(QStringLiteral("; ")));
+    return source.isEmpty() ? note : note + QLatin1Char(' ') + source;
 }
 
 Catalogue_Editor::Draft Catalogue_Editor::copy(Kind _kind, const Compound &_entry,

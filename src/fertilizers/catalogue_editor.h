@@ -107,6 +107,12 @@ public:
     Draft copy(Kind _kind, const Compound &_entry, const QString &_shipped_folder,
                int *_editing) const;
 
+    // The source _draft is saved with: where it changes the figures of the
+    // shipped entry of its name in _shipped_folder, it says so first,
+    // «Изменено: K 45 вместо 50; Mg 3, в поставке нет.», then the maker's
+    // source; a note of an earlier save is replaced. As typed otherwise.
+    static QString noted_source(const Draft &_draft, const QString &_shipped_folder);
+
 private:
     // The positions in file _kind of its entries, the objects with a "name".
     QVector<int> positions(Kind _kind) const;

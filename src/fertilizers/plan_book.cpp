@@ -2,14 +2,17 @@
 
 #include "plan_book.h"
 
+#include "build_up.h"
 #include "compound.h"
 #include "message_text.h"
 #include "number_text.h"
+#include "type_fertilizer.h"
 
 #include <QDir>
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 using message_text::number;
 using number_text::figure;
@@ -452,6 +455,8 @@ QString Plan_Book::band_text(const plan_levels::Band &_band, bool _high)
 
 QString Plan_Book::changes_text(const Dosing_Plan &_plan)
 {
+    if (_plan.change_percent == 0)
+        return tr("нет");
     return tr("%1 % каждые %2 дн., первая в %3")
         .arg(_plan.change_percent)
         .arg(_plan.change_every)
@@ -484,22 +489,26 @@ QString Plan_Book::as_text(const QStringList &_kinds) const
     const Dosing_Plan *plan = shown();
     if (!plan)
         return QString();
+    const Sheet sheet = this->sheet();
     const QChar tab = QLatin1Char('\t');
     QStringList lines;
-    lines << plan->name;
-    lines << tr("Аквариум, л") + tab + QString::number(plan->tank);
-    lines << tr("Подмена воды") + tab + changes_text(*plan);
-    lines << tr("Новая вода") + tab + water_text(*plan);
-    lines << QString();
+    lines << sheet.title << sheet.facts << QString();
 
+    // The weeks by what changes in them, then the items, the same every week.
+    lines << sheet.grid_caption;
+    for (const Sheet::Week &week : sheet.weeks)
+        lines << week.title;
+    if (!sheet.grid_rest.isEmpty())
+        lines << sheet.grid_rest;
+    lines << QString();
     lines << item_columns().join(tab);
     const QStringList kind_keys{"premix", "diy", "diy_sol"};
     for (int row = 0; row < plan->items.size(); ++row) {
         const Plan_Item &item = plan->items.at(row);
         QString name = item_name(item);
-        const QString state = state_text(this->state(row));
-        if (!state.isEmpty())
-            name += QStringLiteral(" — ") + state;
+        const QString note = item_note(row);
+        if (!note.isEmpty())
+            name += QStringLiteral(" — ") + note;
         QStringList cells{name, _kinds.value(kind_keys.indexOf(item.kind), item.kind), weekly(item),
                           unit(item)};
         for (int day = 0; day < 7; ++day)
@@ -509,11 +518,21 @@ QString Plan_Book::as_text(const QStringList &_kinds) const
     }
     lines << QString();
 
-    lines << total_columns().join(tab);
-    for (const Plan_Total &total : totals())
-        lines << QStringList{total.label, figure(total.input.weekly()),
-                             band_text(total.band, false), band_text(total.band, true)}
-                     .join(tab);
+    lines << sheet.totals_header.join(tab);
+    for (const QStringList &row : sheet.totals)
+        lines << row.join(tab);
+    if (!sheet.legend.isEmpty())
+        lines << sheet.legend;
+    lines << sheet.warnings;
+
+    for (const Sheet::Label &label : sheet.labels) {
+        lines << QString() << label.title << label.lines;
+        if (!label.lasts.isEmpty())
+            lines << label.lasts;
+        lines << label.made;
+        if (!label.source.isEmpty())
+            lines << label.source;
+    }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -648,7 +667,7 @@ QStringList Plan_Book::warnings() const
         const QString reached = total.band.bounded ? tr("до %1 мг/л").arg(figure(total.band.high))
                                                    : tr("без подмены воды растёт без предела");
         QString line = tr("%1: %2 — выше %3 мг/л для «%4»")
-                           .arg(total.label, reached, figure(most), kept->name);
+                           .arg(total.label, reached, figure(most), livestock_name(*kept));
         // The item that adds most of it a week.
         int biggest = -1;
         double largest = 0;
@@ -694,6 +713,59 @@ QVector<Plan_Book::Band_Row> Plan_Book::band_rows() const
     return rows;
 }
 
+QString Plan_Book::salt_name(const QString &_salt) const
+{
+    if (const Type_Fertilizer *compounds = catalogues.diy) {
+        for (int i = 0; i < compounds->count_compounds(); ++i) {
+            if (compounds->compound_at(i)->name() == _salt)
+                return compounds->compound_at(i)->shown_name();
+        }
+    }
+    return _salt;
+}
+
+double Plan_Book::bottle_ml(const Plan_Item &_item) const
+{
+    if (_item.kind == QLatin1String("diy_sol"))
+        return _item.water_ml;
+    const Compound *made = entry(_item);
+    return made && !made->recipe().isEmpty() ? made->recipe_water_ml() : 0;
+}
+
+int Plan_Book::bottle_weeks(const Plan_Item &_item) const
+{
+    const double bottle = bottle_ml(_item);
+    if (!(bottle > 0) || _item.day_count() == 0 || !plan_limits::weekly_within(_item.weekly))
+        return -1;
+    // A dose that empties the bottle in exactly so many weeks, worked out
+    // from a rounded figure, must not come out one week short.
+    const double weeks = bottle / _item.weekly * (1 + 1e-9);
+    return weeks < 1e6 ? int(std::floor(weeks)) : 1000000;
+}
+
+QString Plan_Book::item_note(int _row) const
+{
+    const Dosing_Plan *plan = shown();
+    if (!plan || _row < 0 || _row >= plan->items.size())
+        return QString();
+    const Item_Figures::State state = this->state(_row);
+    if (state != Item_Figures::usable)
+        return state_text(state);
+    const Plan_Item &item = plan->items.at(_row);
+    return bottle_weeks(item) == 0 ? lasts_text(item) : QString();
+}
+
+QString Plan_Book::lasts_text(const Plan_Item &_item) const
+{
+    const int weeks = bottle_weeks(_item);
+    if (weeks < 0)
+        return QString();
+    if (weeks == 0)
+        return tr("бутылки не хватит на неделю: в неделю %1 %2, в бутылке %3 %2")
+            .arg(weekly(_item), unit(_item), figure(bottle_ml(_item)));
+    return tr("бутылки хватит на %1").arg(build_up::weeks(weeks));
+}
+
 Plan_Book::Sheet Plan_Book::sheet() const
 {
     Sheet sheet;
@@ -704,62 +776,160 @@ Plan_Book::Sheet Plan_Book::sheet() const
     sheet.facts << tr("Аквариум: %1 л").arg(plan->tank)
                 << tr("Подмена воды: %1").arg(changes_text(*plan))
                 << tr("Новая вода: %1").arg(water_text(*plan));
-    if (const Dosing_Method *chosen = method())
-        sheet.facts << tr("Метод: %1").arg(chosen->name);
-    if (const Livestock *kept = animals())
-        sheet.facts << tr("Пределы: %1").arg(kept->name);
-
-    sheet.grid_header << tr("Удобрение");
-    for (int day = 0; day < 7; ++day)
-        sheet.grid_header << weekday(day);
-    sheet.change_column = 1 + plan->change_day;
-    sheet.change_mark = tr("подмена");
-    for (const Plan_Item &item : plan->items) {
-        QStringList row{item_name(item)};
-        for (int day = 0; day < 7; ++day)
-            row << (item.dosed_on(day) ? per_dose(item) : QString());
-        sheet.grid.append(row);
+    if (const Dosing_Method *chosen = method()) {
+        QStringList ranges;
+        for (const Target_Range &range : chosen->ranges)
+            ranges << tr("%1 %2 – %3").arg(range.key, figure(range.low), figure(range.high));
+        sheet.facts << (ranges.isEmpty()
+                            ? tr("Метод: %1").arg(method_name(*chosen))
+                            : tr("Метод: %1 — %2 мг/л")
+                                  .arg(method_name(*chosen), ranges.join(QStringLiteral(", "))));
+    }
+    if (const Livestock *kept = animals()) {
+        QStringList ceilings;
+        for (const Ceiling &each : kept->ceilings)
+            ceilings << tr("%1 до %2").arg(each.key, figure(each.most));
+        sheet.facts << (ceilings.isEmpty()
+                            ? tr("Пределы: %1").arg(livestock_name(*kept))
+                            : tr("Пределы: %1 — %2 мг/л")
+                                  .arg(livestock_name(*kept), ceilings.join(QStringLiteral(", "))));
     }
 
-    sheet.totals_header = total_columns();
+    sheet_weeks(*plan, &sheet);
+    sheet_totals(&sheet);
+    sheet_labels(*plan, &sheet);
+    return sheet;
+}
+
+void Plan_Book::sheet_weeks(const Dosing_Plan &_plan, Sheet *_sheet) const
+{
+    // The weeks of the period, from the first change's weekday; a change
+    // on every day of it a whole number of intervals after day 0.
+    const bool changed = _plan.change_percent > 0;
+    const int every = std::max(1, _plan.change_every);
+    const int first = changed ? _plan.change_day : 0;
+    const int period = changed ? std::lcm(every, 7) / 7 : 1;
+    const int shown_weeks = period > max_weeks ? shown_of_long : period;
+    if (!changed)
+        _sheet->grid_caption = tr("Подмен воды нет: каждая неделя одна и та же.");
+    else if (period == 1)
+        _sheet->grid_caption = tr("Подмены и дозы каждую неделю в те же дни.");
+    else if (period == shown_weeks)
+        _sheet->grid_caption = tr("Подмены и дозы повторяются через %1; неделя 1 начинается с "
+                                  "первой подмены.")
+                                   .arg(build_up::weeks(period));
+    else
+        _sheet->grid_caption = tr("Подмены и дозы повторяются через %1; неделя 1 начинается с "
+                                  "первой подмены, здесь первые %2.")
+                                   .arg(build_up::weeks(period), build_up::weeks(shown_weeks));
+    _sheet->grid_header << tr("Удобрение");
+    for (int day = 0; day < 7; ++day)
+        _sheet->grid_header << weekday((first + day) % 7);
+    _sheet->change_mark = tr("подмена");
+    for (int row = 0; row < _plan.items.size(); ++row) {
+        const Plan_Item &item = _plan.items.at(row);
+        QStringList cells{item_name(item)};
+        const QString note = item_note(row);
+        if (!note.isEmpty())
+            cells[0] += QStringLiteral(" — ") + note;
+        for (int day = 0; day < 7; ++day)
+            cells << (item.dosed_on((first + day) % 7) ? per_dose(item) : QString());
+        _sheet->grid.append(cells);
+    }
+    // The grid's columns of the changes in week _week, 0 the first.
+    const auto changes_in = [&](int _week) {
+        QVector<int> columns;
+        for (int day = 0; day < 7; ++day) {
+            if (changed && (7 * _week + day) % every == 0)
+                columns << 1 + day;
+        }
+        return columns;
+    };
+    for (int week = 0; week < shown_weeks; ++week) {
+        Sheet::Week shown;
+        shown.changes = changes_in(week);
+        QStringList days;
+        for (const int column : shown.changes)
+            days << _sheet->grid_header.at(column);
+        const QString title =
+            period == 1
+                ? tr("Каждая неделя")
+                : tr("Неделя %1 (дни %2–%3)").arg(week + 1).arg(7 * week + 1).arg(7 * week + 7);
+        shown.title = days.isEmpty()
+                          ? tr("%1: без подмены").arg(title)
+                          : tr("%1: подмена %2").arg(title, days.join(QStringLiteral(", ")));
+        _sheet->weeks.append(shown);
+    }
+    if (shown_weeks < period) {
+        QStringList later;
+        for (int week = shown_weeks; week < period; ++week) {
+            for (const int column : changes_in(week))
+                later << tr("неделя %1 %2").arg(week + 1).arg(_sheet->grid_header.at(column));
+        }
+        const QString weeks_range = tr("Недели %1–%2").arg(shown_weeks + 1).arg(period);
+        _sheet->grid_rest =
+            (later.isEmpty() ? tr("%1: дозы те же, без подмен.").arg(weeks_range)
+                             : tr("%1: дозы те же, подмены: %2.")
+                                   .arg(weeks_range, later.join(QStringLiteral(", ")))) +
+            QLatin1Char(' ') + tr("После недели %1 всё повторяется с недели 1.").arg(period);
+    }
+}
+
+void Plan_Book::sheet_totals(Sheet *_sheet) const
+{
+    _sheet->totals_header = total_columns();
     if (method())
-        sheet.totals_header << tr("Цель, мг/л");
+        _sheet->totals_header << tr("Цель, мг/л");
     if (animals())
-        sheet.totals_header << tr("Предел, мг/л");
+        _sheet->totals_header << tr("Предел, мг/л");
     for (const Plan_Total &total : totals()) {
         QStringList row{total.label, figure(total.input.weekly()), band_text(total.band, false),
                         band_text(total.band, true)};
+        QVector<int> over;
+        const double most = ceiling(total.key);
+        if (over_ceiling(total)) {
+            // The low level too where even it is over.
+            if (!total.band.bounded || total.band.low > most)
+                over << 2;
+            over << 3;
+        }
+        for (const int column : over)
+            row[column] += QLatin1Char(' ') + over_mark();
         if (method())
             row << target_text(total.key);
-        if (animals()) {
-            const double most = ceiling(total.key);
+        if (animals())
             row << (most >= 0 ? figure(most) : QString());
-        }
-        sheet.totals.append(row);
+        _sheet->totals.append(row);
+        _sheet->over.append(over);
     }
+    if (std::any_of(_sheet->over.begin(), _sheet->over.end(),
+                    [](const QVector<int> &_over) { return !_over.isEmpty(); }))
+        _sheet->legend =
+            tr("%1 — выше предела для «%2»").arg(over_mark(), livestock_name(*animals()));
+    _sheet->warnings = warnings();
+}
 
+void Plan_Book::sheet_labels(const Dosing_Plan &_plan, Sheet *_sheet) const
+{
     // A label for each bottle made up by hand.
-    for (const Plan_Item &item : plan->items) {
+    for (const Plan_Item &item : _plan.items) {
         const Compound *made = entry(item);
         if (!made)
             continue;
         Sheet::Label label;
         label.title = item_name(item);
-        double water_ml = 0;
         double per_ml = 0; // of the entry's fractions: grams × 1000 ÷ water
         if (item.kind == QLatin1String("diy_sol")) {
-            label.lines << tr("%1 — %2 г").arg(item.name, figure(item.grams));
-            water_ml = item.water_ml;
-            per_ml = item.grams * 1000 / water_ml;
+            label.lines << tr("%1 — %2 г").arg(made->shown_name(), figure(item.grams));
+            per_ml = item.grams * 1000 / item.water_ml;
         } else if (!made->recipe().isEmpty()) {
             for (const Compound::Recipe_Part &part : made->recipe())
-                label.lines << tr("%1 — %2 г").arg(part.salt, figure(part.grams));
-            water_ml = made->recipe_water_ml();
+                label.lines << tr("%1 — %2 г").arg(salt_name(part.salt), figure(part.grams));
             per_ml = 1;
         } else {
             continue;
         }
-        label.lines << tr("Вода: %1 мл").arg(figure(water_ml));
+        label.lines << tr("Вода: %1 мл").arg(figure(bottle_ml(item)));
         QStringList content;
         for (int i = 0; i < made->count_elements(); ++i) {
             const Element element = made->element_at(i);
@@ -767,9 +937,9 @@ Plan_Book::Sheet Plan_Book::sheet() const
                 content << tr("%1 %2").arg(element.name, figure(element.value * per_ml));
         }
         label.lines << tr("мг/мл: %1").arg(content.join(QStringLiteral(", ")));
-        label.lines << tr("Приготовлено: ____________");
+        label.lasts = lasts_text(item);
+        label.made = tr("Приготовлено: ____________");
         label.source = made->source();
-        sheet.labels.append(label);
+        _sheet->labels.append(label);
     }
-    return sheet;
 }

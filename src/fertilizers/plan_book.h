@@ -124,28 +124,61 @@ public:
     };
     QVector<Band_Row> band_rows() const;
 
-    // The sheet to hang by the tank: the plan's facts, its week as a grid of
+    // The sheet to hang by the tank: the plan's facts, its weeks as a grid of
     // the amounts to add each day, its totals against the method and the
     // livestock, and a label for every recipe and solution it doses.
+    //
+    // The grid covers the plan's period: the weeks after which the changes and
+    // the doses repeat, lcm(interval, 7) days as the band is worked out over,
+    // one week without changes; a period of more than max_weeks shows its
+    // first shown_of_long weeks, and grid_rest says how the others go on. Week
+    // 1 starts on the day of the first change (on Monday without changes), so
+    // the weekdays run from that day.
+    static constexpr int max_weeks = 8;
+    static constexpr int shown_of_long = 4;
     struct Sheet
     {
         QString title;
         QStringList facts;
-        QStringList grid_header;   // «Удобрение», then the weekdays
-        int change_column = -1;    // the grid's column of the first change's weekday
-        QString change_mark;       // what marks it: «подмена»
-        QVector<QStringList> grid; // an item, then what goes in each day
+        QString grid_caption;      // how the weeks repeat
+        QStringList grid_header;   // «Удобрение», then the weekdays of a week
+        QVector<QStringList> grid; // an item, then what goes in each day, the same every week
+        struct Week
+        {
+            QString title;        // «Неделя 2 (дни 8–14): подмена Вт»
+            QVector<int> changes; // the grid's columns (1 to 7) of its changes
+        };
+        QVector<Week> weeks;
+        QString change_mark; // what marks a change in its column: «подмена»
+        QString grid_rest;   // the weeks not shown; empty when all are
         QStringList totals_header;
         QVector<QStringList> totals;
+        // Per row of the totals, its columns with a level over the
+        // livestock's ceiling: marked with over_mark, to be printed bold.
+        QVector<QVector<int>> over;
+        QString legend; // what over_mark means; empty where nothing is over
+        QStringList warnings;
         struct Label
         {
             QString title;
             QStringList lines; // the salts and grams, the water, each element's mg/ml
+            QString lasts;     // how long a bottle lasts at the plan's weekly dose
+            QString made;      // «Приготовлено: ____»
             QString source;
         };
         QVector<Label> labels;
     };
+    // What marks a level over a ceiling, in black and white as well.
+    static QString over_mark() { return QStringLiteral("▲"); }
     Sheet sheet() const;
+
+    // What the window and the sheet say beside item _row: why it adds nothing
+    // (state_text()), or that its bottle does not last a week; else empty.
+    QString item_note(int _row) const;
+
+    // The names of a method and of a livestock as the program speaks.
+    static QString method_name(const Dosing_Method &_method) { return _method.name; }
+    static QString livestock_name(const Livestock &_livestock) { return _livestock.name; }
 
     // How the window writes an item: "KNO3 (50 г в 500 мл)", "мл", "2.5 мл"
     // (the weekly dose ÷ the days, "—" without a day or beyond the limits),
@@ -162,7 +195,7 @@ public:
     // A level of the band, or «без предела».
     static QString band_text(const plan_levels::Band &_band, bool _high);
 
-    // "50 % каждые 7 дн., первая в Сб"; "Ca 20 мг/л, NO3 5 мг/л".
+    // "50 % каждые 7 дн., первая в Сб", «нет» at 0 %; "Ca 20 мг/л, NO3 5 мг/л".
     static QString changes_text(const Dosing_Plan &_plan);
     static QString water_text(const Dosing_Plan &_plan);
 
@@ -171,8 +204,10 @@ public:
     static QStringList item_columns();
     static QStringList total_columns();
 
-    // The shown plan as plain text with tabs, for a spreadsheet or a post;
-    // _kinds names the kinds "premix", "diy", "diy_sol" as the window does.
+    // The shown plan as plain text with tabs, for a spreadsheet or a post:
+    // what the sheet says, section by section, with the items as the window
+    // lists them instead of the grid; _kinds names the kinds "premix", "diy",
+    // "diy_sol" as the window does.
     QString as_text(const QStringList &_kinds) const;
 
 private:
@@ -183,6 +218,23 @@ private:
 
     // The catalogue entry an item stands for; null when the catalogues have none.
     const Compound *entry(const Plan_Item &_item) const;
+    // A salt of a recipe by its name in the language in use, where the
+    // compounds have it.
+    QString salt_name(const QString &_salt) const;
+    // How many whole weeks a bottle of _item lasts at its weekly dose: the
+    // bottle's volume is its water (a solution's water_ml, a recipe's water).
+    // -1 for anything that is not a bottle, or that is not dosed.
+    int bottle_weeks(const Plan_Item &_item) const;
+    // The bottle's water of _item; 0 for anything that is not a bottle.
+    double bottle_ml(const Plan_Item &_item) const;
+    // «бутылки хватит на 7 недель», or that it does not last a week; empty
+    // where bottle_weeks() is -1.
+    QString lasts_text(const Plan_Item &_item) const;
+    // The parts of the sheet of the plan _plan (the one shown): the grid and
+    // its weeks, the totals with their marks and warnings, the labels.
+    void sheet_weeks(const Dosing_Plan &_plan, Sheet *_sheet) const;
+    void sheet_totals(Sheet *_sheet) const;
+    void sheet_labels(const Dosing_Plan &_plan, Sheet *_sheet) const;
     // What _item alone, dosed as it is, brings of _key (no new water).
     plan_levels::Input item_input(const Plan_Item &_item, const QString &_key) const;
 
