@@ -2,7 +2,8 @@
 
 // Throughput of the parts that run for every user: reading catalogues of 10 to
 // 100,000 entries, the calculation of every element of a 20-element entry, a
-// whole "Рассчитать" through the real window, and a plan's totals and course.
+// whole "Рассчитать" through the real window, a plan's totals and course, and
+// the plan window's edits, drawn.
 
 #include "catalogue_reader.h"
 #include "compound.h"
@@ -10,14 +11,19 @@
 #include "diysol_fertilizer.h"
 #include "dosing_plan.h"
 #include "mainwindow.h"
+#include "plan_window.h"
 #include "premix_fertilizer.h"
 #include "recipe_designer.h"
 #include "startup.h"
 #include "ui_mainwindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QJsonDocument>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -158,6 +164,132 @@ void plan_totals_and_course(benchmark::State &_state)
         _state.SkipWithError("the plan did not give its rows");
 }
 BENCHMARK(plan_totals_and_course)->Unit(benchmark::kMicrosecond);
+
+// The plan window's products: each with four of the elements a plan doses,
+// as a bottle of a planted tank has them.
+QByteArray plan_products(int _count)
+{
+    const char *const dosed[] = {"N", "P", "K", "Fe", "Mg", "Ca", "S", "B", "Mn", "Zn", "Cu", "Mo"};
+    QByteArray text = "[\n";
+    for (int i = 0; i < _count; ++i) {
+        text += i ? ",\n  {" : "  {";
+        text += "\"name\": \"Bottle " + QByteArray::number(i) + "\", \"target\": \"" +
+                dosed[i % 12] + "\"";
+        for (int e = 0; e < 4; ++e)
+            text += ", \"" + QByteArray(dosed[(i + 3 * e) % 12]) +
+                    "\": " + QByteArray::number(0.5 + 0.25 * e);
+        text += "}";
+    }
+    return text + "\n]\n";
+}
+
+// Until what the edit posted has run: the layouts, the chart scene's changes
+// and the repaints they ask for, each of which may post more.
+void until_drawn()
+{
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    for (int round = 0; round < 20 && dispatcher->processEvents(QEventLoop::AllEvents); ++round) {
+    }
+}
+
+enum class Plan_Edit { tick_a_day, type_a_dose, change_the_interval, add_an_item };
+
+constexpr int plan_bottles = 30;
+
+Plan_Item bottle(int _i)
+{
+    Plan_Item item;
+    item.kind = QStringLiteral("premix");
+    item.name = QStringLiteral("Bottle %1").arg(_i);
+    item.weekly = 5 + _i;
+    return item;
+}
+
+// One edit, as the user makes it, from the signal the widget gives to the
+// window drawn again; whether the plan took it. Out of line, for callgrind to
+// count it alone (--toggle-collect='*edit_and_draw*').
+Q_NEVER_INLINE bool edit_and_draw(Plan_Window &_window, Plan_Edit _edit, int _turn)
+{
+    auto *items = _window.findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    const Dosing_Plan &plan = *_window.model().shown();
+    const int row = _turn % plan_bottles;
+    // Each row in turn, and back again the next round.
+    const bool again = _turn / plan_bottles % 2;
+    bool taken = false;
+    switch (_edit) {
+    case Plan_Edit::tick_a_day:
+        items->item(row, 5)->setCheckState(again ? Qt::Unchecked : Qt::Checked);
+        until_drawn();
+        taken = plan.items.at(row).dosed_on(1) != again;
+        break;
+    case Plan_Edit::type_a_dose:
+        items->item(row, 2)->setText(again ? QStringLiteral("12.5") : QStringLiteral("7.5"));
+        until_drawn();
+        taken = plan.items.at(row).weekly == (again ? 12.5 : 7.5);
+        break;
+    case Plan_Edit::change_the_interval:
+        _window.findChild<QSpinBox *>(QStringLiteral("plan_change_every"))
+            ->setValue(_turn % 2 ? 7 : 10);
+        until_drawn();
+        taken = plan.change_every == (_turn % 2 ? 7 : 10);
+        break;
+    case Plan_Edit::add_an_item:
+        _window.add_calculation(bottle(plan_bottles), 100);
+        until_drawn();
+        taken = plan.items.size() == plan_bottles + 1;
+        break;
+    }
+    return taken;
+}
+
+// The plan window shown, offscreen, with a plan of 30 products, each on three
+// days, over 52 weeks; each iteration is one edit. The item added is taken
+// out again between two, untimed.
+void plan_window_edit(benchmark::State &_state, Plan_Edit _edit)
+{
+    Premix_Fertilizer products;
+    parse_catalogue(plan_products(plan_bottles + 1), &products);
+    QTemporaryDir folder;
+    const Plan_Catalogues catalogues{&products, nullptr, nullptr};
+    Plan_Window window(catalogues, nullptr, folder.path());
+    window.set_kind_names(
+        {QStringLiteral("Готовое"), QStringLiteral("Самомес"), QStringLiteral("Самомес раствор")});
+    for (int i = 0; i < plan_bottles; ++i)
+        window.add_calculation(bottle(i), 100);
+    auto *items = window.findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    window.findChild<QSpinBox *>(QStringLiteral("plan_weeks"))->setValue(52);
+    // Monday, Wednesday and Saturday (ticked when the item came).
+    for (int row = 0; row < plan_bottles; ++row)
+        for (const int column : {4, 6})
+            items->item(row, column)->setCheckState(Qt::Checked);
+    window.show();
+    until_drawn();
+
+    int turn = 0;
+    for (auto _ : _state) {
+        if (!edit_and_draw(window, _edit, turn++)) {
+            _state.SkipWithError("the plan did not take the edit");
+            break;
+        }
+        if (_edit == Plan_Edit::add_an_item) {
+            _state.PauseTiming();
+            items->selectRow(plan_bottles);
+            window.findChild<QPushButton *>(QStringLiteral("plan_remove"))->click();
+            until_drawn();
+            _state.ResumeTiming();
+        }
+    }
+    if (window.model().shown()->items.size() != plan_bottles || window.model().totals().size() < 12)
+        _state.SkipWithError("the plan did not keep its rows");
+}
+BENCHMARK_CAPTURE(plan_window_edit, tick_a_day, Plan_Edit::tick_a_day)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(plan_window_edit, type_a_dose, Plan_Edit::type_a_dose)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(plan_window_edit, change_the_interval, Plan_Edit::change_the_interval)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(plan_window_edit, add_an_item, Plan_Edit::add_an_item)
+    ->Unit(benchmark::kMillisecond);
 
 // What the designer works out on every change: 12 salts, each with three of
 // 12 elements, for a target on every element; some salts reach their limit.

@@ -206,6 +206,21 @@ QStringList chart_texts(const QWidget *_window, bool _deleted = false)
     return texts;
 }
 
+// The lines of _window's chart in the legend's order, each its name and its
+// points, to six significant digits.
+QStringList chart_lines(const QWidget *_window)
+{
+    QStringList lines;
+    for (const QAbstractSeries *series : _window->findChild<QChartView *>()->chart()->series()) {
+        const auto *line = qobject_cast<const QLineSeries *>(series);
+        QStringList points;
+        for (int i = 0; line && i < line->count(); ++i)
+            points << QStringLiteral("%1 %2").arg(line->at(i).x()).arg(line->at(i).y());
+        lines << series->name() + QStringLiteral(": ") + points.join(QStringLiteral(", "));
+    }
+    return lines;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -2098,6 +2113,24 @@ void TestMainWindow::plan_totals_data()
                                            "N|0.15|0.15|0.3", "NO3 (из N)|0.664|0.664|1.33",
                                            "P|0.05|0.05|0.1", "PO4 (из P)|0.153|0.153|0.307",
                                            "S|0.05|0.05|0.1", "SO4 (из S)|0.15|0.15|0.3"};
+    // The chart drawn again keeps the lines before the first that changed:
+    // K taken off between Fe and N; Alpha's days off and on again take Fe
+    // off the front and put it back.
+    QTest::newRow("a line off the middle, a day's lines off and back: the chart as drawn once")
+        << alpha + QStringList{"entry 2",  "method 1",    "value 5",       "calculate",
+                               "plan add", "plan tick K", "plan day 0 Сб", "plan day 0 Пн"}
+        << QStringList{"Alpha|Готовое|20|мл|Пн|20 мл", "Gamma|Готовое|5|мл|Сб|5 мл"}
+        << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4",  "K|1|1|2",
+                                           "N|0.15|0.15|0.3", "NO3 (из N)|0.664|0.664|1.33",
+                                           "P|0.05|0.05|0.1", "PO4 (из P)|0.153|0.153|0.307"};
+    // Only Fe drawn: a dose of K2SO4 changes the totals and leaves the chart.
+    QTest::newRow("a dose of an item the chart does not draw")
+        << alpha + QStringList{"kind rbdiy", "entry 0",  "method 1",    "value 50",
+                               "calculate",  "plan add", "plan tick K", "plan dose 1 100"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "K2SO4|Самомес|100|мг|Сб|100 мг"}
+        << QStringList{"|"}
+        << QStringList{"Fe|0.2|0.2|0.4", "K|1.5|1.5|3", "S|0.1|0.1|0.2",
+                       "SO4 (из S)|0.3|0.3|0.599"};
 }
 
 void TestMainWindow::plan_totals()
@@ -2142,15 +2175,18 @@ void TestMainWindow::plan_totals()
         QVERIFY2(copied.contains(QString(total).replace(QLatin1Char('|'), QLatin1Char('\t'))),
                  qPrintable(copied));
 
-    // The chart holds what the same plan drawn once, after a restart, holds.
+    // The chart holds what the same plan drawn once, after a restart, holds:
+    // its texts, and each line's points, in the same order.
     const QString plan =
         window->findChild<QComboBox *>(QStringLiteral("plan_choice"))->currentText();
     const QStringList drawn = chart_texts(window);
+    const QStringList lines = chart_lines(window);
     QVERIFY(f.reopen());
     plan_step(QStringLiteral("open"));
     QCOMPARE(plan_window()->findChild<QComboBox *>(QStringLiteral("plan_choice"))->currentText(),
              plan);
     QCOMPARE(drawn, chart_texts(plan_window()));
+    QCOMPARE(lines, chart_lines(plan_window()));
 }
 
 void TestMainWindow::plan_reading_data()

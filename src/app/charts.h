@@ -4,10 +4,12 @@
 #define ROVALIN_CHARTS_H
 
 // What the build-up and the plan windows' charts of levels over time share:
-// their colours and their axes.
+// their colours and their axes; and the plan's lines, drawn again in place.
 
 #include <QColor>
+#include <QPointF>
 #include <QString>
+#include <QVector>
 
 #include <utility>
 
@@ -42,6 +44,24 @@ std::pair<QValueAxis *, QValueAxis *> start(QChart *_chart, const QString &_time
 
 // The level axis from 0 to a round number above _top.
 void fit_levels(QValueAxis *_axis, double _top);
+
+// A line of levels: its key (its colour, and how it is known when the chart
+// is drawn again), its name in the legend and its points.
+struct Line
+{
+    QString key;
+    QString name;
+    QVector<QPointF> points;
+};
+
+// Draws _lines on _chart, in their order, over the axes start() gives, the
+// level axis fitted to the highest point. Drawn again, only what differs
+// changes: the lines up to the first whose key differs keep their series and
+// take new points or a new name where theirs changed; the rest are taken off
+// and added anew, so that the legend names the lines in the order given. Axes
+// and lines that stay the same are neither laid out nor painted again.
+void draw(QChart *_chart, const QString &_time, int _last, int _tick, const QString &_level,
+          const QVector<Line> &_lines);
 
 } // namespace charts
 

@@ -28,6 +28,15 @@ Plan_Bands::Plan_Bands(QWidget *_parent) : QWidget(_parent)
 
 void Plan_Bands::set_rows(const QVector<Plan_Book::Band_Row> &_rows)
 {
+    // The same rows again: nothing to lay out or paint.
+    const auto same = [](const Plan_Book::Band_Row &_a, const Plan_Book::Band_Row &_b) {
+        return _a.label == _b.label && _a.range.key == _b.range.key &&
+               _a.range.low == _b.range.low && _a.range.high == _b.range.high &&
+               _a.band.low == _b.band.low && _a.band.high == _b.band.high &&
+               _a.band.bounded == _b.band.bounded;
+    };
+    if (std::equal(rows_.begin(), rows_.end(), _rows.begin(), _rows.end(), same))
+        return;
     rows_ = _rows;
     updateGeometry();
     update();

@@ -24,7 +24,6 @@
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -40,8 +39,6 @@
 #include <QWindow>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QValueAxis>
 
 #include <algorithm>
 
@@ -352,8 +349,18 @@ void Plan_Window::set_kind_names(const QStringList &_names)
 
 void Plan_Window::add_calculation(const Plan_Item &_item, int _tank)
 {
+    const int shown = book.current();
+    const int plans = book.plans().size();
     const int row = book.add_calculation(_item, _tank);
-    redraw();
+    // Into the plan on show: its items and what follows from them. Into
+    // another one, that plan is shown, and drawn whole.
+    if (book.current() == shown && book.plans().size() == plans) {
+        redraw_items();
+        redraw_figures();
+        show_status();
+    } else {
+        redraw();
+    }
     if (row < 0)
         return;
     // Through the selection itself: selectRow() looks for the row at the
@@ -401,7 +408,9 @@ void Plan_Window::redraw()
                                      {change_every, settings.change_every},
                                      {weeks, settings.weeks}}) {
         const QSignalBlocker blocker(box);
-        box->setValue(value);
+        // A spin box set to its own value paints itself again all the same.
+        if (box->value() != value)
+            box->setValue(value);
         box->setEnabled(editable);
     }
     {
@@ -429,6 +438,7 @@ void Plan_Window::redraw()
 void Plan_Window::redraw_items()
 {
     const QSignalBlocker blocker(items);
+    const Sized_Once sized(items);
     const Dosing_Plan *plan = book.shown();
     const bool editable = plan && !book.read_only();
     const int rows = plan ? plan->items.size() : 0;
@@ -465,6 +475,7 @@ void Plan_Window::redraw_items()
 void Plan_Window::redraw_water()
 {
     const QSignalBlocker blocker(water);
+    const Sized_Once sized(water);
     const Dosing_Plan *plan = book.shown();
     const bool editable = plan && !book.read_only();
     const int rows = plan ? plan->water.size() : 0;
@@ -500,6 +511,7 @@ void Plan_Window::redraw_figures()
 {
     {
         const QSignalBlocker blocker(totals);
+        const Sized_Once sized(totals);
         const QVector<Plan_Total> rows = book.totals();
         const QStringList drawn = book.chart();
         const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -583,32 +595,21 @@ void Plan_Window::redraw_chart()
 {
     const Dosing_Plan *plan = book.shown();
     const int days = 7 * (plan ? plan->weeks : Dosing_Plan().weeks);
-    QChart *drawing = chart->chart();
-    const auto [x, y] = charts::start(drawing, tr("День"), days,
-                                      days <= 84    ? 7
-                                      : days <= 182 ? 14
-                                                    : 28,
-                                      tr("мг/л"));
-    double top = 0;
+    QVector<charts::Line> lines;
     if (plan) {
         const QStringList drawn = book.chart();
         const plan_levels::Regime regime = Plan_Totals::regime(*plan);
         for (const Plan_Total &total : book.totals()) {
-            if (!drawn.contains(total.key))
-                continue;
-            const QVector<QPointF> points = plan_levels::course(total.input, regime, days);
-            auto *line = new QLineSeries;
-            line->setName(total.label);
-            line->setPen(QPen(charts::colour(total.key), 2));
-            line->replace(points);
-            for (const QPointF &point : points)
-                top = std::max(top, point.y());
-            drawing->addSeries(line);
-            line->attachAxis(x);
-            line->attachAxis(y);
+            if (drawn.contains(total.key))
+                lines.append(
+                    {total.key, total.label, plan_levels::course(total.input, regime, days)});
         }
     }
-    charts::fit_levels(y, top);
+    charts::draw(chart->chart(), tr("День"), days,
+                 days <= 84    ? 7
+                 : days <= 182 ? 14
+                               : 28,
+                 tr("мг/л"), lines);
 }
 
 void Plan_Window::show_status()

@@ -33,11 +33,15 @@ inline QTableWidgetItem *cell(QTableWidget *_table, int _row, int _column)
     return item;
 }
 
+// Writes over what differs only: a cell set to what it holds already tells
+// the view nothing, so that a table drawn again lays out and paints only the
+// cells that changed. (Qt compares the data a cell is given, not its flags.)
 inline void write(QTableWidgetItem *_cell, const QString &_text, Qt::ItemFlags _flags,
                   const QBrush &_foreground = QBrush())
 {
     _cell->setText(_text);
-    _cell->setFlags(_flags);
+    if (_cell->flags() != _flags)
+        _cell->setFlags(_flags);
     _cell->setData(Qt::ForegroundRole,
                    _foreground.style() == Qt::NoBrush ? QVariant() : _foreground);
 }
@@ -81,6 +85,24 @@ inline QTableWidget *table(const QStringList &_headers, const char *_name, QWidg
     table->setItemDelegate(new Full_Figure_Delegate(table));
     return table;
 }
+
+// While it lives, _table's columns keep their widths; they are fitted to
+// their contents once, when it ends. Without it, a table of table() fits
+// them after every cell that changes, each time measuring every cell.
+class Sized_Once
+{
+public:
+    explicit Sized_Once(QTableWidget *_table) : header(_table->horizontalHeader())
+    {
+        header->setSectionResizeMode(QHeaderView::Interactive);
+    }
+    ~Sized_Once() { header->setSectionResizeMode(QHeaderView::ResizeToContents); }
+    Sized_Once(const Sized_Once &) = delete;
+    Sized_Once &operator=(const Sized_Once &) = delete;
+
+private:
+    QHeaderView *header;
+};
 
 // Where a spin box's number stands in _text: after its prefix, before its
 // suffix.
