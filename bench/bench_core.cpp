@@ -5,16 +5,16 @@
 // whole "Рассчитать" through the real window, a plan's totals and course, and
 // the plan window's edits, drawn.
 
-#include "catalogue_reader.h"
-#include "compound.h"
-#include "diy_fertilizer.h"
-#include "diysol_fertilizer.h"
-#include "dosing_plan.h"
-#include "mainwindow.h"
-#include "plan_window.h"
-#include "premix_fertilizer.h"
-#include "recipe_designer.h"
-#include "startup.h"
+#include "app/mainwindow.h"
+#include "app/plan_window.h"
+#include "app/startup.h"
+#include "catalogue/catalogue_reader.h"
+#include "chemistry/compound.h"
+#include "design/recipe_designer.h"
+#include "dosing/diy_fertilizer.h"
+#include "dosing/diysol_fertilizer.h"
+#include "dosing/premix_fertilizer.h"
+#include "plan/dosing_plan.h"
 #include "ui_mainwindow.h"
 
 #include <QAbstractEventDispatcher>

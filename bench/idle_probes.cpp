@@ -24,9 +24,9 @@
 #endif
 
 #if !defined(ROVALIN_PROBE_BARE) && !defined(ROVALIN_PROBE_LABEL)
-#include "language.h"
-#include "mainwindow.h"
-#include "startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "base/language.h"
 #endif
 
 namespace {

@@ -11,16 +11,16 @@
 // and nan included; the window guards what it shows), so only promises about
 // structure are checked.
 
-#include "catalogue_reader.h"
-#include "diy_fertilizer.h"
-#include "diysol_fertilizer.h"
-#include "dosing_plan.h"
-#include "dosing_targets.h"
-#include "formula.h"
-#include "message_text.h"
-#include "plan_store.h"
-#include "premix_fertilizer.h"
-#include "recipe_reader.h"
+#include "base/message_text.h"
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/recipe_reader.h"
+#include "chemistry/formula.h"
+#include "dosing/diy_fertilizer.h"
+#include "dosing/diysol_fertilizer.h"
+#include "dosing/premix_fertilizer.h"
+#include "plan/dosing_plan.h"
+#include "plan/dosing_targets.h"
+#include "plan/plan_store.h"
 
 #include <QByteArray>
 #include <QRegularExpression>

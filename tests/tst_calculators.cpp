@@ -4,15 +4,15 @@
 // every message, byte for byte. Run once in the C locale and once where the
 // system writes decimal commas: the messages always use a point.
 
-#include "build_up.h"
-#include "catalogue_editor.h"
-#include "catalogue_reader.h"
-#include "diy_fertilizer.h"
-#include "diysol_fertilizer.h"
-#include "message_text.h"
-#include "premix_fertilizer.h"
-#include "recipe_designer.h"
-#include "recipe_reader.h"
+#include "base/message_text.h"
+#include "catalogue/catalogue_editor.h"
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/recipe_reader.h"
+#include "design/recipe_designer.h"
+#include "dosing/build_up.h"
+#include "dosing/diy_fertilizer.h"
+#include "dosing/diysol_fertilizer.h"
+#include "dosing/premix_fertilizer.h"
 
 #include <QtTest>
 

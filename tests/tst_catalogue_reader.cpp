@@ -5,19 +5,19 @@
 // elements come, what is passed over, and how the reader says so ("F" stands
 // for the file's path in the expected problems).
 
-#include "catalogue_editor.h"
-#include "catalogue_reader.h"
-#include "compound.h"
-#include "diy_fertilizer.h"
-#include "diysol_fertilizer.h"
-#include "dosing_targets.h"
-#include "formula.h"
-#include "language.h"
-#include "message_text.h"
-#include "premix_fertilizer.h"
-#include "recipe_reader.h"
-#include "type_fertilizer.h"
-#include "user_catalogues.h"
+#include "base/language.h"
+#include "base/message_text.h"
+#include "catalogue/catalogue_editor.h"
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/recipe_reader.h"
+#include "catalogue/user_catalogues.h"
+#include "chemistry/compound.h"
+#include "chemistry/formula.h"
+#include "dosing/diy_fertilizer.h"
+#include "dosing/diysol_fertilizer.h"
+#include "dosing/premix_fertilizer.h"
+#include "dosing/type_fertilizer.h"
+#include "plan/dosing_targets.h"
 
 #include <QtTest>
 

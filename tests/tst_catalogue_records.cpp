@@ -2,8 +2,8 @@
 
 // Look-ups and ownership of the catalogue records and of a calculator's list.
 
-#include "compound.h"
-#include "premix_fertilizer.h"
+#include "chemistry/compound.h"
+#include "dosing/premix_fertilizer.h"
 
 #include <QtTest>
 

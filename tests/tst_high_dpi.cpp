@@ -4,8 +4,8 @@
 // and list entry of the window fits its widget. Run on a real X server (Xvfb)
 // whose Xft.dpi is ROVALIN_TEST_DPI, with the program's start-up settings.
 
-#include "language.h"
-#include "premix_fertilizer.h"
+#include "base/language.h"
+#include "dosing/premix_fertilizer.h"
 #include "window_fixture.h"
 
 #include <QAction>

@@ -7,11 +7,11 @@
 
 #include "window_fixture.h"
 
-#include "language.h"
-#include "message_text.h"
-#include "plan_bands.h"
-#include "plan_window.h"
-#include "user_catalogues.h"
+#include "app/plan_bands.h"
+#include "app/plan_window.h"
+#include "base/language.h"
+#include "base/message_text.h"
+#include "catalogue/user_catalogues.h"
 
 #include <QtCore/private/qobject_p.h>
 

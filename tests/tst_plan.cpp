@@ -4,12 +4,12 @@
 // its closed form and against a plain day-by-day run, and the file the plans
 // are kept in, with what happens when it cannot be read or written.
 
-#include "build_up.h"
-#include "dosing_plan.h"
-#include "language.h"
-#include "number_text.h"
-#include "plan_book.h"
-#include "plan_store.h"
+#include "base/language.h"
+#include "base/number_text.h"
+#include "dosing/build_up.h"
+#include "plan/dosing_plan.h"
+#include "plan/plan_book.h"
+#include "plan/plan_store.h"
 
 #include <QtTest>
 

@@ -6,12 +6,12 @@
 // Every compound and recipe has a name in English as well.
 // The targets file's methods and livestock count as its entries.
 
-#include "catalogue_reader.h"
-#include "diy_fertilizer.h"
-#include "dosing_targets.h"
-#include "formula.h"
-#include "premix_fertilizer.h"
-#include "recipe_reader.h"
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/recipe_reader.h"
+#include "chemistry/formula.h"
+#include "dosing/diy_fertilizer.h"
+#include "dosing/premix_fertilizer.h"
+#include "plan/dosing_targets.h"
 
 #include <QtTest>
 

@@ -7,9 +7,9 @@
 // does, over catalogues written into a temporary working directory, and reads
 // back what the user sees.
 
-#include "language.h"
-#include "mainwindow.h"
-#include "startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "base/language.h"
 #include "ui_mainwindow.h"
 
 #include <QtTest>

@@ -7,9 +7,9 @@
 
 #include "window_fixture.h"
 
-#include "diysol_fertilizer.h"
-#include "message_text.h"
-#include "type_fertilizer.h"
+#include "base/message_text.h"
+#include "dosing/diysol_fertilizer.h"
+#include "dosing/type_fertilizer.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "charts.h"
+#include "app/charts.h"
 
 #include <QGraphicsLayout>
 #include <QPen>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "designer_window.h"
+#include "app/designer_window.h"
 
-#include "catalogue_editor.h"
-#include "editor_window.h"
-#include "message_text.h"
-#include "number_text.h"
-#include "table_cells.h"
+#include "app/editor_window.h"
+#include "app/table_cells.h"
+#include "base/message_text.h"
+#include "base/number_text.h"
+#include "catalogue/catalogue_editor.h"
 
 #include <QDoubleSpinBox>
 #include <QEvent>

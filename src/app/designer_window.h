@@ -10,7 +10,7 @@
 // main window owns one, built when it is first asked for; closing it only
 // hides it.
 
-#include "recipe_designer.h"
+#include "design/recipe_designer.h"
 
 #include <QVector>
 #include <QWidget>

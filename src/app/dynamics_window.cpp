@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dynamics_window.h"
+#include "app/dynamics_window.h"
 
-#include "build_up.h"
-#include "charts.h"
-#include "message_text.h"
-#include "number_text.h"
-#include "table_cells.h"
+#include "app/charts.h"
+#include "app/table_cells.h"
+#include "base/message_text.h"
+#include "base/number_text.h"
+#include "dosing/build_up.h"
 
 #include <QBrush>
 #include <QColor>

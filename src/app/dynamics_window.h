@@ -17,7 +17,7 @@ class QLabel;
 class QSpinBox;
 class QTableWidget;
 
-#include "charts.h"
+#include "app/charts.h"
 
 // One row of the main table after a calculation: an element and the mg/l that
 // one week's dose gives it.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor_window.h"
+#include "app/editor_window.h"
 
-#include "compound.h"
-#include "message_text.h"
-#include "table_cells.h"
+#include "app/table_cells.h"
+#include "base/message_text.h"
+#include "chemistry/compound.h"
 
 #include <QComboBox>
 #include <QEvent>

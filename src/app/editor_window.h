@@ -10,7 +10,7 @@
 // catalogues again. The main window owns one, built when it is first asked
 // for; closing it only hides it.
 
-#include "catalogue_editor.h"
+#include "catalogue/catalogue_editor.h"
 
 #include <QWidget>
 

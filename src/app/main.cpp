@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "language.h"
-#include "mainwindow.h"
-#include "startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "base/language.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
 #include "ui_mainwindow.h"
 
-#include "catalogue_reader.h"
-#include "designer_window.h"
-#include "diy_fertilizer.h"
-#include "diysol_fertilizer.h"
-#include "editor_window.h"
-#include "language.h"
-#include "message_text.h"
-#include "plan_window.h"
-#include "premix_fertilizer.h"
-#include "recipe_reader.h"
-#include "user_catalogues.h"
+#include "app/designer_window.h"
+#include "app/editor_window.h"
+#include "app/plan_window.h"
+#include "base/language.h"
+#include "base/message_text.h"
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/recipe_reader.h"
+#include "catalogue/user_catalogues.h"
+#include "dosing/diy_fertilizer.h"
+#include "dosing/diysol_fertilizer.h"
+#include "dosing/premix_fertilizer.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -24,11 +24,11 @@
 // entries, «Подбор рецепта…» a Designer_Window, which saves recipes among
 // them; when either saves, the catalogues are read again.
 
-#include "catalogue_editor.h"
-#include "dosing_plan.h"
-#include "dosing_targets.h"
-#include "dynamics_window.h"
-#include "language.h"
+#include "app/dynamics_window.h"
+#include "base/language.h"
+#include "catalogue/catalogue_editor.h"
+#include "plan/dosing_plan.h"
+#include "plan/dosing_targets.h"
 
 #include <QMainWindow>
 #include <QVector>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "plan_bands.h"
+#include "app/plan_bands.h"
 
-#include "number_text.h"
+#include "base/number_text.h"
 
 #include <QPainter>
 #include <QPainterPath>

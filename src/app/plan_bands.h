@@ -8,7 +8,7 @@
 // over it, each line on its own scale so that iron at 0.1 mg/l reads as well
 // as nitrate at 30.
 
-#include "plan_book.h"
+#include "plan/plan_book.h"
 
 #include <QWidget>
 

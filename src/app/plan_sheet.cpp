@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "plan_sheet.h"
+#include "app/plan_sheet.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

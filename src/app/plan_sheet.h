@@ -11,7 +11,7 @@
 // to cut along. Long texts wrap, and a table that goes on to another page
 // has its header there again.
 
-#include "plan_book.h"
+#include "plan/plan_book.h"
 
 class QPagedPaintDevice;
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "plan_window.h"
+#include "app/plan_window.h"
 
-#include "catalogue_file.h"
-#include "charts.h"
-#include "message_text.h"
-#include "number_text.h"
-#include "plan_bands.h"
-#include "plan_sheet.h"
-#include "table_cells.h"
+#include "app/charts.h"
+#include "app/plan_bands.h"
+#include "app/plan_sheet.h"
+#include "app/table_cells.h"
+#include "base/data_file.h"
+#include "base/message_text.h"
+#include "base/number_text.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -11,7 +11,7 @@
 // the user does. The main window owns one, built when it is first asked for,
 // and adds its calculations to it. Closing it only hides it.
 
-#include "plan_book.h"
+#include "plan/plan_book.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -25,7 +25,7 @@ class QTableWidgetItem;
 class QTabWidget;
 class Plan_Bands;
 
-#include "charts.h"
+#include "app/charts.h"
 
 class Plan_Window : public QWidget
 {

@@ -6,9 +6,9 @@
 // the window closes. The plans go to a temporary folder. Run it from a folder
 // holding settings/ (the repository's root). Exits non-zero when a calculation shows no result.
 
-#include "language.h"
-#include "mainwindow.h"
-#include "startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "base/language.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
