@@ -1,0 +1,450 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window_steps.h"
+
+#include "catalogue/user_catalogues.h"
+
+#include <QComboBox>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QInputDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTimer>
+#include <QtCharts/QChartView>
+
+#include <memory>
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+QT_CHARTS_USE_NAMESPACE
+#endif
+
+QString caption(const QString &_text)
+{
+    return QStringLiteral(HEAD G) + _text + QStringLiteral(" :</span>" TAIL);
+}
+
+QString leaving_question(QWidget *_editor)
+{
+    const auto asked = std::make_shared<QString>();
+    QTimer::singleShot(0, _editor, [asked] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QStringList texts{box->text()};
+        for (const auto role : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+            texts << (box->button(role) ? box->button(role)->text() : QStringLiteral("-"));
+        *asked = texts.join(QLatin1Char('|'));
+        if (QAbstractButton *cancel = box->button(QMessageBox::Cancel))
+            cancel->click();
+        else
+            box->reject();
+    });
+    _editor->findChild<QAction *>(QStringLiteral("editor_new_product"))->trigger();
+    QCoreApplication::processEvents();
+    return *asked;
+}
+
+QRadioButton *kind_button(Ui_MainWindow *_ui, const QString &_name)
+{
+    if (_name == QLatin1String("rbdiy"))
+        return _ui->rbdiy;
+    if (_name == QLatin1String("rbdiysol"))
+        return _ui->rbdiysol;
+    return _ui->rbpremix;
+}
+
+QString misnamed(const QWidget *_window, const char *_prefix)
+{
+    QStringList names;
+    for (const QObject *object : _window->findChildren<QObject *>()) {
+        const QString name = object->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String(_prefix)) &&
+            !name.startsWith(QLatin1String("qt_")) && !qobject_cast<QTabBar *>(object->parent()))
+            names << name;
+    }
+    return names.join(QLatin1String(", "));
+}
+
+QStringList chart_texts(const QWidget *_window, bool _deleted)
+{
+    const auto *view = _window->findChild<QChartView *>();
+    if (_deleted)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QStringList texts;
+    for (const QGraphicsItem *item : view->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        if (const auto *simple = dynamic_cast<const QGraphicsSimpleTextItem *>(item))
+            texts << simple->text();
+        else if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item))
+            texts << rich->toPlainText();
+    }
+    texts.sort();
+    return texts;
+}
+
+QStringList table_rows(const QTableWidget *_table)
+{
+    QStringList rows;
+    for (int row = 0; row < _table->rowCount(); ++row) {
+        QStringList cells;
+        QStringList days;
+        for (int column = 0; column < _table->columnCount(); ++column) {
+            const QTableWidgetItem *item = _table->item(row, column);
+            const QString header = _table->horizontalHeaderItem(column)->text();
+            if (_table->columnCount() > 4 && column >= 4 && column < 11) {
+                if (item->checkState() == Qt::Checked)
+                    days << header;
+                if (column == 10)
+                    cells << days.join(QLatin1Char(' '));
+                continue;
+            }
+            cells << (item ? item->text() : QStringLiteral("<none>"));
+        }
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QStringList user_files()
+{
+    QStringList files;
+    for (const char *name : {"commercial_products.json", "compounds.json", "recipes.json"}) {
+        QFile file(User_Catalogues::folder() + QLatin1Char('/') + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QStringList names;
+        for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array())
+            names << entry[QLatin1String("name")].toString();
+        files << QLatin1String(name) + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    }
+    return files;
+}
+
+QByteArray bytes(const QString &_file)
+{
+    QFile file(_file);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void Window_Steps::check_system_locale()
+{
+    if (qgetenv("LC_ALL").startsWith("ru_RU"))
+        QCOMPARE(QLocale::system().decimalPoint(), QLatin1Char(','));
+}
+
+void Window_Steps::run(const QStringList &_steps)
+{
+    for (const QString &step : _steps) {
+        const QString what = step.section(QLatin1Char(' '), 0, 0);
+        const QString text = step.section(QLatin1Char(' '), 1);
+        if (what == QLatin1String("kind"))
+            Window_Fixture::click_radio(kind_button(f.ui, text));
+        else if (what == QLatin1String("entry"))
+            Window_Fixture::choose(f.ui->comboBox, text.toInt());
+        else if (what == QLatin1String("method"))
+            Window_Fixture::choose(f.ui->calc_methods, text.toInt());
+        else if (what == QLatin1String("calculate"))
+            f.calculate();
+        else if (what == QLatin1String("open")) {
+            QApplication::setActiveWindow(f.window.get());
+            QTest::keyClick(f.window.get(), Qt::Key_D, Qt::ControlModifier);
+        } else if (what == QLatin1String("plan")) {
+            plan_step(text);
+        } else if (what == QLatin1String("editor")) {
+            editor_step(text);
+        } else if (what == QLatin1String("designer")) {
+            designer_step(text);
+        } else if (what == QLatin1String("weeks")) {
+            auto *weeks = f.window->findChild<QSpinBox *>("dynamics_weeks");
+            QVERIFY(weeks);
+            weeks->setValue(text.toInt());
+        } else if (what == QLatin1String("language")) {
+            // «Язык»: "English" or "Russian".
+            f.window->findChild<QAction *>(QStringLiteral("action") + text)->trigger();
+            QCoreApplication::processEvents();
+        } else if (what == QLatin1String("targets") || what == QLatin1String("compounds")) {
+            // The window again, over another targets or compounds file.
+            Catalogues catalogues = test_catalogues();
+            (what == QLatin1String("targets") ? catalogues.targets : catalogues.compounds) =
+                text.toUtf8();
+            QVERIFY(f.open(catalogues));
+        } else
+            Window_Fixture::type(what == QLatin1String("tank")    ? f.ui->tank_vol
+                                 : what == QLatin1String("value") ? f.ui->val_methods
+                                 : what == QLatin1String("water") ? f.ui->val_methods_3
+                                                                  : f.ui->val_methods_2,
+                                 text);
+    }
+}
+
+QWidget *Window_Steps::plan_window() const
+{
+    return f.window->findChild<QWidget *>(QStringLiteral("plan"));
+}
+
+void Window_Steps::plan_step(const QString &_step)
+{
+    const QStringList words = _step.split(QLatin1Char(' '));
+    const QString what = words.value(0);
+    if (what == QLatin1String("add") || what == QLatin1String("open")) {
+        QApplication::setActiveWindow(f.window.get());
+        QTest::keyClick(f.window.get(), Qt::Key_L,
+                        what == QLatin1String("add") ? Qt::ControlModifier | Qt::ShiftModifier
+                                                     : Qt::ControlModifier);
+        return;
+    }
+    if (what == QLatin1String("stored") || what == QLatin1String("stored-huge") ||
+        what == QLatin1String("file")) {
+        // A plan kept from an earlier run, with an entry the catalogues no
+        // longer have; or, as an earlier version let it be typed, a dose and
+        // a figure of the new water beyond the limits; or the file given.
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + QStringLiteral("/plans.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (what == QLatin1String("file")) {
+            file.write(words.mid(1).join(QLatin1Char(' ')).toUtf8());
+            return;
+        }
+        file.write(what == QLatin1String("stored")
+                       ? R"({"version": 1, "plans": [{"name": "Аквариум 100 л", "tank_l": 100,
+            "items": [{"kind": "premix", "name": "Alpha", "weekly_dose": 20, "days": [6]},
+                      {"kind": "premix", "name": "Gone", "weekly_dose": 5, "days": [6]}]}]})"
+                       : R"({"version": 1, "plans": [{"name": "Аквариум 100 л", "tank_l": 100,
+            "new_water": [{"key": "Ca", "mg_per_l": 20000}],
+            "items": [{"kind": "premix", "name": "Alpha", "weekly_dose": 1e308, "days": [6]}]}]})");
+        return;
+    }
+    QWidget *window = plan_window();
+    QVERIFY(window);
+    auto *items = window->findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    if (what == QLatin1String("dose")) {
+        QVERIFY(Window_Fixture::edit(items, words.value(1).toInt(), 2,
+                                     Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("day")) {
+        const QStringList days{"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
+        items->setFocus();
+        items->setCurrentCell(words.value(1).toInt(), 4 + days.indexOf(words.value(2)));
+        QTest::keyClick(items, Qt::Key_Space);
+    } else if (what == QLatin1String("method") || what == QLatin1String("livestock") ||
+               what == QLatin1String("change_day")) {
+        auto *list = window->findChild<QComboBox *>(QStringLiteral("plan_") + what);
+        list->setCurrentIndex(list->findText(words.mid(1).join(QLatin1Char(' '))));
+    } else if (what == QLatin1String("method-water")) {
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_method_water")),
+                          Qt::LeftButton);
+    } else if (what == QLatin1String("says")) {
+        // The status line: why the last figure typed was refused, or nothing.
+        const auto *status = window->findChild<QLabel *>(QStringLiteral("plan_status"));
+        QCOMPARE(status->isVisible() ? status->text() : QString(),
+                 words.mid(1).join(QLatin1Char(' ')));
+    } else if (what == QLatin1String("item")) {
+        // What the items' list says of one, by row.
+        QCOMPARE(items->item(words.value(1).toInt(), 0)->text(),
+                 words.mid(2).join(QLatin1Char(' ')));
+    } else if (what == QLatin1String("remove")) {
+        QApplication::setActiveWindow(window);
+        items->setFocus();
+        items->setCurrentCell(words.value(1).toInt(), 0);
+        QTest::keyClick(items, Qt::Key_Delete);
+    } else if (what == QLatin1String("change") || what == QLatin1String("every") ||
+               what == QLatin1String("weeks")) {
+        window
+            ->findChild<QSpinBox *>(what == QLatin1String("change")  ? "plan_water_change"
+                                    : what == QLatin1String("every") ? "plan_change_every"
+                                                                     : "plan_weeks")
+            ->setValue(words.value(1).toInt());
+    } else if (what == QLatin1String("tick")) {
+        // The row of the totals for a key onto the chart, or off it.
+        auto *totals = window->findChild<QTableWidget *>(QStringLiteral("plan_totals"));
+        QTableWidgetItem *row = nullptr;
+        for (int i = 0; i < totals->rowCount(); ++i)
+            if (totals->item(i, 0)->data(Qt::UserRole).toString() == words.value(1))
+                row = totals->item(i, 0);
+        QVERIFY(row);
+        row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    } else if (what == QLatin1String("water-at")) {
+        // A figure of the new water typed over, by row.
+        auto *water = window->findChild<QTableWidget *>(QStringLiteral("plan_water"));
+        QVERIFY(Window_Fixture::edit(water, words.value(1).toInt(), 1,
+                                     Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("water")) {
+        auto *water = window->findChild<QTableWidget *>(QStringLiteral("plan_water"));
+        const int row = water->rowCount() - 1;
+        QVERIFY(Window_Fixture::edit(water, row, 0, words.value(1)));
+        if (words.size() > 2 && water->rowCount() > row + 1)
+            QVERIFY(Window_Fixture::edit(water, row, 1, Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("new") || what == QLatin1String("rename") ||
+               what == QLatin1String("delete")) {
+        // The button's dialog, answered: the name typed, or «Yes».
+        const QString name = words.mid(1).join(QLatin1Char(' '));
+        QTimer::singleShot(0, window, [name] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+                input->setTextValue(name);
+                input->accept();
+            } else if (auto *question = qobject_cast<QMessageBox *>(modal)) {
+                question->button(QMessageBox::Yes)->click();
+            }
+        });
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_") + what),
+                          Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: plan ") + _step));
+    }
+}
+
+void Window_Steps::editor_step(const QString &_step)
+{
+    const QStringList words = _step.split(QLatin1Char(' '));
+    const QString what = words.value(0);
+    const QString rest = words.mid(1).join(QLatin1Char(' '));
+    if (what == QLatin1String("open")) {
+        f.window->findChild<QAction *>(QStringLiteral("action_editor"))->trigger();
+        return;
+    }
+    if (what == QLatin1String("file")) {
+        // A file of the user's before the program starts, the products' unless
+        // named first: the window again.
+        const QString folder = User_Catalogues::folder();
+        QVERIFY(QDir().mkpath(folder));
+        const bool named = words.value(1).endsWith(QLatin1String(".json"));
+        QFile file(folder + QLatin1Char('/') +
+                   (named ? words.value(1) : QStringLiteral("commercial_products.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((named ? words.mid(2).join(QLatin1Char(' ')) : rest).toUtf8());
+        file.close();
+        QVERIFY(f.reopen());
+        return;
+    }
+    if (what == QLatin1String("notice")) {
+        // Said at start-up over the window, which it does not block.
+        const auto *notice =
+            f.window->findChild<QMessageBox *>(QStringLiteral("unreadable_notice"));
+        QVERIFY(notice && notice->isVisible() && !QApplication::activeModalWidget());
+        QVERIFY2(QRegularExpression(rest).match(notice->text()).hasMatch(),
+                 qPrintable(notice->text()));
+        return;
+    }
+    if (what == QLatin1String("bytes") || what == QLatin1String("aside")) {
+        // The user's file, or the one moved aside, byte for byte.
+        const QDir folder(User_Catalogues::folder());
+        const QStringList aside =
+            folder.entryList({QStringLiteral("commercial_products.json.unreadable-*")});
+        QCOMPARE(aside.size(), what == QLatin1String("aside") ? 1 : 0);
+        QFile file(folder.filePath(what == QLatin1String("aside")
+                                       ? aside.value(0)
+                                       : QStringLiteral("commercial_products.json")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), rest);
+        return;
+    }
+    QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("editor"));
+    QVERIFY(window);
+    const auto button = [window](const char *_name) {
+        return window->findChild<QPushButton *>(QLatin1String(_name));
+    };
+    if (what == QLatin1String("new")) {
+        window->findChild<QAction *>(QStringLiteral("editor_new_") + rest)->trigger();
+    } else if (what == QLatin1String("name") || what == QLatin1String("formula") ||
+               what == QLatin1String("water")) {
+        Window_Fixture::type(window->findChild<QLineEdit *>(QStringLiteral("editor_") + what),
+                             Window_Fixture::typed(rest));
+    } else if (what == QLatin1String("element") || what == QLatin1String("salt")) {
+        auto *table = window->findChild<QTableWidget *>(
+            what == QLatin1String("salt") ? "editor_salts" : "editor_elements");
+        const int row =
+            words.value(3) == QLatin1String("in") ? words.value(4).toInt() : table->rowCount() - 1;
+        if (words.value(3) != QLatin1String("in"))
+            QVERIFY(Window_Fixture::edit(table, row, 0, words.value(1)));
+        QVERIFY(Window_Fixture::edit(table, row, 1, Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("target")) {
+        auto *target = window->findChild<QComboBox *>(QStringLiteral("editor_target"));
+        target->setCurrentIndex(target->findText(rest));
+    } else if (what == QLatin1String("asks")) {
+        QCOMPARE(leaving_question(window), rest);
+    } else if (what == QLatin1String("sourced")) {
+        QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("editor_source"))->text(), rest);
+    } else if (what == QLatin1String("reference")) {
+        QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("editor_target"))->currentText(),
+                 rest);
+    } else if (what == QLatin1String("copy") || what == QLatin1String("save")) {
+        // A question, about a file that cannot be read, answered.
+        const bool yes = rest != QLatin1String("no");
+        QTimer::singleShot(0, window, [yes] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        QTest::mouseClick(button(what == QLatin1String("copy") ? "editor_copy" : "editor_save"),
+                          Qt::LeftButton);
+        QCoreApplication::processEvents();
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: editor ") + _step));
+    }
+}
+
+void Window_Steps::designer_step(const QString &_step)
+{
+    const QStringList words = _step.split(QLatin1Char(' '));
+    const QString what = words.value(0);
+    if (what == QLatin1String("open")) {
+        f.window->findChild<QAction *>(QStringLiteral("action_designer"))->trigger();
+        return;
+    }
+    QWidget *window = f.window->findChild<QWidget *>(QStringLiteral("designer"));
+    QVERIFY(window);
+    if (what == QLatin1String("want")) {
+        // An element's or ion's target typed into its row.
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("designer_targets"));
+        const QList<QTableWidgetItem *> found = table->findItems(words.value(1), Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        QVERIFY(Window_Fixture::edit(table, found.first()->row(), 1,
+                                     Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("tick")) {
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("designer_salts"));
+        const QList<QTableWidgetItem *> found = table->findItems(words.value(1), Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        found.first()->setCheckState(found.first()->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                                : Qt::Checked);
+    } else if (what == QLatin1String("name")) {
+        Window_Fixture::type(window->findChild<QLineEdit *>(QStringLiteral("designer_name")),
+                             words.mid(1).join(QLatin1Char(' ')));
+    } else if (what == QLatin1String("water")) {
+        window->findChild<QSpinBox *>(QStringLiteral("designer_water"))
+            ->setValue(words.value(1).toInt());
+    } else if (what == QLatin1String("dose")) {
+        // Typed key by key, as the user does.
+        auto *dose = window->findChild<QDoubleSpinBox *>(QStringLiteral("designer_dose"));
+        auto *line = dose->findChild<QLineEdit *>();
+        QVERIFY(line);
+        line->selectAll();
+        QTest::keyClicks(line, words.value(1));
+        QTest::keyClick(line, Qt::Key_Return);
+    } else if (what == QLatin1String("says")) {
+        const auto *status = window->findChild<QLabel *>(QStringLiteral("designer_status"));
+        QCOMPARE(status->text(), words.mid(1).join(QLatin1Char(' ')));
+    } else if (what == QLatin1String("suggest") || what == QLatin1String("save") ||
+               what == QLatin1String("plan")) {
+        // A question about recipes of the same names, answered.
+        const bool yes = words.value(1) != QLatin1String("no");
+        QTimer::singleShot(0, window, [yes] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("designer_") + what),
+                          Qt::LeftButton);
+        // No question asked: the answer goes now, not to the next step's.
+        QCoreApplication::processEvents();
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: designer ") + _step));
+    }
+}
