@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The dosing plan without its window: the band the levels settle in, against
-// its closed form and against a plain day-by-day run, and the file the plans
-// are kept in, with what happens when it cannot be read or written.
+// its closed form and against a plain day-by-day run, the file the plans are
+// kept in, with what happens when it cannot be read or written, and the
+// targets file read into its methods and livestock ("F" stands for the file's
+// path in the expected problems).
 
-#include "base/language.h"
 #include "base/number_text.h"
 #include "dosing/build_up.h"
 #include "plan/dosing_plan.h"
+#include "plan/dosing_targets.h"
 #include "plan/plan_book.h"
 #include "plan/plan_store.h"
 
@@ -16,6 +18,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+
+#include "library_helpers.h"
 
 #ifdef Q_OS_UNIX
 #include "as_nobody.h"
@@ -79,6 +83,36 @@ const char *const full_file = R"({
   }]
 })";
 
+// One line per method, "method name|percent % / days|key=low..high,…|source",
+// then one per livestock entry, "livestock name|key<most,…|source".
+QString dump(const Dosing_Targets &_targets)
+{
+    // "name / name_en", or the name alone.
+    const auto named = [](const auto &_entry) {
+        return _entry.name_en.isEmpty() ? _entry.name
+                                        : _entry.name + QStringLiteral(" / ") + _entry.name_en;
+    };
+    QStringList lines;
+    for (const Dosing_Method &method : _targets.methods) {
+        QStringList ranges;
+        for (const Target_Range &range : method.ranges)
+            ranges << QStringLiteral("%1=%2..%3").arg(range.key).arg(range.low).arg(range.high);
+        lines << QStringLiteral("method %1|%2 % / %3|%4|%5")
+                     .arg(named(method))
+                     .arg(method.change_percent)
+                     .arg(method.change_every)
+                     .arg(ranges.join(QLatin1Char(',')), method.source);
+    }
+    for (const Livestock &animals : _targets.livestock) {
+        QStringList ceilings;
+        for (const Ceiling &ceiling : animals.ceilings)
+            ceilings << QStringLiteral("%1<%2").arg(ceiling.key).arg(ceiling.most);
+        lines << QStringLiteral("livestock %1|%2|%3")
+                     .arg(named(animals), ceilings.join(QLatin1Char(',')), animals.source);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 class TestPlan : public QObject
@@ -90,12 +124,14 @@ private slots:
     void steady_band();
     void store_data();
     void store();
-    void language_data();
-    void language();
-    void typed_number_data();
-    void typed_number();
-    void figure_data();
-    void figure();
+    void reads_targets_data();
+    void reads_targets();
+    void missing_targets_file_adds_nothing();
+
+private:
+    QString write(const QByteArray &_content);
+
+    QTemporaryDir directory;
 };
 
 void TestPlan::steady_band_data()
@@ -360,170 +396,176 @@ void TestPlan::store()
     }
 }
 
+QString TestPlan::write(const QByteArray &_content)
+{
+    if (!directory.isValid())
+        qFatal("no temporary folder");
+    return write_file(directory, _content);
+}
+
+void TestPlan::reads_targets_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("problems");
+
+    QTest::newRow("keys in ascending order, a method and livestock may share a name")
+        << QByteArray(
+               R"({"methods": [{"name": "EI", "water_change": {"percent": 50, "every_days": 7},
+                                       "ranges": {"NO3": [5, 30], "K": [10, 30], "Fe": [0.2, 0.5],
+                                                  "PO4": [1, 1]},
+                                       "source": "s"},
+                                      {"name": "Без смены", "ranges": {"SO4": [0, 0]}}],
+                          "livestock": [{"name": "Креветки", "ceilings": {"NO3": 10, "Cu": 0.02},
+                                         "source": "t"},
+                                        {"name": "EI"}],
+                          "note": "x"})")
+        << 4
+        << "method EI|50 % / 7|Fe=0.2..0.5,K=10..30,NO3=5..30,PO4=1..1|s\n"
+           "method Без смены|-1 % / -1|SO4=0..0|\n"
+           "livestock Креветки|Cu<0.02,NO3<10|t\n"
+           "livestock EI||"
+        << "";
+    QTest::newRow("English names: a text other than empty is one")
+        << QByteArray(
+               R"({"methods": [{"name": "EI", "name_en": 5}, {"name": "Свой", "name_en": "Own"}],
+                          "livestock": [{"name": "Креветки", "name_en": "Shrimp"},
+                                        {"name": "Рыбы", "name_en": ""}]})")
+        << 4
+        << "method EI|-1 % / -1||\nmethod Свой / Own|-1 % / -1||\n"
+           "livestock Креветки / Shrimp||\nlivestock Рыбы||"
+        << "";
+    QTest::newRow("broken JSON") << QByteArray(R"({"methods": [{"name": "A"},]})") << 0 << ""
+                                 << "F:1:28: здесь «]» сразу после запятой (лишняя запятая?)";
+    QTest::newRow("an array at the top") << QByteArray(R"([{"name": "EI"}])") << 0 << ""
+                                         << "F: в файле массив [ … ], а должен быть объект { … }";
+    QTest::newRow("no entry at all") << QByteArray(R"({"methods": [], "note": "x"})") << 0 << ""
+                                     << "F: в \"methods\" и \"livestock\" нет ни одной записи";
+    QTest::newRow("lists that are no arrays")
+        << QByteArray(R"({"methods": {"name": "A"}, "livestock": "Креветки"})") << 0 << ""
+        << "F: \"methods\" пропущен: это не массив [ … ]\n"
+           "F: \"livestock\" пропущен: это не массив [ … ]";
+    QTest::newRow("entries without a name")
+        << QByteArray(R"({"methods": [{"ranges": {"K": [1, 2]}}, 5, {"name": 7}, {"name": ""},
+                                      {"name": "A"}],
+                          "livestock": [{"name": null}]})")
+        << 1 << "method A|-1 % / -1||"
+        << "F: \"methods\": объект № 1 пропущен: у него нет \"name\"\n"
+           "F: \"methods\": элемент массива № 2 пропущен: это не объект { … }\n"
+           "F: \"methods\": объект № 3 пропущен: \"name\" должно быть непустой строкой\n"
+           "F: \"methods\": объект № 4 пропущен: \"name\" должно быть непустой строкой\n"
+           "F: \"livestock\": объект № 1 пропущен: \"name\" должно быть непустой строкой";
+    // The entry repeated is passed over whole, its wrong figures unread.
+    QTest::newRow("a repeated name")
+        << QByteArray(R"({"methods": [{"name": "A", "ranges": {"K": [1, 2]}},
+                                      {"name": "A", "ranges": {"Xx": 1}}],
+                          "livestock": [{"name": "A"}, {"name": "A", "ceilings": 0}]})")
+        << 2 << "method A|-1 % / -1|K=1..2|\nlivestock A||"
+        << "F: «A»: такое имя уже есть в \"methods\", запись пропущена\n"
+           "F: «A»: такое имя уже есть в \"livestock\", запись пропущена";
+    const QString no_key = QStringLiteral(": это не элемент и не NO3, PO4 или SO4, пропущено");
+    QTest::newRow("keys that are neither an element nor an ion")
+        << QByteArray(R"({"methods": [{"name": "M", "ranges": {"Xx": [1, 2], "CO2": [25, 35],
+                                                              "no3": [5, 10], "N": [1, 2]}}],
+                          "livestock": [{"name": "L", "ceilings": {"GH": 3, "Cu": 0.1}}]})")
+        << 2 << "method M|-1 % / -1|N=1..2|\nlivestock L|Cu<0.1|"
+        << "F: «M»: \"ranges\": «CO2»" + no_key + "\nF: «M»: \"ranges\": «Xx»" + no_key +
+               "\nF: «M»: \"ranges\": «no3»" + no_key + "\nF: «L»: \"ceilings\": «GH»" + no_key;
+    const QString no_range = QStringLiteral(
+        ": должно быть два числа [нижний, верхний], 0 ≤ нижний ≤ верхний, диапазон пропущен");
+    QStringList wrong_ranges;
+    for (const char *key : {"B", "Ca", "Cu", "Fe", "K", "Mg", "N"})
+        wrong_ranges << QStringLiteral("F: «M»: \"ranges\": «%1»").arg(QLatin1String(key)) +
+                            no_range;
+    QTest::newRow("ranges that are not two numbers from low to high")
+        << QByteArray(R"({"methods": [{"name": "M",
+                                       "ranges": {"B": [2, 1], "Ca": [1], "Cu": [1, 2, 3],
+                                                  "Fe": ["0.1", 0.5], "K": [-1, 2], "Mg": 5,
+                                                  "Mn": [0, 0.1], "N": [null, 1]}},
+                                      {"name": "R", "ranges": [1, 2]}]})")
+        << 2 << "method M|-1 % / -1|Mn=0..0.1|\nmethod R|-1 % / -1||"
+        << (wrong_ranges +
+            QStringList{"F: «R»: \"ranges\": должен быть объект { … }, диапазоны пропущены"})
+               .join(QLatin1Char('\n'));
+    QStringList wrong_ceilings;
+    for (const char *key : {"Cu", "Fe", "K", "Mg", "N"})
+        wrong_ceilings << QStringLiteral("F: «L»: \"ceilings\": «%1»: должно быть число больше 0, "
+                                         "предел пропущен")
+                              .arg(QLatin1String(key));
+    QTest::newRow("ceilings that are not numbers above 0")
+        << QByteArray(R"({"livestock": [{"name": "L",
+                                         "ceilings": {"Cu": 0, "Fe": -0.1, "K": "1", "Mg": [1],
+                                                      "N": null, "Zn": 1e-9}},
+                                        {"name": "M", "ceilings": 0.1}]})")
+        << 2 << "livestock L|Zn<1e-09|\nlivestock M||"
+        << (wrong_ceilings +
+            QStringList{"F: «M»: \"ceilings\": должен быть объект { … }, пределы пропущены"})
+               .join(QLatin1Char('\n'));
+    const QString percent = QStringLiteral(": \"water_change\": \"percent\" должно быть целое "
+                                           "число от 0 до 100, подмена воды пропущена");
+    const QString every = QStringLiteral(": \"water_change\": \"every_days\" должно быть целое "
+                                         "число от 1 до 90, подмена воды пропущена");
+    QTest::newRow("water changes out of bounds, and at them")
+        << QByteArray(
+               R"({"methods": [{"name": "A", "water_change": {"percent": 101, "every_days": 7}},
+                                      {"name": "B", "water_change": {"percent": 50, "every_days": 7.5}},
+                                      {"name": "C", "water_change": {"percent": 50, "every_days": 0}},
+                                      {"name": "D", "water_change": {"percent": 50, "every_days": 91}},
+                                      {"name": "E", "water_change": {"percent": 50}},
+                                      {"name": "W", "water_change": 50, "ranges": {"K": [1, 2]}},
+                                      {"name": "G", "water_change": {"percent": 0, "every_days": 90}},
+                                      {"name": "H", "water_change": {"percent": "50", "every_days": -1}}]})")
+        << 8
+        << "method A|-1 % / -1||\nmethod B|-1 % / -1||\nmethod C|-1 % / -1||\n"
+           "method D|-1 % / -1||\nmethod E|-1 % / -1||\nmethod W|-1 % / -1|K=1..2|\n"
+           "method G|0 % / 90||\nmethod H|-1 % / -1||"
+        << "F: «A»" + percent + "\nF: «B»" + every + "\nF: «C»" + every + "\nF: «D»" + every +
+               "\nF: «E»" + every +
+               "\nF: «W»: \"water_change\": должен быть объект { … }, подмена воды пропущена" +
+               "\nF: «H»" + percent + "\nF: «H»" + every;
+}
+
+void TestPlan::reads_targets()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, added);
+    QFETCH(QString, entries);
+    QFETCH(QString, problems);
+
+    Dosing_Targets targets;
+    QStringList lines;
+    const QString path = write(content);
+    QCOMPARE(read_targets(path, &targets, &lines), added);
+    QCOMPARE(targets.methods.size() + targets.livestock.size(), added);
+    QCOMPARE(dump(targets), entries);
+    QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);
+
+    // Each entry is found by its name, in its own list only; never by its
+    // English name, which plans do not keep.
+    for (const Dosing_Method &method : targets.methods) {
+        QCOMPARE(targets.method(method.name), &method);
+        QVERIFY(method.name_en.isEmpty() || !targets.method(method.name_en));
+    }
+    for (const Livestock &animals : targets.livestock) {
+        QCOMPARE(targets.animals(animals.name), &animals);
+        QVERIFY(animals.name_en.isEmpty() || !targets.animals(animals.name_en));
+    }
+    QVERIFY(!targets.method(QStringLiteral("Креветки")));
+    QVERIFY(!targets.animals(QStringLiteral("Без смены")));
+}
+
+// A targets file that is not there is read as a catalogue is, and said to be
+// missing alike.
+void TestPlan::missing_targets_file_adds_nothing()
+{
+    QVERIFY(directory.isValid());
+    QStringList problems;
+    const QString absent = directory.filePath(QStringLiteral("absent.json"));
+    Dosing_Targets targets;
+    QCOMPARE(read_targets(absent, &targets, &problems), 0);
+    QCOMPARE(problems, QStringList{absent + QStringLiteral(": нет такого файла")});
+}
+
 QTEST_GUILESS_MAIN(TestPlan)
-void TestPlan::language_data()
-{
-    QTest::addColumn<QString>("system");  // the system's locale
-    QTest::addColumn<QByteArray>("file"); // rovalin.ini; none where empty
-    QTest::addColumn<int>("chosen");      // Language::Code
-    QTest::addColumn<QString>("problem"); // a regular expression; none where empty
-
-    const int ru = Language::russian, en = Language::english;
-    QTest::newRow("the C locale: Russian") << "C" << QByteArray() << ru << "";
-    QTest::newRow("a Russian system") << "ru_RU" << QByteArray() << ru << "";
-    QTest::newRow("an English system") << "en_US" << QByteArray() << en << "";
-    QTest::newRow("any other: English") << "de_DE" << QByteArray() << en << "";
-    QTest::newRow("the choice kept over the system's")
-        << "ru_RU" << QByteArray("[General]\nlanguage=en\n") << en << "";
-    QTest::newRow("a language this version does not know")
-        << "ru_RU" << QByteArray("[General]\nlanguage=fr\n") << ru << "";
-    QTest::newRow("a file that cannot be read, moved aside")
-        << "en_US" << QByteArray("\x01\xff[[[\n=\n") << en
-        << "^Файл настроек .*rovalin\\.ini не читается\\. Он перенесён как есть в "
-           ".*rovalin\\.ini\\.unreadable-\\d{8}-\\d{6}, настройки начаты заново\\.$";
-}
-
-// The choice of language as the program keeps it, in a configuration folder
-// of the test's own.
-void TestPlan::language()
-{
-    QFETCH(QString, system);
-    QFETCH(QByteArray, file);
-    QFETCH(int, chosen);
-    QFETCH(QString, problem);
-
-    QTemporaryDir home;
-    QVERIFY(home.isValid());
-#ifdef Q_OS_WIN
-    QStandardPaths::setTestModeEnabled(true);
-    const QString folder = QFileInfo(Language::settings_file()).absolutePath();
-    QDir(folder).removeRecursively();
-#else
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-    const QString folder = QFileInfo(Language::settings_file()).absolutePath();
-    QVERIFY(folder.startsWith(home.path()));
-#endif
-    if (!file.isEmpty()) {
-        QVERIFY(QDir().mkpath(folder));
-        QFile settings(Language::settings_file());
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(file);
-    }
-    QString said;
-    QCOMPARE(int(Language::chosen(QLocale(system), &said)), chosen);
-    QVERIFY2(problem.isEmpty() ? said.isEmpty()
-                               : QRegularExpression(problem).match(said).hasMatch(),
-             qPrintable(said));
-    // What could not be read is kept as it was, beside the new file.
-    const QStringList aside =
-        QDir(folder).entryList({QStringLiteral("rovalin.ini.unreadable-*")}, QDir::Files);
-    QCOMPARE(aside.size(), problem.isEmpty() ? 0 : 1);
-    if (!aside.isEmpty()) {
-        QFile kept(folder + QLatin1Char('/') + aside.first());
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), file);
-    }
-
-    // The other language, kept for the next start.
-    const auto other =
-        Language::Code(chosen == Language::english ? Language::russian : Language::english);
-    QVERIFY(Language::remember(other, &said));
-    QCOMPARE(int(Language::chosen(QLocale(system), &said)), int(other));
-    QVERIFY(said.isEmpty());
-#ifdef Q_OS_UNIX
-    // With no temporary folder to check the settings in (a file where it
-    // should be), the choice is still read, and none is written.
-    QFile settings(Language::settings_file());
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    const QByteArray kept = settings.readAll();
-    settings.close();
-    const QByteArray temporary = qgetenv("TMPDIR");
-    const auto restored = qScopeGuard([&] { qputenv("TMPDIR", temporary); });
-    qputenv("TMPDIR", QFile::encodeName(Language::settings_file()));
-    QVERIFY(!Language::remember(Language::Code(chosen), &said));
-    QVERIFY2(said.startsWith(QStringLiteral("Не удалось записать файл настроек")),
-             qPrintable(said));
-    QCOMPARE(int(Language::chosen(QLocale(system), &said)), int(other));
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    QCOMPARE(settings.readAll(), kept);
-#endif
-#ifdef Q_OS_WIN
-    QDir(folder).removeRecursively();
-#endif
-
-    // The translation built in, put in and taken out again.
-    const auto shown = [] { return QCoreApplication::translate("Plan_Window", "План внесения…"); };
-    QVERIFY(Language::apply(Language::english));
-    QCOMPARE(Language::current(), Language::english);
-    QCOMPARE(shown(), QStringLiteral("Dosing plan…"));
-    QVERIFY(Language::apply(Language::russian));
-    QCOMPARE(Language::current(), Language::russian);
-    QCOMPARE(shown(), QStringLiteral("План внесения…"));
-}
-
-// What the program's own windows take from a cell or a field. The run under
-// de_DE, whose point groups thousands, shows that no locale changes it.
-void TestPlan::typed_number_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("read");
-    QTest::addColumn<double>("number");
-
-    QTest::newRow("a point") << "2.5" << true << 2.5;
-    QTest::newRow("a comma, as Russian users type it") << "0,125" << true << 0.125;
-    QTest::newRow("a comma is never thousands") << "2,500" << true << 2.5;
-    QTest::newRow("blanks around") << " 12 " << true << 12.0;
-    QTest::newRow("a point and a comma") << "1,000.5" << false << 0.0;
-    QTest::newRow("a comma and a point") << "1.000,5" << false << 0.0;
-    QTest::newRow("two commas") << "1,000,000" << false << 0.0;
-    QTest::newRow("two points") << "1.000.000" << false << 0.0;
-    QTest::newRow("digits grouped by a blank") << "1 000" << false << 0.0;
-    QTest::newRow("grouped by a no-break space") << QStringLiteral("1\u00a0000") << false << 0.0;
-    QTest::newRow("nothing") << "" << false << 0.0;
-    QTest::newRow("a word") << "пять" << false << 0.0;
-    QTest::newRow("infinity") << "inf" << false << 0.0;
-    QTest::newRow("too large for a double") << "1e400" << false << 0.0;
-    QTest::newRow("not a number") << "nan" << false << 0.0;
-}
-
-void TestPlan::typed_number()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, read);
-    QFETCH(double, number);
-
-    double got = -1;
-    QCOMPARE(number_text::read(text, &got), read);
-    QCOMPARE(got, read ? number : -1.0);
-}
-
-void TestPlan::figure_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("a hundredth") << 0.037123 << "0.0371";
-    QTest::newRow("units") << 7.0249 << "7.02";
-    QTest::newRow("tens") << 17.74 << "17.7";
-    QTest::newRow("no fewer than the whole digits") << 1733.4 << "1733";
-    QTest::newRow("a large dose, never an exponent") << 99999999.0 << "99999999";
-    QTest::newRow("trailing zeros dropped") << 2.5 << "2.5";
-    QTest::newRow("rounded up to the next digit") << 9.9996 << "10";
-    QTest::newRow("a whole number") << 60.0 << "60";
-    QTest::newRow("59.9999 is what 60 reads as") << 59.9999 << "60";
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("nothing a kit tells, not -0") << -1e-15 << "0";
-    QTest::newRow("a tiny amount, no exponent") << 0.0000123456 << "0.0000123";
-    QTest::newRow("infinite") << qInf() << "—";
-    QTest::newRow("not a number") << qQNaN() << "—";
-}
-
-void TestPlan::figure()
-{
-    QFETCH(double, value);
-    QFETCH(QString, shown);
-
-    QCOMPARE(number_text::figure(value), shown);
-}
-
 #include "tst_plan.moc"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reading one catalogue file into one calculator, and the targets file into
-// its methods and livestock: what becomes an entry, in which order its
-// elements come, what is passed over, and how the reader says so ("F" stands
-// for the file's path in the expected problems).
+// Reading one catalogue file into one calculator, and recipes, and the user's
+// own entries: what becomes an entry, in which order its elements come, what
+// is passed over, and how the reader says so ("F" stands for the file's path
+// in the expected problems).
 
 #include "base/language.h"
 #include "base/message_text.h"
@@ -12,16 +12,16 @@
 #include "catalogue/recipe_reader.h"
 #include "catalogue/user_catalogues.h"
 #include "chemistry/compound.h"
-#include "chemistry/formula.h"
 #include "dosing/diy_fertilizer.h"
 #include "dosing/diysol_fertilizer.h"
 #include "dosing/premix_fertilizer.h"
 #include "dosing/type_fertilizer.h"
-#include "plan/dosing_targets.h"
 
 #include <QtTest>
 
 #include <cmath>
+
+#include "library_helpers.h"
 
 #ifdef Q_OS_UNIX
 #include "as_nobody.h"
@@ -56,55 +56,21 @@ QString dump(const Type_Fertilizer &_fert)
     return lines.join(QLatin1Char('\n'));
 }
 
-// One line per method, "method name|percent % / days|key=low..high,…|source",
-// then one per livestock entry, "livestock name|key<most,…|source".
-QString dump(const Dosing_Targets &_targets)
-{
-    // "name / name_en", or the name alone.
-    const auto named = [](const auto &_entry) {
-        return _entry.name_en.isEmpty() ? _entry.name
-                                        : _entry.name + QStringLiteral(" / ") + _entry.name_en;
-    };
-    QStringList lines;
-    for (const Dosing_Method &method : _targets.methods) {
-        QStringList ranges;
-        for (const Target_Range &range : method.ranges)
-            ranges << QStringLiteral("%1=%2..%3").arg(range.key).arg(range.low).arg(range.high);
-        lines << QStringLiteral("method %1|%2 % / %3|%4|%5")
-                     .arg(named(method))
-                     .arg(method.change_percent)
-                     .arg(method.change_every)
-                     .arg(ranges.join(QLatin1Char(',')), method.source);
-    }
-    for (const Livestock &animals : _targets.livestock) {
-        QStringList ceilings;
-        for (const Ceiling &ceiling : animals.ceilings)
-            ceilings << QStringLiteral("%1<%2").arg(ceiling.key).arg(ceiling.most);
-        lines << QStringLiteral("livestock %1|%2|%3")
-                     .arg(named(animals), ceilings.join(QLatin1Char(',')), animals.source);
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
 } // namespace
 
-class TestCatalogueReader : public QObject
+class TestCatalogue : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
 
-    void formula_data();
-    void formula();
     void reads_file_data();
     void reads_file();
     void reads_recipes_data();
     void reads_recipes();
     void recipe_notes_data();
     void recipe_notes();
-    void reads_targets_data();
-    void reads_targets();
     void user_entries_data();
     void user_entries();
     void editor_keeps_english_name_data();
@@ -124,146 +90,18 @@ private:
     QScopedPointer<QTemporaryDir> dir;
 };
 
-void TestCatalogueReader::init()
+void TestCatalogue::init()
 {
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
 }
 
-QString TestCatalogueReader::write(const QByteArray &_content)
+QString TestCatalogue::write(const QByteArray &_content)
 {
-    const QString path = dir->filePath(QStringLiteral("compounds.json"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(_content) != _content.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return write_file(*dir, _content);
 }
 
-void TestCatalogueReader::formula_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<QString>("fraction"); // six significant digits
-    QTest::addColumn<QString>("groups");
-    QTest::addColumn<QString>("error"); // empty: the formula is read
-
-    // Fractions worked out apart from the program, from the same atomic weights.
-    QTest::newRow("hydrate after a middle dot") << "MgSO4·7H2O"
-                                                << "Mg"
-                                                << "0.098614"
-                                                << "SO4"
-                                                << "";
-    QTest::newRow("hydrate after a bullet") << "CuSO4•5H2O"
-                                            << "Cu"
-                                            << "0.254513"
-                                            << "SO4"
-                                            << "";
-    QTest::newRow("hydrate after an asterisk") << "CuSO4*5H2O"
-                                               << "Cu"
-                                               << "0.254513"
-                                               << "SO4"
-                                               << "";
-    QTest::newRow("hydrate after a full stop") << "FeSO4.7H2O"
-                                               << "Fe"
-                                               << "0.200877"
-                                               << "SO4"
-                                               << "";
-    QTest::newRow("group with a count, then a hydrate") << "Fe2(SO4)3·9H2O"
-                                                        << "Fe"
-                                                        << "0.198739"
-                                                        << "SO4"
-                                                        << "";
-    QTest::newRow("hydrate water as a group") << "MgSO4(H2O)7"
-                                              << "Mg"
-                                              << "0.098614"
-                                              << "SO4"
-                                              << "";
-    QTest::newRow("square brackets around a group") << "[Cu(NH3)4]SO4"
-                                                    << "N"
-                                                    << "0.246033"
-                                                    << "SO4"
-                                                    << "";
-    QTest::newRow("urea: CO is no carbonate") << "CO(NH2)2"
-                                              << "N"
-                                              << "0.466465"
-                                              << ""
-                                              << "";
-    QTest::newRow("adduct with a coefficient") << "(NH4)6Mo7O24·4H2O"
-                                               << "Mo"
-                                               << "0.543441"
-                                               << ""
-                                               << "";
-    QTest::newRow("blanks around ignored") << " \tKNO3 \n"
-                                           << "K"
-                                           << "0.386718"
-                                           << ""
-                                           << "";
-    QTest::newRow("hydrogen carbonate") << "KHCO3"
-                                        << "K"
-                                        << "0.390535"
-                                        << "CO3"
-                                        << "";
-    QTest::newRow("dihydrogen phosphate") << "KH2PO4"
-                                          << "P"
-                                          << "0.227609"
-                                          << "PO4"
-                                          << "";
-
-    const auto wrong = [](const char *_text, const char *_error) {
-        QTest::newRow(qPrintable(
-            QStringLiteral("«%1»: %2").arg(QString::fromUtf8(_text), QString::fromUtf8(_error))))
-            << QString::fromUtf8(_text) << ""
-            << ""
-            << "" << QString::fromUtf8(_error);
-    };
-    wrong("", "формула пуста");
-    wrong("  ", "формула пуста");
-    wrong("Xx2O", "позиция 1: нет элемента «Xx»");
-    wrong("kNO3", "позиция 1: здесь не может стоять «k»");
-    wrong("2H2O", "позиция 1: здесь не может стоять «2»");
-    wrong("  Xx", "позиция 3: нет элемента «Xx»");
-    wrong("Ca(NO3", "позиция 3: скобка «(» не закрыта");
-    wrong("KNO3)", "позиция 5: лишняя скобка «)»");
-    wrong("Fe2(SO4]3", "позиция 8: «]» закрывает «(»");
-    wrong("K()", "позиция 2: пустые скобки");
-    wrong("K0NO3", "позиция 2: количество не может быть 0 (0 вместо O?)");
-    wrong("K2S04", "позиция 4: число не может начинаться с 0 (0 вместо O?)");
-    wrong("H1001", "позиция 2: число больше 1000");
-    wrong("(((((((((H)))))))))", "позиция 9: больше 8 скобок одна в другой");
-    wrong("K NO3", "позиция 2: пробел внутри формулы");
-    wrong("KNO3·", "позиция 5: после «·» нет формулы");
-    wrong("KNO3·7", "позиция 6: после «·» нет формулы");
-    wrong("(MgSO4·7H2O)", "позиция 7: здесь не может стоять «·»");
-    wrong("K\x01", "позиция 2: здесь не может стоять «U+0001»");
-}
-
-void TestCatalogueReader::formula()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, element);
-    QFETCH(QString, fraction);
-    QFETCH(QString, groups);
-    QFETCH(QString, error);
-
-    const Formula formula(text);
-    QCOMPARE(formula.error(), error);
-    QCOMPARE(formula.is_valid(), error.isEmpty());
-    if (!error.isEmpty()) {
-        QVERIFY(formula.fractions().isEmpty());
-        return;
-    }
-    QCOMPARE(message_text::number(formula.fraction(element)), fraction);
-    QStringList found;
-    if (formula.has_sulfate())
-        found << "SO4";
-    if (formula.has_phosphate())
-        found << "PO4";
-    if (formula.has_carbonate())
-        found << "CO3";
-    QCOMPARE(found.join(QLatin1Char(',')), groups);
-}
-
-void TestCatalogueReader::reads_file_data()
+void TestCatalogue::reads_file_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("added");
@@ -456,7 +294,7 @@ void TestCatalogueReader::reads_file_data()
         << "";
 }
 
-void TestCatalogueReader::reads_file()
+void TestCatalogue::reads_file()
 {
     QFETCH(QByteArray, content);
     QFETCH(int, added);
@@ -486,7 +324,7 @@ void TestCatalogueReader::reads_file()
     }
 }
 
-void TestCatalogueReader::reads_recipes_data()
+void TestCatalogue::reads_recipes_data()
 {
     QTest::addColumn<QByteArray>("compounds");
     QTest::addColumn<QByteArray>("recipes");
@@ -549,7 +387,7 @@ void TestCatalogueReader::reads_recipes_data()
         << "";
 }
 
-void TestCatalogueReader::reads_recipes()
+void TestCatalogue::reads_recipes()
 {
     QFETCH(QByteArray, compounds);
     QFETCH(QByteArray, recipes);
@@ -577,7 +415,7 @@ void TestCatalogueReader::reads_recipes()
     QCOMPARE(lines.join(QLatin1Char('\n')), problems);
 }
 
-void TestCatalogueReader::recipe_notes_data()
+void TestCatalogue::recipe_notes_data()
 {
     QTest::addColumn<QByteArray>("compounds");
     QTest::addColumn<QString>("keys"); // each with 1 g
@@ -609,7 +447,7 @@ void TestCatalogueReader::recipe_notes_data()
         << "Столько вещества не растворится:\nT\nв 10 мл воды\nрастворяется не больше 0.9999 г";
 }
 
-void TestCatalogueReader::recipe_notes()
+void TestCatalogue::recipe_notes()
 {
     QFETCH(QByteArray, compounds);
     QFETCH(QString, keys);
@@ -626,159 +464,7 @@ void TestCatalogueReader::recipe_notes()
     QCOMPARE(products.compound_at(0)->note(), note);
 }
 
-void TestCatalogueReader::reads_targets_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("added");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("problems");
-
-    QTest::newRow("keys in ascending order, a method and livestock may share a name")
-        << QByteArray(
-               R"({"methods": [{"name": "EI", "water_change": {"percent": 50, "every_days": 7},
-                                       "ranges": {"NO3": [5, 30], "K": [10, 30], "Fe": [0.2, 0.5],
-                                                  "PO4": [1, 1]},
-                                       "source": "s"},
-                                      {"name": "Без смены", "ranges": {"SO4": [0, 0]}}],
-                          "livestock": [{"name": "Креветки", "ceilings": {"NO3": 10, "Cu": 0.02},
-                                         "source": "t"},
-                                        {"name": "EI"}],
-                          "note": "x"})")
-        << 4
-        << "method EI|50 % / 7|Fe=0.2..0.5,K=10..30,NO3=5..30,PO4=1..1|s\n"
-           "method Без смены|-1 % / -1|SO4=0..0|\n"
-           "livestock Креветки|Cu<0.02,NO3<10|t\n"
-           "livestock EI||"
-        << "";
-    QTest::newRow("English names: a text other than empty is one")
-        << QByteArray(
-               R"({"methods": [{"name": "EI", "name_en": 5}, {"name": "Свой", "name_en": "Own"}],
-                          "livestock": [{"name": "Креветки", "name_en": "Shrimp"},
-                                        {"name": "Рыбы", "name_en": ""}]})")
-        << 4
-        << "method EI|-1 % / -1||\nmethod Свой / Own|-1 % / -1||\n"
-           "livestock Креветки / Shrimp||\nlivestock Рыбы||"
-        << "";
-    QTest::newRow("broken JSON") << QByteArray(R"({"methods": [{"name": "A"},]})") << 0 << ""
-                                 << "F:1:28: здесь «]» сразу после запятой (лишняя запятая?)";
-    QTest::newRow("an array at the top") << QByteArray(R"([{"name": "EI"}])") << 0 << ""
-                                         << "F: в файле массив [ … ], а должен быть объект { … }";
-    QTest::newRow("no entry at all") << QByteArray(R"({"methods": [], "note": "x"})") << 0 << ""
-                                     << "F: в \"methods\" и \"livestock\" нет ни одной записи";
-    QTest::newRow("lists that are no arrays")
-        << QByteArray(R"({"methods": {"name": "A"}, "livestock": "Креветки"})") << 0 << ""
-        << "F: \"methods\" пропущен: это не массив [ … ]\n"
-           "F: \"livestock\" пропущен: это не массив [ … ]";
-    QTest::newRow("entries without a name")
-        << QByteArray(R"({"methods": [{"ranges": {"K": [1, 2]}}, 5, {"name": 7}, {"name": ""},
-                                      {"name": "A"}],
-                          "livestock": [{"name": null}]})")
-        << 1 << "method A|-1 % / -1||"
-        << "F: \"methods\": объект № 1 пропущен: у него нет \"name\"\n"
-           "F: \"methods\": элемент массива № 2 пропущен: это не объект { … }\n"
-           "F: \"methods\": объект № 3 пропущен: \"name\" должно быть непустой строкой\n"
-           "F: \"methods\": объект № 4 пропущен: \"name\" должно быть непустой строкой\n"
-           "F: \"livestock\": объект № 1 пропущен: \"name\" должно быть непустой строкой";
-    // The entry repeated is passed over whole, its wrong figures unread.
-    QTest::newRow("a repeated name")
-        << QByteArray(R"({"methods": [{"name": "A", "ranges": {"K": [1, 2]}},
-                                      {"name": "A", "ranges": {"Xx": 1}}],
-                          "livestock": [{"name": "A"}, {"name": "A", "ceilings": 0}]})")
-        << 2 << "method A|-1 % / -1|K=1..2|\nlivestock A||"
-        << "F: «A»: такое имя уже есть в \"methods\", запись пропущена\n"
-           "F: «A»: такое имя уже есть в \"livestock\", запись пропущена";
-    const QString no_key = QStringLiteral(": это не элемент и не NO3, PO4 или SO4, пропущено");
-    QTest::newRow("keys that are neither an element nor an ion")
-        << QByteArray(R"({"methods": [{"name": "M", "ranges": {"Xx": [1, 2], "CO2": [25, 35],
-                                                              "no3": [5, 10], "N": [1, 2]}}],
-                          "livestock": [{"name": "L", "ceilings": {"GH": 3, "Cu": 0.1}}]})")
-        << 2 << "method M|-1 % / -1|N=1..2|\nlivestock L|Cu<0.1|"
-        << "F: «M»: \"ranges\": «CO2»" + no_key + "\nF: «M»: \"ranges\": «Xx»" + no_key +
-               "\nF: «M»: \"ranges\": «no3»" + no_key + "\nF: «L»: \"ceilings\": «GH»" + no_key;
-    const QString no_range = QStringLiteral(
-        ": должно быть два числа [нижний, верхний], 0 ≤ нижний ≤ верхний, диапазон пропущен");
-    QStringList wrong_ranges;
-    for (const char *key : {"B", "Ca", "Cu", "Fe", "K", "Mg", "N"})
-        wrong_ranges << QStringLiteral("F: «M»: \"ranges\": «%1»").arg(QLatin1String(key)) +
-                            no_range;
-    QTest::newRow("ranges that are not two numbers from low to high")
-        << QByteArray(R"({"methods": [{"name": "M",
-                                       "ranges": {"B": [2, 1], "Ca": [1], "Cu": [1, 2, 3],
-                                                  "Fe": ["0.1", 0.5], "K": [-1, 2], "Mg": 5,
-                                                  "Mn": [0, 0.1], "N": [null, 1]}},
-                                      {"name": "R", "ranges": [1, 2]}]})")
-        << 2 << "method M|-1 % / -1|Mn=0..0.1|\nmethod R|-1 % / -1||"
-        << (wrong_ranges +
-            QStringList{"F: «R»: \"ranges\": должен быть объект { … }, диапазоны пропущены"})
-               .join(QLatin1Char('\n'));
-    QStringList wrong_ceilings;
-    for (const char *key : {"Cu", "Fe", "K", "Mg", "N"})
-        wrong_ceilings << QStringLiteral("F: «L»: \"ceilings\": «%1»: должно быть число больше 0, "
-                                         "предел пропущен")
-                              .arg(QLatin1String(key));
-    QTest::newRow("ceilings that are not numbers above 0")
-        << QByteArray(R"({"livestock": [{"name": "L",
-                                         "ceilings": {"Cu": 0, "Fe": -0.1, "K": "1", "Mg": [1],
-                                                      "N": null, "Zn": 1e-9}},
-                                        {"name": "M", "ceilings": 0.1}]})")
-        << 2 << "livestock L|Zn<1e-09|\nlivestock M||"
-        << (wrong_ceilings +
-            QStringList{"F: «M»: \"ceilings\": должен быть объект { … }, пределы пропущены"})
-               .join(QLatin1Char('\n'));
-    const QString percent = QStringLiteral(": \"water_change\": \"percent\" должно быть целое "
-                                           "число от 0 до 100, подмена воды пропущена");
-    const QString every = QStringLiteral(": \"water_change\": \"every_days\" должно быть целое "
-                                         "число от 1 до 90, подмена воды пропущена");
-    QTest::newRow("water changes out of bounds, and at them")
-        << QByteArray(
-               R"({"methods": [{"name": "A", "water_change": {"percent": 101, "every_days": 7}},
-                                      {"name": "B", "water_change": {"percent": 50, "every_days": 7.5}},
-                                      {"name": "C", "water_change": {"percent": 50, "every_days": 0}},
-                                      {"name": "D", "water_change": {"percent": 50, "every_days": 91}},
-                                      {"name": "E", "water_change": {"percent": 50}},
-                                      {"name": "W", "water_change": 50, "ranges": {"K": [1, 2]}},
-                                      {"name": "G", "water_change": {"percent": 0, "every_days": 90}},
-                                      {"name": "H", "water_change": {"percent": "50", "every_days": -1}}]})")
-        << 8
-        << "method A|-1 % / -1||\nmethod B|-1 % / -1||\nmethod C|-1 % / -1||\n"
-           "method D|-1 % / -1||\nmethod E|-1 % / -1||\nmethod W|-1 % / -1|K=1..2|\n"
-           "method G|0 % / 90||\nmethod H|-1 % / -1||"
-        << "F: «A»" + percent + "\nF: «B»" + every + "\nF: «C»" + every + "\nF: «D»" + every +
-               "\nF: «E»" + every +
-               "\nF: «W»: \"water_change\": должен быть объект { … }, подмена воды пропущена" +
-               "\nF: «H»" + percent + "\nF: «H»" + every;
-}
-
-void TestCatalogueReader::reads_targets()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(int, added);
-    QFETCH(QString, entries);
-    QFETCH(QString, problems);
-
-    Dosing_Targets targets;
-    QStringList lines;
-    const QString path = write(content);
-    QCOMPARE(read_targets(path, &targets, &lines), added);
-    QCOMPARE(targets.methods.size() + targets.livestock.size(), added);
-    QCOMPARE(dump(targets), entries);
-    QCOMPARE(lines.join(QLatin1Char('\n')).replace(path, QStringLiteral("F")), problems);
-
-    // Each entry is found by its name, in its own list only; never by its
-    // English name, which plans do not keep.
-    for (const Dosing_Method &method : targets.methods) {
-        QCOMPARE(targets.method(method.name), &method);
-        QVERIFY(method.name_en.isEmpty() || !targets.method(method.name_en));
-    }
-    for (const Livestock &animals : targets.livestock) {
-        QCOMPARE(targets.animals(animals.name), &animals);
-        QVERIFY(animals.name_en.isEmpty() || !targets.animals(animals.name_en));
-    }
-    QVERIFY(!targets.method(QStringLiteral("Креветки")));
-    QVERIFY(!targets.animals(QStringLiteral("Без смены")));
-}
-
-void TestCatalogueReader::user_entries_data()
+void TestCatalogue::user_entries_data()
 {
     // The files of the shipped folder and of the user's (null: none), in the
     // order products, compounds, recipes.
@@ -833,7 +519,7 @@ void TestCatalogueReader::user_entries_data()
                        "%1/compounds.json: в файле объект { … }, а должен быть массив [ … ]"};
 }
 
-void TestCatalogueReader::user_entries()
+void TestCatalogue::user_entries()
 {
     QFETCH(QList<QByteArray>, shipped);
     QFETCH(QList<QByteArray>, users);
@@ -894,7 +580,7 @@ void TestCatalogueReader::user_entries()
     QCOMPARE(unreadable, problems);
 }
 
-void TestCatalogueReader::editor_keeps_english_name_data()
+void TestCatalogue::editor_keeps_english_name_data()
 {
     // The products file of the shipped folder and of the user's (null: none).
     QTest::addColumn<QByteArray>("shipped");
@@ -908,7 +594,7 @@ void TestCatalogueReader::editor_keeps_english_name_data()
 
 // An entry corrected in the editor keeps the English name it was read with,
 // which the editor does not show.
-void TestCatalogueReader::editor_keeps_english_name()
+void TestCatalogue::editor_keeps_english_name()
 {
     QFETCH(QByteArray, shipped);
     QFETCH(QByteArray, users);
@@ -942,7 +628,7 @@ void TestCatalogueReader::editor_keeps_english_name()
     QCOMPARE(dump(saved), QStringLiteral("A|A|K|K=4|en=Alpha"));
 }
 
-void TestCatalogueReader::missing_file_adds_nothing()
+void TestCatalogue::missing_file_adds_nothing()
 {
     Diy_Fertilizer fert;
     QStringList problems;
@@ -957,15 +643,9 @@ void TestCatalogueReader::missing_file_adds_nothing()
     QCOMPARE(read_catalogue(folder + QStringLiteral("/compounds.json"), &fert, &problems), 0);
     QCOMPARE(problems,
              QStringList{folder + QStringLiteral("/compounds.json: нет папки ") + folder});
-
-    // The targets file is read the same way, and said to be missing alike.
-    problems.clear();
-    Dosing_Targets targets;
-    QCOMPARE(read_targets(absent, &targets, &problems), 0);
-    QCOMPARE(problems, QStringList{absent + QStringLiteral(": нет такого файла")});
 }
 
-void TestCatalogueReader::directory_adds_nothing()
+void TestCatalogue::directory_adds_nothing()
 {
     QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("compounds.json")));
     Diy_Fertilizer fert;
@@ -976,7 +656,7 @@ void TestCatalogueReader::directory_adds_nothing()
     QCOMPARE(problems, QStringList{path + QStringLiteral(": это папка, а не файл")});
 }
 
-void TestCatalogueReader::unreadable_file_adds_nothing()
+void TestCatalogue::unreadable_file_adds_nothing()
 {
 #ifndef Q_OS_UNIX
     QSKIP("permission bits and other users are POSIX's");
@@ -1018,7 +698,7 @@ void TestCatalogueReader::unreadable_file_adds_nothing()
 #endif
 }
 
-void TestCatalogueReader::only_regular_files_are_read_data()
+void TestCatalogue::only_regular_files_are_read_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("problem");
@@ -1034,7 +714,7 @@ void TestCatalogueReader::only_regular_files_are_read_data()
                                                 << "файл слишком велик";
 }
 
-void TestCatalogueReader::only_regular_files_are_read()
+void TestCatalogue::only_regular_files_are_read()
 {
     QFETCH(QString, kind);
     QFETCH(QString, problem);
@@ -1063,12 +743,12 @@ void TestCatalogueReader::only_regular_files_are_read()
     QCOMPARE(problems, QStringList{path + QStringLiteral(": ") + problem});
 }
 
-void TestCatalogueReader::null_calculator_is_ignored()
+void TestCatalogue::null_calculator_is_ignored()
 {
     QCOMPARE(read_catalogue(write(R"([{"name": "A"}])"), nullptr), 0);
 }
 
-void TestCatalogueReader::appends_to_what_is_there()
+void TestCatalogue::appends_to_what_is_there()
 {
     Diy_Fertilizer fert;
     QCOMPARE(read_catalogue(write(R"([{"name": "A"}, {"name": "B"}])"), &fert), 2);
@@ -1076,7 +756,7 @@ void TestCatalogueReader::appends_to_what_is_there()
     QCOMPARE(dump(fert), QStringLiteral("A|A||\nB|B||\nC|C||"));
 }
 
-void TestCatalogueReader::each_calculator_gets_its_own_copies()
+void TestCatalogue::each_calculator_gets_its_own_copies()
 {
     const QString path = write(R"([{"name": "A", "K": 0.5}, {"name": "B", "N": 0.1}])");
     Diy_Fertilizer diy;
@@ -1099,5 +779,5 @@ void TestCatalogueReader::each_calculator_gets_its_own_copies()
     QCOMPARE(diy_once.count_compounds(), 2);
 }
 
-QTEST_GUILESS_MAIN(TestCatalogueReader)
-#include "tst_catalogue_reader.moc"
+QTEST_GUILESS_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
