@@ -15,6 +15,7 @@
 #include "dosing/diysol_fertilizer.h"
 #include "dosing/premix_fertilizer.h"
 #include "plan/dosing_plan.h"
+#include "plan/tank_log.h"
 #include "ui_mainwindow.h"
 
 #include <QAbstractEventDispatcher>
@@ -132,6 +133,21 @@ void show_data_in_window(benchmark::State &_state)
 }
 BENCHMARK(show_data_in_window)->Unit(benchmark::kMicrosecond);
 
+// The new water and 20 of the catalogue's products, "Entry 0" to "Entry 19",
+// dosed on three days a week.
+void twenty_items(Dosing_Plan *_plan)
+{
+    _plan->water = {{QStringLiteral("Ca"), 20, {}}, {QStringLiteral("NO3"), 5, {}}};
+    for (int i = 0; i < 20; ++i) {
+        Plan_Item item;
+        item.kind = QStringLiteral("premix");
+        item.name = QStringLiteral("Entry %1").arg(i);
+        item.weekly = 1 + i;
+        item.days = 0b0101001u << (i % 2);
+        _plan->items.append(item);
+    }
+}
+
 // What the plan window works out on every change: a plan of 20 products,
 // each on three days, over 52 weeks with a change every 10 days (a cycle of
 // 70 days): its totals with their bands, and the course of each row.
@@ -142,15 +158,7 @@ void plan_totals_and_course(benchmark::State &_state)
     Dosing_Plan plan;
     plan.weeks = 52;
     plan.change_every = 10;
-    plan.water = {{QStringLiteral("Ca"), 20, {}}, {QStringLiteral("NO3"), 5, {}}};
-    for (int i = 0; i < 20; ++i) {
-        Plan_Item item;
-        item.kind = QStringLiteral("premix");
-        item.name = QStringLiteral("Entry %1").arg(i);
-        item.weekly = 1 + i;
-        item.days = 0b0101001u << (i % 2);
-        plan.items.append(item);
-    }
+    twenty_items(&plan);
     const Plan_Catalogues catalogues{&products, nullptr, nullptr};
     int rows = 0;
     for (auto _ : _state) {
@@ -164,6 +172,52 @@ void plan_totals_and_course(benchmark::State &_state)
         _state.SkipWithError("the plan did not give its rows");
 }
 BENCHMARK(plan_totals_and_course)->Unit(benchmark::kMicrosecond);
+
+// What the log's tab works out on every change: a plan of 20 products (12
+// elements each) started a year ago, with 200 log entries over that year (a reading of N, K,
+// Fe or GH on most days it has one, a change every 7 to 10 days): its totals,
+// the prediction of every reading, and the course of each key read from the
+// first entry to two weeks past the last, as the chart draws them.
+void log_course_and_predictions(benchmark::State &_state)
+{
+    Premix_Fertilizer products;
+    parse_catalogue(catalogue(20, 12), &products);
+    Dosing_Plan plan;
+    plan.change_every = 7;
+    plan.change_day = 5;
+    plan.start = QDate(2025, 12, 6);
+    twenty_items(&plan);
+    const QStringList keys{"N", "K", "Fe", "GH"};
+    QDate day = plan.start;
+    for (int i = 0; plan.log.size() < 200; ++i, day = day.addDays(2)) {
+        Log_Entry entry;
+        entry.date = day;
+        entry.change = i % 4 == 3;
+        entry.key = entry.change ? QString() : keys.at(i % keys.size());
+        entry.value = entry.change ? 50 : 2 + i % 5;
+        plan.log.append(entry);
+    }
+    const Plan_Catalogues catalogues{&products, nullptr, nullptr};
+    int lines = 0;
+    for (auto _ : _state) {
+        const QVector<Plan_Total> totals = Plan_Totals::of(plan, catalogues);
+        benchmark::DoNotOptimize(Tank_Log::predictions(totals, plan));
+        const QDate last = plan.log.last().date.addDays(14);
+        const QVector<double> changes = Tank_Log::changes(plan, last);
+        lines = 0;
+        for (const QString &key : keys) {
+            const Plan_Total *total = Tank_Log::row(totals, key);
+            const plan_levels::Input input = total ? total->input : plan_levels::Input();
+            const Tank_Log::Course course = Tank_Log::course(input, plan, changes);
+            benchmark::DoNotOptimize(
+                Tank_Log::points(course, input, changes, plan.log.first().date));
+            lines += total != nullptr;
+        }
+    }
+    if (lines != 4 || plan.start.daysTo(day) < 365)
+        _state.SkipWithError("the log did not cover its year and keys");
+}
+BENCHMARK(log_course_and_predictions)->Unit(benchmark::kMicrosecond);
 
 // The plan window's products: each with four of the elements a plan doses,
 // as a bottle of a planted tank has them.

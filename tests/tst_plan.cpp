@@ -11,7 +11,9 @@
 #include "plan/dosing_plan.h"
 #include "plan/dosing_targets.h"
 #include "plan/plan_book.h"
+#include "plan/log_table.h"
 #include "plan/plan_store.h"
+#include "plan/tank_log.h"
 
 #include <QtTest>
 
@@ -79,7 +81,12 @@ const char *const full_file = R"({
     "chart": ["K"],
     "method": "PMDD",
     "livestock": "Креветки",
-    "colour": "#123456"
+    "colour": "#123456",
+    "start": "2026-12-06",
+    "log": [
+      {"date": "2026-12-01", "key": "N", "value": 4.5, "note": "API", "kit_id": 3},
+      {"date": "2026-12-06", "change_percent": 30}
+    ]
   }]
 })";
 
@@ -113,6 +120,38 @@ QString dump(const Dosing_Targets &_targets)
     return lines.join(QLatin1Char('\n'));
 }
 
+// "2026-12-12 N 4.5" a reading, "2026-12-10 change 50" a change, a note
+// after them; and back.
+QVector<Log_Entry> log_entries(const QStringList &_lines)
+{
+    QVector<Log_Entry> log;
+    for (const QString &line : _lines) {
+        const QStringList words = line.split(QLatin1Char(' '));
+        Log_Entry entry;
+        entry.date = QDate::fromString(words.value(0), Qt::ISODate);
+        entry.change = words.value(1) == QLatin1String("change");
+        entry.key = entry.change ? QString() : words.value(1);
+        entry.value = words.value(2).toDouble();
+        entry.note = words.mid(3).join(QLatin1Char(' '));
+        log.append(entry);
+    }
+    return log;
+}
+
+QStringList log_lines(const QVector<Log_Entry> &_log)
+{
+    QStringList lines;
+    for (const Log_Entry &entry : _log) {
+        QStringList words{entry.date.toString(Qt::ISODate),
+                          entry.change ? QStringLiteral("change") : entry.key,
+                          QString::number(entry.value)};
+        if (!entry.note.isEmpty())
+            words << entry.note;
+        lines << words.join(QLatin1Char(' '));
+    }
+    return lines;
+}
+
 } // namespace
 
 class TestPlan : public QObject
@@ -122,6 +161,12 @@ class TestPlan : public QObject
 private slots:
     void steady_band_data();
     void steady_band();
+    void log_course_data();
+    void log_course();
+    void log_csv_data();
+    void log_csv();
+    void log_typing_data();
+    void log_typing();
     void store_data();
     void store();
     void reads_targets_data();
@@ -240,6 +285,234 @@ void TestPlan::steady_band()
     QVERIFY(std::abs(band.high - build_up::limit(weekly, regime.fraction)) < 1e-9);
 }
 
+void TestPlan::log_course_data()
+{
+    // A plan started on Saturday 5 December, changing 50 % every 7 days
+    // unless the row says otherwise, dosing 4 mg/l of N on Saturdays, its
+    // new water with 20 mg/l of Ca; today Thursday 10 December.
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QVector<double>>("predicted"); // each reading's, in order
+    QTest::addColumn<QDate>("next");                // the next change due
+
+    QTest::newRow("the plan's schedule: a reading before its day's change and doses")
+        << 50 << QStringList{"2026-12-05 N", "2026-12-12 N", "2026-12-19 N"}
+        << QVector<double>{0, 4, 6} << QDate(2026, 12, 12);
+    // Saturday's change replaced by Thursday's; the schedule goes on a week later.
+    QTest::newRow("a logged change in place of the schedule, which goes on from it")
+        << 50
+        << QStringList{"2026-12-10 change 100", "2026-12-12 N", "2026-12-17 N", "2026-12-19 N"}
+        << QVector<double>{0, 4, 2} << QDate(2026, 12, 17);
+    QTest::newRow("between the first and the last logged change, only they")
+        << 50 << QStringList{"2026-12-08 change 50", "2026-12-12 N", "2026-12-19 N",
+                             "2026-12-22 change 50", "2026-12-26 N", "2026-12-29 N"}
+        << QVector<double>{2, 6, 5, 9} << QDate(2026, 12, 22);
+    double nitrate = 0;
+    Plan_Totals::ion_element(QStringLiteral("NO3"), &nitrate);
+    QTest::newRow("NO3-N read as N, NO3 on its own basis")
+        << 50 << QStringList{"2026-12-12 N", "2026-12-12 NO3"} << QVector<double>{4, 4 * nitrate}
+        << QDate(2026, 12, 12);
+    QTest::newRow("what the plan does not bring: the new water's content")
+        << 50 << QStringList{"2026-12-12 Ca", "2026-12-12 Mg"} << QVector<double>{20, 0}
+        << QDate(2026, 12, 12);
+    // Day 0 the first reading's, the start a change of its own.
+    QTest::newRow("a log from before the start")
+        << 50 << QStringList{"2026-12-01 N", "2026-12-05 N", "2026-12-12 N"}
+        << QVector<double>{0, 0, 4} << QDate(2026, 12, 12);
+    QTest::newRow("no changes: every dose stays, none due")
+        << 0 << QStringList{"2026-12-12 N", "2026-12-19 N"} << QVector<double>{4, 8} << QDate();
+}
+
+void TestPlan::log_course()
+{
+    QFETCH(int, percent);
+    QFETCH(QStringList, log);
+    QFETCH(QVector<double>, predicted);
+    QFETCH(QDate, next);
+
+    Dosing_Plan plan;
+    plan.change_percent = percent;
+    plan.change_every = 7;
+    plan.start = QDate(2026, 12, 5);
+    plan.change_day = plan_dates::weekday(plan.start);
+    plan.log = log_entries(log);
+    plan_levels::Input nitrogen;
+    nitrogen.daily[5] = 4;
+    double factor = 0;
+    Plan_Totals::ion_element(QStringLiteral("NO3"), &factor);
+    plan_levels::Input calcium;
+    calcium.water = 20;
+    const QVector<Plan_Total> totals{
+        {"Ca", "Ca", calcium, {}},
+        {"N", "N", nitrogen, {}},
+        {"NO3", "NO3", plan_levels::Input().add(nitrogen, factor), {}}};
+
+    const QVector<double> all = Tank_Log::predictions(totals, plan);
+    QVector<double> readings;
+    for (int i = 0; i < plan.log.size(); ++i) {
+        QCOMPARE(std::isnan(all.at(i)), plan.log.at(i).change);
+        if (!plan.log.at(i).change)
+            readings << all.at(i);
+    }
+    QCOMPARE(readings.size(), predicted.size());
+    for (int i = 0; i < readings.size(); ++i)
+        QVERIFY2(std::abs(readings.at(i) - predicted.at(i)) < 1e-9,
+                 qPrintable(QStringLiteral("%1: %2").arg(log.at(i)).arg(readings.at(i))));
+    QCOMPARE(Tank_Log::next_change(plan, QDate(2026, 12, 10)), next);
+
+    // The chart's course passes through every prediction at its day's start.
+    const QDate from = plan.log.first().date;
+    const QVector<double> changes = Tank_Log::changes(plan, from.addDays(30));
+    const Tank_Log::Course course = Tank_Log::course(nitrogen, plan, changes);
+    const QVector<QPointF> points = Tank_Log::points(course, nitrogen, changes, from);
+    for (int i = 0; i < plan.log.size(); ++i) {
+        if (plan.log.at(i).key != QLatin1String("N"))
+            continue;
+        const double x = from.daysTo(plan.log.at(i).date);
+        const auto start = std::find_if(points.begin(), points.end(),
+                                        [&](const QPointF &_p) { return _p.x() == x; });
+        QVERIFY(start != points.end());
+        QVERIFY(std::abs(start->y() - all.at(i)) < 1e-9);
+    }
+}
+
+void TestPlan::log_csv_data()
+{
+    // Read on Thursday 10 December, into a log that has _before.
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after"); // the log once merged; as before where nothing is read
+    QTest::addColumn<QStringList>("problems");
+    QTest::addColumn<int>("replaced");
+
+    QTest::newRow("a file as the program writes it")
+        << QByteArray(
+               "date,what,key,value,note\n2026-12-01,reading,N,4.5,\"API, 5 ml \"\"new\"\"\"\n"
+               "2026-12-05,change,,50,\n")
+        << QStringList()
+        << QStringList{"2026-12-01 N 4.5 API, 5 ml \"new\"", "2026-12-05 change 50"}
+        << QStringList() << 0;
+    QTest::newRow("semicolons, decimal commas, a BOM, CRLF, other columns' order")
+        << QByteArray("\xEF\xBB\xBFwhat;date;value;key\r\nreading;2026-12-03;12,5;NO3\r\n\r\n"
+                      "reading; 2026-12-02 ;0;GH\r\n")
+        << QStringList() << QStringList{"2026-12-02 GH 0", "2026-12-03 NO3 12.5"} << QStringList()
+        << 0;
+    QTest::newRow("an entry already in the log replaced, not doubled")
+        << QByteArray("date,what,key,value,note\n2026-12-01,reading,N,5,again\n"
+                      "2026-12-01,reading,K,9,\n")
+        << QStringList{"2026-12-01 N 4 first", "2026-12-01 change 50"}
+        << QStringList{"2026-12-01 N 5 again", "2026-12-01 change 50", "2026-12-01 K 9"}
+        << QStringList() << 1;
+    QTest::newRow("lines that cannot be read: none imported, each named")
+        << QByteArray(
+               "date,what,key,value,note\n2026-12-01,reading,N,4,\n2026-13-01,reading,N,4,\n"
+               "2026-12-01,reading,Xx,4,\n2026-12-11,reading,N,4,\n2026-12-01,change,N,50,\n"
+               "2026-12-01,change,,150,\n2026-12-01,reading,K,1 000,\n"
+               "2026-12-01,measure,K,1,\n2026-12-01,reading,K\n2026-12-01,reading,K,1,\"open\n")
+        << QStringList{"2026-12-01 N 4"} << QStringList{"2026-12-01 N 4"}
+        << QStringList{"строка 3: «2026-13-01» — не дата ГГГГ-ММ-ДД",
+                       "строка 4: «Xx» — не элемент, не NO3, PO4 или SO4 и не GH",
+                       "строка 5: показание на 2026-12-11 ещё не снято: дата позже сегодняшней",
+                       "строка 6: у подмены воды не бывает элемента (N)",
+                       "строка 7: подмена — от 0 до 100 %",
+                       "строка 8: «1 000» — не число",
+                       "строка 9: «measure»: должно быть reading или change",
+                       "строка 10: нужны поля date, what, key, value и note через «,»",
+                       "строка 11: кавычка не закрыта"}
+        << 0;
+    QTest::newRow("no header line")
+        << QByteArray("2026-12-01,reading,N,4,\n") << QStringList() << QStringList()
+        << QStringList{"строка 1: нужна строка заголовка «date,what,key,value,note»"} << 0;
+}
+
+void TestPlan::log_csv()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, problems);
+    QFETCH(int, replaced);
+
+    QStringList found;
+    const QVector<Log_Entry> read = Tank_Log::read_csv(file, QDate(2026, 12, 10), &found);
+    QCOMPARE(found, problems);
+    QVector<Log_Entry> log = log_entries(before);
+    QCOMPARE(Tank_Log::merge(&log, read), replaced);
+    QCOMPARE(log_lines(log), after);
+    // Written and read back, the log is the same.
+    QVERIFY(found.isEmpty() || read.isEmpty());
+    const QVector<Log_Entry> again =
+        Tank_Log::read_csv(Tank_Log::write_csv(log), QDate(2026, 12, 10), &found);
+    QCOMPARE(found, QStringList());
+    QCOMPARE(log_lines(again), after);
+}
+
+void TestPlan::log_typing_data()
+{
+    // Each step "ROW COLUMN TEXT" typed into the log's table, ROW "new" the
+    // row to type into; today Thursday 10 December.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("rows"); // date|what|key|value of each entry
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("a reading in any order: it goes in once it has a key and a value")
+        << QStringList{"new 0 06.12.2026", "new 3 4,5", "new 2 NO3-N"}
+        << QStringList{"06.12.2026|Показание|N (NO3-N)|4.5"} << "";
+    QTest::newRow("a change: its kind, then the percent; kept in date order")
+        << QStringList{"new 0 2026-12-08", "new 3 4.5", "new 2 K", "new 0 01.12.2026",
+                       "new 1 Подмена воды", "new 3 30"}
+        << QStringList{"01.12.2026|Подмена воды||30 %", "08.12.2026|Показание|K|4.5"} << "";
+    QTest::newRow("a date moved keeps the order")
+        << QStringList{"new 0 2026-12-01", "new 2 K", "new 3 1", "new 0 2026-12-03", "new 2 K",
+                       "new 3 2", "1 0 2026-11-30"}
+        << QStringList{"30.11.2026|Показание|K|2", "01.12.2026|Показание|K|1"} << "";
+    QTest::newRow("the same reading twice: refused")
+        << QStringList{"new 2 K", "new 3 1", "new 2 K", "new 3 2"}
+        << QStringList{"10.12.2026|Показание|K|1"}
+        << "Показание K за 10.12.2026 уже есть в журнале.";
+    QTest::newRow("a change made a reading: refused")
+        << QStringList{"new 1 Подмена воды", "new 3 50", "0 1 Показание"}
+        << QStringList{"10.12.2026|Подмена воды||50 %"}
+        << "«Показание» не принято: у подмены воды нет элемента: добавьте показание новой "
+           "строкой.";
+    QTest::newRow("a change over 100 %: refused")
+        << QStringList{"new 1 Подмена воды", "new 3 130"} << QStringList{}
+        << "«130» не принято: подмена — от 0 до 100 %.";
+    QTest::newRow("a value corrected to no number: refused, the entry kept")
+        << QStringList{"new 2 GH", "new 3 6", "0 3 -1"} << QStringList{"10.12.2026|Показание|GH|6"}
+        << "«-1» не принято: показание — от 0 до 10000.";
+    QTest::newRow("no date")
+        << QStringList{"new 0 31.02.2026"} << QStringList{}
+        << "«31.02.2026» не принято: нужна дата, например 10.12.2026.";
+}
+
+void TestPlan::log_typing()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, status);
+
+    plan_dates::set_today(QDate(2026, 12, 10));
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Plan_Book book({}, folder.path());
+    book.open();
+    book.add_plan(QStringLiteral("Аквариум"), 100);
+    Log_Table table(&book);
+    for (const QString &step : steps) {
+        const QString row = step.section(QLatin1Char(' '), 0, 0);
+        table.type(row == QLatin1String("new") ? book.shown()->log.size() : row.toInt(),
+                   step.section(QLatin1Char(' '), 1, 1).toInt(), step.section(QLatin1Char(' '), 2));
+    }
+    QStringList shown;
+    for (const Log_Table::Row &row : table.rows()) {
+        if (!row.draft)
+            shown << row.texts.mid(0, 4).join(QLatin1Char('|'));
+    }
+    QCOMPARE(shown, rows);
+    QCOMPARE(book.status(), status);
+}
+
 void TestPlan::store_data()
 {
     QTest::addColumn<QByteArray>("file"); // null: no file yet
@@ -250,54 +523,75 @@ void TestPlan::store_data()
     QTest::addColumn<bool>("read_only");
     QTest::addColumn<QString>("message"); // a regular expression; empty: no message
     QTest::addColumn<bool>("moved_aside");
+    QTest::addColumn<QString>("start"); // of the first plan once opened; empty: not looked at
 
-    QTest::newRow("no file yet") << QByteArray() << "" << 0 << false << "" << false;
+    QTest::newRow("no file yet") << QByteArray() << "" << 0 << false << "" << false << "";
     QTest::newRow("round trip, unknown members kept")
-        << QByteArray(full_file) << "" << 1 << false << "" << false;
+        << QByteArray(full_file) << "" << 1 << false << "" << false << "2026-12-06";
+    // As an earlier version wrote it, with its changes on Sundays for a
+    // while: it starts on the last Sunday before today, Thursday 10 December.
+    QByteArray earlier = full_file;
+    const int log_from = earlier.indexOf(",\n    \"start\"");
+    earlier.remove(log_from, earlier.indexOf("\n  }]") - log_from);
+    QTest::newRow("a file of an earlier version: no start, no log")
+        << earlier << "" << 1 << false << "" << false << "2026-12-06";
     // As an earlier version let them be typed: read, counted for nothing,
     // and written back as they were until the user corrects them.
     QTest::newRow("a dose and new water beyond the limits, kept as they are")
         << QByteArray(full_file)
                .replace("\"weekly_dose\": 12.25", "\"weekly_dose\": 1e308")
                .replace("\"mg_per_l\": 12.5", "\"mg_per_l\": 20000")
-        << "" << 1 << false << "" << false;
+        << "" << 1 << false << "" << false << "";
     // Keys with raw NUL bytes, which Qt sorts otherwise once written escaped.
     QTest::newRow("unknown members with NULs in their keys, written the same twice")
         << QByteArray(full_file).replace("\"tank_l\"",
                                          QByteArray("\"\0\0]\": 0, \"\0e\": {}, \"tank_l\"", 28))
-        << "" << 1 << false << "" << false;
+        << "" << 1 << false << "" << false << "";
     QTest::newRow("not JSON: moved aside")
         << QByteArray("{\"version\": 1,\n \"plans\": [}") << "" << 0 << false
         << "^Файл планов не читается \\(это не JSON: 2:12: .+\\)\\. Он перенесён как есть в "
            ".*plans\\.json\\.unreadable-\\d{8}-\\d{6}, планы начаты заново\\.$"
-        << true;
+        << true << "";
     QTest::newRow("another version: moved aside")
         << QByteArray(R"({"version": 2, "plans": []})") << "" << 0 << false
-        << "\\(версия файла 2, а эта программа читает версию 1\\)" << true;
+        << "\\(версия файла 2, а эта программа читает версию 1\\)" << true << "";
     QTest::newRow("a member of the wrong kind: moved aside")
         << QByteArray(full_file).replace("\"tank_l\": 60", "\"tank_l\": \"60\"") << "" << 0 << false
-        << "\\(plans\\[0\\]\\.tank_l: должно быть целое число от 1 до 10000\\)" << true;
+        << "\\(plans\\[0\\]\\.tank_l: должно быть целое число от 1 до 10000\\)" << true << "";
     QTest::newRow("an item's days out of range: moved aside")
         << QByteArray(full_file).replace("[1, 4]", "[1, 8]") << "" << 0 << false
-        << "\\(plans\\[0\\]\\.items\\[0\\]\\.days: дни недели — числа от 1 до 7\\)" << true;
+        << "\\(plans\\[0\\]\\.items\\[0\\]\\.days: дни недели — числа от 1 до 7\\)" << true << "";
+    QTest::newRow("a log entry no test reads: moved aside")
+        << QByteArray(full_file).replace("\"key\": \"N\"", "\"key\": \"Xx\"") << "" << 0 << false
+        << "\\(plans\\[0\\]\\.log\\[0\\]\\.key: это не элемент, не NO3, PO4 или SO4 и не GH\\)"
+        << true << "";
+    QTest::newRow("a change of more than all the water: moved aside")
+        << QByteArray(full_file).replace("\"change_percent\": 30", "\"change_percent\": 130") << ""
+        << 0 << false
+        << "\\(plans\\[0\\]\\.log\\[1\\]\\.change_percent: должно быть число от 0 до 100\\)" << true
+        << "";
+    QTest::newRow("a log entry without a date: moved aside")
+        << QByteArray(full_file).replace("\"date\": \"2026-12-01\", ", "") << "" << 0 << false
+        << "\\(plans\\[0\\]\\.log\\[0\\]\\.date: должна быть дата ГГГГ-ММ-ДД\\)" << true << "";
     QTest::newRow("a second running program: read-only")
         << QByteArray(full_file) << "locked" << 1 << true
-        << "^Планы открыты в другой запущенной копии Ровалина" << false;
+        << "^Планы открыты в другой запущенной копии Ровалина" << false << "";
     QTest::newRow("unreadable, and held by another program: left alone")
         << QByteArray("[") << "locked" << 0 << true
-        << "другой запущенной копии.* Файл .*plans\\.json не читается \\(это не JSON" << false;
+        << "другой запущенной копии.* Файл .*plans\\.json не читается \\(это не JSON" << false
+        << "";
 #ifdef Q_OS_UNIX
     QTest::newRow("a folder that cannot be written: read-only")
         << QByteArray(full_file) << "read-only" << 1 << true << "^В папку .* нельзя записать"
-        << false;
+        << false << "";
     QTest::newRow("unreadable in a folder that cannot be written: left alone")
         << QByteArray("nonsense") << "read-only" << 0 << true
-        << "нельзя записать.* Файл .*plans\\.json не читается \\(это не JSON: 1:1:" << false;
+        << "нельзя записать.* Файл .*plans\\.json не читается \\(это не JSON: 1:1:" << false << "";
 #endif
     QTest::newRow("a save that fails keeps the change")
         << QByteArray() << "save fails" << 1 << false
         << "^Не удалось сохранить планы в .*plans\\.json: .+\\. Изменения остались в окне\\.$"
-        << false;
+        << false << "";
 }
 
 void TestPlan::store()
@@ -308,7 +602,9 @@ void TestPlan::store()
     QFETCH(bool, read_only);
     QFETCH(QString, message);
     QFETCH(bool, moved_aside);
+    QFETCH(QString, start);
 
+    plan_dates::set_today(QDate(2026, 12, 10));
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString folder = dir.filePath(QStringLiteral("rovalin"));
@@ -333,7 +629,10 @@ void TestPlan::store()
             book.add_plan(QStringLiteral("Новый"), 40);
         }
         return (QString::number(book.plans().size()) + QLatin1Char('\n') +
-                (book.read_only() ? "read-only" : "writable") + QLatin1Char('\n') + book.status())
+                (book.read_only() ? "read-only" : "writable") + QLatin1Char('\n') +
+                (book.plans().isEmpty() ? QString()
+                                        : book.plans().first().start.toString(Qt::ISODate)) +
+                QLatin1Char('\n') + book.status())
             .toUtf8();
     };
     QByteArray said;
@@ -359,7 +658,9 @@ void TestPlan::store()
     const QStringList facts = QString::fromUtf8(said).split(QLatin1Char('\n'));
     QCOMPARE(facts.value(0).toInt(), plans);
     QCOMPARE(facts.value(1) == QLatin1String("read-only"), read_only);
-    const QString status = facts.mid(2).join(QLatin1Char('\n'));
+    if (!start.isEmpty())
+        QCOMPARE(facts.value(2), start);
+    const QString status = facts.mid(3).join(QLatin1Char('\n'));
     if (message.isEmpty())
         QCOMPARE(status, QString());
     else

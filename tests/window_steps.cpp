@@ -3,6 +3,7 @@
 #include "window_steps.h"
 
 #include "catalogue/user_catalogues.h"
+#include "plan/dosing_plan.h"
 
 #include <QComboBox>
 #include <QGraphicsSimpleTextItem>
@@ -133,6 +134,11 @@ QByteArray bytes(const QString &_file)
 {
     QFile file(_file);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+Window_Steps::Window_Steps()
+{
+    plan_dates::set_today(QDate(2026, 12, 5));
 }
 
 void Window_Steps::check_system_locale()

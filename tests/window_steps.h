@@ -56,6 +56,9 @@ QByteArray bytes(const QString &_file);
 class Window_Steps
 {
 protected:
+    // The plans' today: a Saturday, the day a new plan changes its water on.
+    Window_Steps();
+
     // In a ru_RU run, that the system does write decimal commas.
     static void check_system_locale();
 

@@ -871,6 +871,177 @@
     </message>
 </context>
 <context>
+    <name>Log_Table</name>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>dd.MM</source>
+        <translation>MM-dd</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Что</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Элемент</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Predicted</translation>
+    </message>
+    <message>
+        <source>Разница</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Заметка</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Подмена воды</source>
+        <translation>Water change</translation>
+    </message>
+    <message>
+        <source>Показание</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>N (NO3-N)</source>
+        <translation>N (NO3-N)</translation>
+    </message>
+    <message>
+        <source>P (PO4-P)</source>
+        <translation>P (PO4-P)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>«%1» не принято: %2.</source>
+        <translation>“%1” not accepted: %2.</translation>
+    </message>
+    <message>
+        <source>Запись не принята: %1.</source>
+        <translation>Entry not accepted: %1.</translation>
+    </message>
+    <message>
+        <source>Подмена воды %1 уже есть в журнале.</source>
+        <translation>The log already has a water change on %1.</translation>
+    </message>
+    <message>
+        <source>Показание %1 за %2 уже есть в журнале.</source>
+        <translation>The log already has a reading of %1 on %2.</translation>
+    </message>
+    <message>
+        <source>нужна дата, например %1</source>
+        <translation>a date is needed, for example %1</translation>
+    </message>
+    <message>
+        <source>запись — показание или подмена воды</source>
+        <translation>an entry is a reading or a water change</translation>
+    </message>
+    <message>
+        <source>у подмены воды нет элемента: добавьте показание новой строкой</source>
+        <translation>a water change has no element: add a reading as a new row</translation>
+    </message>
+    <message>
+        <source>это не элемент, не NO3, PO4 или SO4 и не GH</source>
+        <translation>this is not an element, NO3, PO4, SO4 or GH</translation>
+    </message>
+    <message>
+        <source>это не число</source>
+        <translation>this is not a number</translation>
+    </message>
+    <message>
+        <source>подмена — от 0 до 100 %</source>
+        <translation>a change is 0 to 100 %</translation>
+    </message>
+    <message>
+        <source>показание — от 0 до %1</source>
+        <translation>a reading is 0 to %1</translation>
+    </message>
+    <message>
+        <source>показание не может быть снято позже сегодняшнего дня</source>
+        <translation>a reading cannot be taken later than today</translation>
+    </message>
+    <message>
+        <source>…и ещё строк: %1.</source>
+        <translation>…and %1 more lines.</translation>
+    </message>
+    <message>
+        <source>Ничего не импортировано: в файле есть строки, которые не читаются.</source>
+        <translation>Nothing imported: the file has lines that cannot be read.</translation>
+    </message>
+    <message>
+        <source>В файле нет записей: журнал не изменился.</source>
+        <translation>The file has no entries: the log is unchanged.</translation>
+    </message>
+    <message>
+        <source>Импортировано записей: %1, из них заменено: %2.</source>
+        <translation>Entries imported: %1, of them replaced: %2.</translation>
+    </message>
+    <message>
+        <source>Показание — уровень в начале дня, до подмены воды и доз этого дня.</source>
+        <translation>A reading is the level at the start of its day, before that day's water change and doses.</translation>
+    </message>
+    <message>
+        <source>пн</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>вт</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>ср</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>чт</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>пт</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>сб</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>вс</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Следующая подмена: %1</source>
+        <translation>Next water change: %1</translation>
+    </message>
+    <message>
+        <source>Подмен воды в плане нет.</source>
+        <translation>The plan has no water changes.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Ровалин</source>
@@ -1413,6 +1584,89 @@
         <source>%1 — выше предела для «%2»</source>
         <translation>%1 — above the limit for “%2”</translation>
     </message>
+    <message>
+        <source>dd.MM</source>
+        <translation>MM-dd</translation>
+    </message>
+    <message>
+        <source>Измерено</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Измерено, в плане нет: %1</source>
+        <translation>Measured, not in the plan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plan_Log_View</name>
+    <message>
+        <source>Дата — когда снято показание или сделана подмена; значение — мг/л (GH — °dH), у подмены — сколько процентов воды заменено. N и P — как их читают тесты на NO3-N и PO4-P.</source>
+        <translation>Date: when the reading was taken or the water changed; value: mg/l (GH: °dH), for a change the percent of the water changed. N and P as NO3-N and PO4-P test kits read them.</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Импорт…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>Записи из файла CSV: date,what,key,value,note</source>
+        <translation>Entries from a CSV file: date,what,key,value,note</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Журнал в файл CSV для таблицы</source>
+        <translation>The log to a CSV file for a spreadsheet</translation>
+    </message>
+    <message>
+        <source>мг/л (GH — °dH)</source>
+        <translation>mg/l (GH: °dH)</translation>
+    </message>
+    <message>
+        <source>%1: измерено</source>
+        <translation>%1: measured</translation>
+    </message>
+    <message>
+        <source>Подмена воды</source>
+        <translation>Water change</translation>
+    </message>
+    <message>
+        <source>Удалить записи</source>
+        <translation>Remove entries</translation>
+    </message>
+    <message>
+        <source>Удалить из журнала записей: %1? Вернуть их будет нельзя.</source>
+        <translation>Remove %1 entries from the log? They cannot be brought back.</translation>
+    </message>
+    <message>
+        <source>Импорт журнала</source>
+        <translation>Import a log</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Все файлы (*)</source>
+        <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Экспорт журнала</source>
+        <translation>Export the log</translation>
+    </message>
+    <message>
+        <source>%1 — журнал</source>
+        <translation>%1 — log</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Не удалось записать %1: %2.</source>
+        <translation>Could not write %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Plan_Store</name>
@@ -1499,6 +1753,22 @@
     <message>
         <source>версия файла записана не числом</source>
         <translation>file version is not written as a number</translation>
+    </message>
+    <message>
+        <source>должна быть дата ГГГГ-ММ-ДД</source>
+        <translation>must be a date YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>должно быть число от 0 до 100</source>
+        <translation>must be a number from 0 to 100</translation>
+    </message>
+    <message>
+        <source>это не элемент, не NO3, PO4 или SO4 и не GH</source>
+        <translation>this is not an element, NO3, PO4, SO4 or GH</translation>
+    </message>
+    <message>
+        <source>должно быть число от 0 до %1</source>
+        <translation>must be a number from 0 to %1</translation>
     </message>
 </context>
 <context>
@@ -1698,6 +1968,22 @@
         <source>Больше %1 мг/л: не учитывается, пока не исправлено.</source>
         <translation>Over %1 mg/l: left out until corrected.</translation>
     </message>
+    <message>
+        <source>с</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>День первой подмены воды: от него план считает дни, а журнал — даты</source>
+        <translation>The day of the first water change: the plan counts its days from it, and the log its dates</translation>
+    </message>
+    <message>
+        <source>Журнал</source>
+        <translation>Log</translation>
+    </message>
 </context>
 <context>
     <name>Recipe_Designer</name>
@@ -1800,6 +2086,65 @@
     <message>
         <source>содержание элементов выходит за пределы допустимых чисел, рецепт пропущен</source>
         <translation>the element content is beyond the numbers that can be represented; recipe skipped</translation>
+    </message>
+</context>
+<context>
+    <name>Tank_Log</name>
+    <message>
+        <source>нет даты</source>
+        <translation>no date</translation>
+    </message>
+    <message>
+        <source>подмена — от 0 до 100 %</source>
+        <translation>a change is 0 to 100 %</translation>
+    </message>
+    <message>
+        <source>«%1» — не элемент, не NO3, PO4 или SO4 и не GH</source>
+        <translation>“%1” is not an element, NO3, PO4, SO4 or GH</translation>
+    </message>
+    <message>
+        <source>показание — от 0 до %1</source>
+        <translation>a reading is 0 to %1</translation>
+    </message>
+    <message>
+        <source>показание на %1 ещё не снято: дата позже сегодняшней</source>
+        <translation>the reading on %1 is not taken yet: the date is after today</translation>
+    </message>
+    <message>
+        <source>файл не в кодировке UTF-8</source>
+        <translation>the file is not in UTF-8</translation>
+    </message>
+    <message>
+        <source>строка 1: нужна строка заголовка «date,what,key,value,note»</source>
+        <translation>line 1: a header line “date,what,key,value,note” is needed</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>кавычка не закрыта</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>нужны поля date, what, key, value и note через «%1»</source>
+        <translation>the fields date, what, key, value and note are needed, separated by “%1”</translation>
+    </message>
+    <message>
+        <source>«%1» — не дата ГГГГ-ММ-ДД</source>
+        <translation>“%1” is not a date YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>«%1»: должно быть reading или change</source>
+        <translation>“%1”: must be reading or change</translation>
+    </message>
+    <message>
+        <source>у подмены воды не бывает элемента (%1)</source>
+        <translation>a water change has no element (%1)</translation>
+    </message>
+    <message>
+        <source>«%1» — не число</source>
+        <translation>“%1” is not a number</translation>
     </message>
 </context>
 <context>

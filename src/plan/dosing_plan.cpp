@@ -38,6 +38,38 @@ int Dosing_Plan::find(const Plan_Item &_item) const
     return -1;
 }
 
+namespace plan_dates {
+
+namespace {
+QDate set_day;
+} // namespace
+
+QDate today()
+{
+    return set_day.isValid() ? set_day : QDate::currentDate();
+}
+
+void set_today(const QDate &_today)
+{
+    set_day = _today;
+}
+
+QDate on_weekday(const QDate &_date, int _weekday)
+{
+    int shift = (_weekday - weekday(_date) + 7) % 7;
+    if (shift > 3)
+        shift -= 7;
+    return _date.addDays(shift);
+}
+
+QDate last_before(const QDate &_day, int _weekday)
+{
+    const int back = (weekday(_day) - _weekday + 7) % 7;
+    return _day.addDays(back == 0 ? -7 : -back);
+}
+
+} // namespace plan_dates
+
 namespace plan_levels {
 
 double Input::weekly() const
@@ -302,6 +334,11 @@ QString Plan_Totals::ion_element(const QString &_ion, double *_factor)
 bool Plan_Totals::water_key(const QString &_key)
 {
     return !ion_element(_key).isEmpty() || Formula::atomic_weight(_key) > 0;
+}
+
+bool Plan_Totals::reading_key(const QString &_key)
+{
+    return _key == QLatin1String("GH") || water_key(_key);
 }
 
 plan_levels::Regime Plan_Totals::regime(const Dosing_Plan &_plan)

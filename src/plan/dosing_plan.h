@@ -18,6 +18,7 @@
 #include "base/element.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QJsonObject>
 #include <QPointF>
 #include <QString>
@@ -58,6 +59,24 @@ struct Water_Figure
     QJsonObject stored;
 };
 
+// What the log of a tank holds: a test reading, the level at the start of
+// its day, before that day's change and doses; or a water change made.
+struct Log_Entry
+{
+    QDate date;
+    bool change = false;
+    QString key;      // a reading's element or ion, or GH: "N", "NO3", "K", "GH"
+    double value = 0; // a reading in mg/l (GH in °dH); a change's percent
+    QString note;
+    QJsonObject stored;
+
+    // The same entry for the log: the same date, kind and key.
+    bool same_slot(const Log_Entry &_other) const
+    {
+        return date == _other.date && change == _other.change && key == _other.key;
+    }
+};
+
 struct Dosing_Plan
 {
     QString name;
@@ -75,6 +94,11 @@ struct Dosing_Plan
     // The rows whose course is drawn; until the user chooses, N, P, K and Fe.
     bool chart_chosen = false;
     QStringList chart;
+    // The day of the first change, day 0 of the model, on change_day's
+    // weekday; null where a file of an earlier version gave none.
+    QDate start;
+    // What was measured and done, oldest first.
+    QVector<Log_Entry> log;
     QJsonObject stored;
 
     // The first item that is the same entry as _item, or -1.
@@ -92,6 +116,8 @@ constexpr int weeks_min = 1, weeks_max = 52;
 // more than any tank needs, so that a slip of the keyboard is refused.
 constexpr double weekly_max = 100000;
 constexpr double water_max = 10000;
+// The most a test reading may say, in mg/l or °dH.
+constexpr double reading_max = 10000;
 
 // A kept figure beyond these counts for nothing until the user corrects it.
 inline bool weekly_within(double _weekly)
@@ -103,6 +129,25 @@ inline bool water_within(double _mg_per_l)
     return _mg_per_l >= 0 && _mg_per_l <= water_max;
 }
 } // namespace plan_limits
+
+// The plan's days as dates.
+namespace plan_dates {
+
+// 0 Monday … 6 Sunday.
+inline int weekday(const QDate &_date)
+{
+    return _date.dayOfWeek() - 1;
+}
+// The day the plans take for today: the system's, unless one was set (as the
+// tests do, for plans that start on a day they know).
+QDate today();
+void set_today(const QDate &_today);
+// The date nearest _date on _weekday: at most three days away.
+QDate on_weekday(const QDate &_date, int _weekday);
+// The last date on _weekday before _day: from one to seven days before.
+QDate last_before(const QDate &_day, int _weekday);
+
+} // namespace plan_dates
 
 // The course of one quantity in the tank.
 namespace plan_levels {
@@ -215,6 +260,8 @@ public:
     static QString ion_element(const QString &_ion, double *_factor = nullptr);
     // Whether _key may stand in the new water: an element symbol or an ion.
     static bool water_key(const QString &_key);
+    // Whether a test may read _key: what the new water may have, or GH.
+    static bool reading_key(const QString &_key);
 };
 
 #endif // ROVALIN_DOSING_PLAN_H

@@ -28,6 +28,12 @@ void Plan_Book::open()
     opened = true;
     plans_ = store.open();
     current_ = plans_.isEmpty() ? -1 : 0;
+    // A plan kept by an earlier version has had its changes on its day for
+    // a while: it starts on the last one, and keeps that with its next change.
+    for (Dosing_Plan &plan : plans_) {
+        if (!plan.start.isValid())
+            plan.start = plan_dates::last_before(today(), plan.change_day);
+    }
 }
 
 QString Plan_Book::status() const
@@ -87,6 +93,8 @@ int Plan_Book::add_plan(const QString &_name, int _tank)
     Dosing_Plan plan;
     plan.name = _name;
     plan.tank = _tank;
+    plan.start = today();
+    plan.change_day = plan_dates::weekday(plan.start);
     plans_.append(plan);
     current_ = plans_.size() - 1;
     save();
@@ -150,8 +158,31 @@ void Plan_Book::set_change_every(int _days)
 void Plan_Book::set_change_day(int _weekday)
 {
     Dosing_Plan *plan = edited();
-    if (plan && set_within(plan->change_day, _weekday, 0, 6))
+    if (plan && set_within(plan->change_day, _weekday, 0, 6)) {
+        if (plan->start.isValid())
+            plan->start = plan_dates::on_weekday(plan->start, _weekday);
         save();
+    }
+}
+
+void Plan_Book::set_start(const QDate &_start)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan || !_start.isValid() || plan->start == _start)
+        return;
+    plan->start = _start;
+    plan->change_day = plan_dates::weekday(_start);
+    save();
+}
+
+bool Plan_Book::set_log(const QVector<Log_Entry> &_log)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan)
+        return false;
+    plan->log = _log;
+    save();
+    return true;
 }
 
 void Plan_Book::set_weeks(int _weeks)
@@ -316,6 +347,8 @@ int Plan_Book::add_calculation(const Plan_Item &_item, int _tank)
         Dosing_Plan plan;
         plan.name = unused_name(_tank);
         plan.tank = _tank;
+        plan.start = today();
+        plan.change_day = plan_dates::weekday(plan.start);
         plans_.append(plan);
         index = plans_.size() - 1;
     }
@@ -882,7 +915,26 @@ void Plan_Book::sheet_totals(Sheet *_sheet) const
         _sheet->totals_header << tr("Цель, мг/л");
     if (animals())
         _sheet->totals_header << tr("Предел, мг/л");
-    for (const Plan_Total &total : totals()) {
+    // The last reading of each key, beside the plan's figure for it.
+    QVector<const Log_Entry *> last;
+    for (const Log_Entry &entry : shown()->log) {
+        if (entry.change)
+            continue;
+        const auto same = std::find_if(last.begin(), last.end(), [&](const Log_Entry *_kept) {
+            return _kept->key == entry.key;
+        });
+        if (same == last.end())
+            last << &entry;
+        else
+            *same = &entry;
+    }
+    const auto reading = [](const Log_Entry &_entry) {
+        return tr("%1 (%2)").arg(figure(_entry.value), _entry.date.toString(tr("dd.MM")));
+    };
+    if (!last.isEmpty())
+        _sheet->totals_header << tr("Измерено");
+    const QVector<Plan_Total> rows = totals();
+    for (const Plan_Total &total : rows) {
         QStringList row{total.label, figure(total.input.weekly()), band_text(total.band, false),
                         band_text(total.band, true)};
         QVector<int> over;
@@ -899,6 +951,12 @@ void Plan_Book::sheet_totals(Sheet *_sheet) const
             row << target_text(total.key);
         if (animals())
             row << (most >= 0 ? figure(most) : QString());
+        if (!last.isEmpty()) {
+            const auto found = std::find_if(last.begin(), last.end(), [&](const Log_Entry *_kept) {
+                return _kept->key == total.key;
+            });
+            row << (found == last.end() ? QString() : reading(**found));
+        }
         _sheet->totals.append(row);
         _sheet->over.append(over);
     }
@@ -906,6 +964,15 @@ void Plan_Book::sheet_totals(Sheet *_sheet) const
                     [](const QVector<int> &_over) { return !_over.isEmpty(); }))
         _sheet->legend =
             tr("%1 — выше предела для «%2»").arg(over_mark(), livestock_name(*animals()));
+    // What was measured of something the plan does not bring.
+    QStringList others;
+    for (const Log_Entry *entry : last) {
+        if (std::none_of(rows.begin(), rows.end(),
+                         [&](const Plan_Total &_total) { return _total.key == entry->key; }))
+            others << tr("%1 %2").arg(entry->key, reading(*entry));
+    }
+    if (!others.isEmpty())
+        _sheet->facts << tr("Измерено, в плане нет: %1").arg(others.join(QStringLiteral(", ")));
     _sheet->warnings = warnings();
 }
 

@@ -52,7 +52,10 @@ public:
     void set_tank(int _litres);
     void set_change_percent(int _percent);
     void set_change_every(int _days);
+    // The change day and the start go together: a new day moves the start
+    // to the nearest date on it, a new start brings its weekday.
     void set_change_day(int _weekday);
+    void set_start(const QDate &_start);
     void set_weeks(int _weeks);
     // Whether the new water may have _figures: each key an element or ion,
     // once, each figure from 0 to plan_limits::water_max (or as it was).
@@ -67,6 +70,13 @@ public:
     void set_day(int _row, int _weekday, bool _dosed);
     void remove_items(QVector<int> _rows);
     void set_chart(const QStringList &_keys);
+    // The shown plan's log, as Log_Table has checked it.
+    bool set_log(const QVector<Log_Entry> &_log);
+    // What status() says until the next change: why a text was refused,
+    // what an import did.
+    void say(const QString &_what) { refusal = _what; }
+
+    QDate today() const { return plan_dates::today(); }
 
     // The methods and livestock plans are read against, and what was wrong
     // with their file (empty when nothing was).

@@ -144,6 +144,45 @@ void read_item(const QJsonObject &_object, const QString &_place, Dosing_Plan &_
         _plan.items.append(item);
 }
 
+// A date as the file writes it, "2026-12-06".
+QDate read_date(Object_Reader &_reader, const char *_key, bool _required)
+{
+    const QJsonValue value = _reader.object.value(QLatin1String(_key));
+    if (value.isUndefined() && !_required)
+        return QDate();
+    const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
+    if (!date.isValid() || value.toString().size() != 10)
+        _reader.fail(_key, Plan_Store::tr("должна быть дата ГГГГ-ММ-ДД"));
+    return date;
+}
+
+void read_log_entry(const QJsonObject &_object, const QString &_place, Dosing_Plan &_plan,
+                    QString *_why)
+{
+    Object_Reader reader(_object, _place, _why);
+    Log_Entry entry;
+    entry.stored = _object;
+    entry.date = read_date(reader, "date", true);
+    entry.change = _object.contains(QLatin1String("change_percent"));
+    if (entry.change) {
+        entry.value = reader.amount("change_percent", true);
+        if (reader.ok() && entry.value > plan_limits::percent_max)
+            reader.fail("change_percent", Plan_Store::tr("должно быть число от 0 до 100"));
+    } else {
+        entry.key = reader.string("key");
+        if (reader.ok() && !Plan_Totals::reading_key(entry.key))
+            reader.fail("key", Plan_Store::tr("это не элемент, не NO3, PO4 или SO4 и не GH"));
+        entry.value = reader.amount("value", true);
+        if (reader.ok() && entry.value > plan_limits::reading_max)
+            reader.fail(
+                "value",
+                Plan_Store::tr("должно быть число от 0 до %1").arg(plan_limits::reading_max));
+    }
+    entry.note = reader.string("note", false);
+    if (reader.ok())
+        _plan.log.append(entry);
+}
+
 void read_plan(const QJsonObject &_object, const QString &_place, QVector<Dosing_Plan> &_plans,
                QString *_why)
 {
@@ -185,6 +224,16 @@ void read_plan(const QJsonObject &_object, const QString &_place, QVector<Dosing
             plan.chart << key.toString();
         }
     }
+    plan.start = read_date(reader, "start", false);
+    // An earlier version may have moved the change day and kept the start:
+    // the start follows the day, to the nearest date on it.
+    if (plan.start.isValid())
+        plan.start = plan_dates::on_weekday(plan.start, plan.change_day);
+    reader.objects("log", [&](const QJsonObject &_entry, const QString &_at) {
+        read_log_entry(_entry, _at, plan, _why);
+    });
+    std::stable_sort(plan.log.begin(), plan.log.end(),
+                     [](const Log_Entry &_a, const Log_Entry &_b) { return _a.date < _b.date; });
     if (reader.ok())
         _plans.append(plan);
 }
@@ -242,6 +291,31 @@ QJsonObject written(const Dosing_Plan &_plan)
         object.insert(QStringLiteral("chart"), QJsonArray::fromStringList(_plan.chart));
     else
         object.remove(QStringLiteral("chart"));
+    if (_plan.start.isValid())
+        object.insert(QStringLiteral("start"), _plan.start.toString(Qt::ISODate));
+    QJsonArray log;
+    for (const Log_Entry &entry : _plan.log) {
+        QJsonObject written = entry.stored;
+        written.insert(QStringLiteral("date"), entry.date.toString(Qt::ISODate));
+        if (entry.change) {
+            written.insert(QStringLiteral("change_percent"), entry.value);
+            written.remove(QStringLiteral("key"));
+            written.remove(QStringLiteral("value"));
+        } else {
+            written.insert(QStringLiteral("key"), entry.key);
+            written.insert(QStringLiteral("value"), entry.value);
+            written.remove(QStringLiteral("change_percent"));
+        }
+        if (entry.note.isEmpty())
+            written.remove(QStringLiteral("note"));
+        else
+            written.insert(QStringLiteral("note"), entry.note);
+        log.append(written);
+    }
+    if (log.isEmpty())
+        object.remove(QStringLiteral("log"));
+    else
+        object.insert(QStringLiteral("log"), log);
     return object;
 }
 
