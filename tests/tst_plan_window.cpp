@@ -12,6 +12,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QJsonDocument>
 #include <QProcess>
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 
 #include <algorithm>
 
@@ -36,7 +38,8 @@ namespace {
 QStringList chart_lines(const QWidget *_window)
 {
     QStringList lines;
-    for (const QAbstractSeries *series : _window->findChild<QChartView *>()->chart()->series()) {
+    for (const QAbstractSeries *series :
+         _window->findChild<QChartView *>(QStringLiteral("plan_chart"))->chart()->series()) {
         const auto *line = qobject_cast<const QLineSeries *>(series);
         QStringList points;
         for (int i = 0; line && i < line->count(); ++i)
@@ -44,6 +47,26 @@ QStringList chart_lines(const QWidget *_window)
         lines << series->name() + QStringLiteral(": ") + points.join(QStringLiteral(", "));
     }
     return lines;
+}
+
+// The log's chart: each line by its name, each set of points by its name and
+// its points, "dd.MM value".
+QStringList log_chart(const QWidget *_window)
+{
+    QStringList drawn;
+    const auto *view = _window->findChild<QChartView *>(QStringLiteral("plan_log_chart"));
+    for (const QAbstractSeries *series : view->chart()->series()) {
+        QString shown = series->objectName();
+        if (const auto *points = qobject_cast<const QScatterSeries *>(series)) {
+            for (int i = 0; i < points->count(); ++i)
+                shown += QStringLiteral(" %1 %2")
+                             .arg(QDateTime::fromMSecsSinceEpoch(qint64(points->at(i).x()))
+                                      .toString(QStringLiteral("dd.MM")))
+                             .arg(points->at(i).y());
+        }
+        drawn << shown;
+    }
+    return drawn;
 }
 
 // The words of a PDF, as pdftotext -bbox gives them, that stand over one
@@ -101,6 +124,8 @@ private slots:
     void plan_reading();
     void plan_sheet_data();
     void plan_sheet();
+    void plan_log_data();
+    void plan_log();
 };
 
 void TestPlanWindow::initTestCase()
@@ -345,8 +370,10 @@ void TestPlanWindow::plan_totals()
         run({step});
         const QWidget *window = plan_window();
         QSet<QRgb> used;
-        for (QAbstractSeries *series : window ? window->findChild<QChartView *>()->chart()->series()
-                                              : QList<QAbstractSeries *>()) {
+        for (QAbstractSeries *series :
+             window
+                 ? window->findChild<QChartView *>(QStringLiteral("plan_chart"))->chart()->series()
+                 : QList<QAbstractSeries *>()) {
             const QColor colour = qobject_cast<QLineSeries *>(series)->pen().color();
             QVERIFY2(colours.value(series->name(), colour) == colour,
                      qPrintable(series->name() + QStringLiteral(" after ") + step));
@@ -552,6 +579,13 @@ void TestPlanWindow::plan_sheet_data()
         << QStringList{"▲", "Неделя 1"} << 1
         << QStringList{"Удобрение|Сб|Вс|Пн|Вт|Ср|Чт|Пт", "Bottle|3.33 мл||3.33 мл||3.33 мл||",
                        "K2SO4 (5 г в 1000 мл)|40 мл||||||"};
+    // The last reading of each element, and of what the plan does not bring.
+    QTest::newRow("the last readings beside the plan's figures")
+        << alpha + QStringList{"plan start 2026-11-21", "plan log-tab",
+                               "plan log 2026-11-28 K 1.2", "plan log 2026-12-05 K 0.9",
+                               "plan log 2026-12-01 Ca 20"}
+        << false << QStringList{"Измерено", "0.9 (05.12)", "Измерено, в плане нет: Ca 20 (01.12)"}
+        << QStringList{"1.2 (28.11)"} << 1 << QStringList();
     // Day 0, the first change, a Saturday; then every 30 days.
     QTest::newRow("a change every 30 days: 4 weeks of 30")
         << alpha + QStringList{"plan every 30"} << false
@@ -754,6 +788,116 @@ void TestPlanWindow::plan_sheet()
                  content.labels.size());
     // Nothing is drawn over anything else.
     QCOMPARE(words_over_words(read({QStringLiteral("-bbox")})), QString());
+}
+
+void TestPlanWindow::plan_log_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("rows"); // the log's table, the row to type into last
+    QTest::addColumn<QStringList>("chart");
+    QTest::addColumn<QString>("said"); // the status, or what an import showed
+    QTest::addColumn<QString>("next"); // when the next change is due
+
+    // Alpha 20 ml on Saturdays in 100 l: K 1 mg/l a week; half the water
+    // every Saturday from 21 November; today Saturday 5 December.
+    const QStringList alpha{
+        "tank 100", "value 1", "calculate", "plan add", "plan start 2026-11-21", "plan log-tab"};
+    QTest::newRow("a reading and a change typed")
+        << alpha + QStringList{"plan log 2026-11-28 K 1.2 JBL", "plan log 2026-11-28 change 100",
+                               "plan log 2026-12-05 K 0.9"}
+        << QStringList{"28.11.2026|Показание|K|1.2|1|+0.2 (+20 %)|JBL",
+                       "28.11.2026|Подмена воды||100 %|||",
+                       "05.12.2026|Показание|K|0.9|1|-0.1 (-10 %)|", "05.12.2026|Показание|||||"}
+        << QStringList{"K", "K_readings 28.11 1.2 05.12 0.9", "changes 28.11 0"} << ""
+        << "2026-11-21 Сб|Следующая подмена: сб 05.12";
+    QTest::newRow("refused in place")
+        << alpha +
+               QStringList{"plan log-cell new 0 2026-12-06",
+                           "plan says «06.12.2026» не принято: показание не может быть снято "
+                           "позже сегодняшнего дня.",
+                           "plan log-cell new 2 Xx",
+                           "plan says «Xx» не принято: это не элемент, не NO3, PO4 или SO4 и не "
+                           "GH.",
+                           "plan log-cell new 3 20000",
+                           "plan says «20000» не принято: показание — от 0 до 10000.",
+                           "plan log 2026-12-01 NO3-N 4.5",
+                           "plan log-cell 0 0 2026-12-07"}
+        << QStringList{"01.12.2026|Показание|N (NO3-N)|4.5|0|+4.5|", "05.12.2026|Показание|||||"}
+        << QStringList{"N", "N_readings 01.12 4.5"}
+        << "«07.12.2026» не принято: показание не может быть снято позже сегодняшнего дня."
+        << "2026-11-21 Сб|Следующая подмена: сб 05.12";
+    // After the logged change, on Tuesday, the schedule goes on from it.
+    QTest::newRow("imported over what was typed, exported, removed and imported again")
+        << alpha + QStringList{"plan log 2026-11-28 K 1.2 JBL",
+                               "plan log-import date;what;key;value;note\\n2026-11-28;reading;K;1,"
+                               "5;Tetra\\n2026-12-01;change;;30;",
+                               "plan says Импортировано записей: 2, из них заменено: 1.",
+                               "plan log-export",
+                               "plan log-remove all",
+                               "plan log-import-exported"}
+        << QStringList{"28.11.2026|Показание|K|1.5|1|+0.5 (+50 %)|Tetra",
+                       "01.12.2026|Подмена воды||30 %|||", "05.12.2026|Показание|||||"}
+        << QStringList{"K", "K_readings 28.11 1.5", "changes 01.12 0"}
+        << "Импортировано записей: 2, из них заменено: 0."
+        << "2026-11-21 Сб|Следующая подмена: вт 08.12";
+    QStringList bad{"plan log 2026-11-28 K 1.2"};
+    bad << QStringLiteral("plan log-import date,what,key,value,note");
+    QString listed;
+    for (int line = 2; line <= 26; ++line) {
+        bad.last() +=
+            QStringLiteral("\\n2026-11-%1,reading,Xx,1,").arg(line, 2, 10, QLatin1Char('0'));
+        if (line <= 21)
+            listed += QStringLiteral("\nстрока %1: «Xx» — не элемент, не NO3, PO4 или SO4 и не GH")
+                          .arg(line);
+    }
+    QTest::newRow("a file with 25 bad lines: nothing imported")
+        << alpha + bad
+        << QStringList{"28.11.2026|Показание|K|1.2|1|+0.2 (+20 %)|", "05.12.2026|Показание|||||"}
+        << QStringList{"K", "K_readings 28.11 1.2"}
+        << "Ничего не импортировано: в файле есть строки, которые не читаются." + listed +
+               "\n…и ещё строк: 5."
+        << "2026-11-21 Сб|Следующая подмена: сб 05.12";
+    // The nearest Tuesday to the start; the change day of the start.
+    QTest::newRow("the change day moves the start")
+        << alpha + QStringList{"plan change_day Вт"} << QStringList{"05.12.2026|Показание|||||"}
+        << QStringList{} << ""
+        << "2026-11-24 Вт|Следующая подмена: вт 08.12";
+    QTest::newRow("the start moves the change day")
+        << alpha + QStringList{"plan start 2026-11-26"} << QStringList{"05.12.2026|Показание|||||"}
+        << QStringList{} << ""
+        << "2026-11-26 Чт|Следующая подмена: чт 10.12";
+}
+
+void TestPlanWindow::plan_log()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, chart);
+    QFETCH(QString, said);
+    QFETCH(QString, next);
+
+    log_said.clear();
+    run(steps);
+    QVERIFY(!QTest::currentTestFailed());
+    QWidget *window = plan_window();
+    const auto *log = window->findChild<QTableWidget *>(QStringLiteral("plan_log"));
+    const auto *status = window->findChild<QLabel *>(QStringLiteral("plan_status"));
+    QCOMPARE(table_rows(log), rows);
+    QCOMPARE(log_chart(window), chart);
+    QCOMPARE(log_said.isEmpty() && status->isVisible() ? status->text() : log_said, said);
+    QCOMPARE(
+        window->findChild<QDateEdit *>(QStringLiteral("plan_start"))->date().toString(Qt::ISODate) +
+            QLatin1Char(' ') +
+            window->findChild<QComboBox *>(QStringLiteral("plan_change_day"))->currentText() +
+            QLatin1Char('|') +
+            window->findChild<QLabel *>(QStringLiteral("plan_next_change"))->text(),
+        next);
+
+    // Kept with the plan: the same log after a restart.
+    QVERIFY(f.reopen());
+    plan_step(QStringLiteral("open"));
+    QCOMPARE(table_rows(plan_window()->findChild<QTableWidget *>(QStringLiteral("plan_log"))),
+             rows);
 }
 
 QTEST_MAIN(TestPlanWindow)

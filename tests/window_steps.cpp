@@ -6,6 +6,8 @@
 #include "plan/dosing_plan.h"
 
 #include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QInputDialog>
@@ -75,7 +77,8 @@ QString misnamed(const QWidget *_window, const char *_prefix)
 
 QStringList chart_texts(const QWidget *_window, bool _deleted)
 {
-    const auto *view = _window->findChild<QChartView *>();
+    const auto *view =
+        _window->findChild<QChartView *>(_window->objectName() + QStringLiteral("_chart"));
     if (_deleted)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -101,7 +104,7 @@ QStringList table_rows(const QTableWidget *_table)
         for (int column = 0; column < _table->columnCount(); ++column) {
             const QTableWidgetItem *item = _table->item(row, column);
             const QString header = _table->horizontalHeaderItem(column)->text();
-            if (_table->columnCount() > 4 && column >= 4 && column < 11) {
+            if (_table->objectName() == QLatin1String("plan_items") && column >= 4 && column < 11) {
                 if (item->checkState() == Qt::Checked)
                     days << header;
                 if (column == 10)
@@ -230,10 +233,17 @@ void Window_Steps::plan_step(const QString &_step)
             "items": [{"kind": "premix", "name": "Alpha", "weekly_dose": 1e308, "days": [6]}]}]})");
         return;
     }
+    if (what.startsWith(QLatin1String("log"))) {
+        log_step(_step);
+        return;
+    }
     QWidget *window = plan_window();
     QVERIFY(window);
     auto *items = window->findChild<QTableWidget *>(QStringLiteral("plan_items"));
-    if (what == QLatin1String("dose")) {
+    if (what == QLatin1String("start")) {
+        window->findChild<QDateEdit *>(QStringLiteral("plan_start"))
+            ->setDate(QDate::fromString(words.value(1), Qt::ISODate));
+    } else if (what == QLatin1String("dose")) {
         QVERIFY(Window_Fixture::edit(items, words.value(1).toInt(), 2,
                                      Window_Fixture::typed(words.value(2))));
     } else if (what == QLatin1String("day")) {
@@ -304,6 +314,105 @@ void Window_Steps::plan_step(const QString &_step)
         });
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_") + what),
                           Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: plan ") + _step));
+    }
+}
+
+void Window_Steps::log_step(const QString &_step)
+{
+    const QStringList words = _step.split(QLatin1Char(' '));
+    const QString what = words.value(0);
+    QWidget *window = plan_window();
+    QVERIFY(window);
+    auto *table = window->findChild<QTableWidget *>(QStringLiteral("plan_log"));
+    // Opens a cell's editor, puts _text in as the user would and presses Return.
+    const auto cell = [table](int _row, int _column, const QString &_text) {
+        QApplication::setActiveWindow(table->window());
+        table->setCurrentCell(_row, _column);
+        table->editItem(table->item(_row, _column));
+        QWidget *editor = QApplication::focusWidget();
+        while (editor && editor->parentWidget() != table->viewport())
+            editor = editor->parentWidget();
+        QVERIFY2(editor, qPrintable(QStringLiteral("no editor in %1, %2").arg(_row).arg(_column)));
+        if (auto *date = qobject_cast<QDateEdit *>(editor)) {
+            date->setDate(QDate::fromString(_text, Qt::ISODate));
+        } else if (auto *list = qobject_cast<QComboBox *>(editor)) {
+            if (list->isEditable())
+                list->setEditText(_text);
+            else
+                list->setCurrentIndex(list->findText(_text));
+        } else {
+            auto *line = qobject_cast<QLineEdit *>(editor);
+            QVERIFY(line);
+            line->selectAll();
+            QTest::keyClicks(line, _text);
+        }
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    };
+    // Answers the file dialog with _file, and notes what a message box says.
+    const auto answer = [this](const QString &_file, QPushButton *_button) {
+        log_said.clear();
+        QTimer poll;
+        // Answered from the event loop, not from the timer, which would
+        // not come round again while a dialog the answer opens is shown.
+        QObject::connect(&poll, &QTimer::timeout, [this, _file] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                // selectFile() leaves the name alone while its field has the focus.
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(_file);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                log_said = box->text();
+                QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+            }
+        });
+        poll.start(10);
+        QTest::mouseClick(_button, Qt::LeftButton);
+    };
+    const int typing = table->rowCount() - 1;
+    if (what == QLatin1String("log-tab")) {
+        window->findChild<QTabWidget *>(QStringLiteral("plan_pages"))->setCurrentIndex(1);
+    } else if (what == QLatin1String("log-cell")) {
+        const int row = words.value(1) == QLatin1String("new") ? typing : words.value(1).toInt();
+        cell(row, words.value(2).toInt(), words.mid(3).join(QLatin1Char(' ')));
+    } else if (what == QLatin1String("log")) {
+        cell(typing, 0, words.value(1));
+        if (words.value(2) == QLatin1String("change")) {
+            cell(typing, 1, QStringLiteral("Подмена воды"));
+        } else {
+            cell(typing, 2, words.value(2));
+            if (words.size() > 4)
+                cell(typing, 6, words.mid(4).join(QLatin1Char(' ')));
+        }
+        cell(typing, 3, Window_Fixture::typed(words.value(3)));
+    } else if (what == QLatin1String("log-remove")) {
+        QApplication::setActiveWindow(window);
+        table->setFocus();
+        table->clearSelection();
+        table->setRangeSelected(
+            QTableWidgetSelectionRange(0, 0, typing - 1, table->columnCount() - 1), true);
+        QTimer::singleShot(0, window, [] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                question->button(QMessageBox::Yes)->click();
+        });
+        QTest::keyClick(table, Qt::Key_Delete);
+    } else if (what == QLatin1String("log-import") || what == QLatin1String("log-export") ||
+               what == QLatin1String("log-import-exported")) {
+        QString file = log_files.filePath(QStringLiteral("exported.csv"));
+        if (what == QLatin1String("log-import")) {
+            file = log_files.filePath(QStringLiteral("typed.csv"));
+            QFile typed(file);
+            QVERIFY(typed.open(QIODevice::WriteOnly));
+            typed.write(words.mid(1)
+                            .join(QLatin1Char(' '))
+                            .replace(QStringLiteral("\\n"), QStringLiteral("\n"))
+                            .toUtf8());
+        }
+        answer(file, window->findChild<QPushButton *>(what == QLatin1String("log-export")
+                                                          ? "plan_log_export"
+                                                          : "plan_log_import"));
     } else {
         QFAIL(qPrintable(QStringLiteral("no such step: plan ") + _step));
     }

@@ -14,6 +14,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class QTableWidget;
 class QWidget;
@@ -39,9 +40,10 @@ QRadioButton *kind_button(Ui_MainWindow *_ui, const QString &_name);
 // own "qt_", but for those Qt gives a tab bar's scroll buttons.
 QString misnamed(const QWidget *_window, const char *_prefix);
 
-// The texts of _window's chart that a paint now would show, sorted: laid out,
-// but read before control goes back to the event loop, so that what Qt deletes
-// only later is still in the scene. With _deleted, once Qt has deleted it.
+// The texts of _window's chart ("plan_chart" in "plan") that a paint now
+// would show, sorted: laid out, but read before control goes back to the
+// event loop, so that what Qt deletes only later is still in the scene. With
+// _deleted, once Qt has deleted it.
 QStringList chart_texts(const QWidget *_window, bool _deleted = false);
 
 // A table's rows, each as "cell|cell|…"; the items' weekdays as the days ticked.
@@ -70,11 +72,21 @@ protected:
     // designer_step).
     void run(const QStringList &_steps);
     void plan_step(const QString &_step);
+    // The plan's «Журнал»: "log-tab", "log-cell ROW COLUMN TEXT" (ROW "new" the
+    // row to type into), "log DATE KEY VALUE [NOTE]" or "log DATE change
+    // PERCENT" typed into the new row, "log-remove all", "log-import CONTENT"
+    // ("\\n" between lines), "log-export", "log-import-exported".
+    void log_step(const QString &_step);
     void editor_step(const QString &_step);
     void designer_step(const QString &_step);
     QWidget *plan_window() const;
 
     Window_Fixture f;
+    // What the last import of a log file said, where it said something.
+    QString log_said;
+
+private:
+    QTemporaryDir log_files;
 };
 
 #endif // ROVALIN_WINDOW_STEPS_H

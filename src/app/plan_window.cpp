@@ -4,6 +4,7 @@
 
 #include "app/charts.h"
 #include "app/plan_bands.h"
+#include "app/plan_log_view.h"
 #include "app/plan_sheet.h"
 #include "app/table_cells.h"
 #include "base/data_file.h"
@@ -14,6 +15,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -129,6 +131,11 @@ void Plan_Window::build()
     // The weekdays' names come with the other texts.
     for (int day = 0; day < 7; ++day)
         change_day->addItem(QString());
+    start = new QDateEdit(this);
+    start->setObjectName(QStringLiteral("plan_start"));
+    start->setCalendarPopup(true);
+    next_change = new QLabel(this);
+    next_change->setObjectName(QStringLiteral("plan_next_change"));
     weeks = spin_box("plan_weeks", plan_limits::weeks_min, plan_limits::weeks_max, this);
     auto *settings = new QHBoxLayout;
     const auto add_setting = [&](const char *_name, QWidget *_field) {
@@ -142,6 +149,7 @@ void Plan_Window::build()
     water_change_label = add_setting("plan_water_change_label", water_change);
     change_every_label = add_setting("plan_change_every_label", change_every);
     change_day_label = add_setting("plan_change_day_label", change_day);
+    start_label = add_setting("plan_start_label", start);
     weeks_label = add_setting("plan_weeks_label", weeks);
     settings->addStretch();
 
@@ -210,6 +218,20 @@ void Plan_Window::build()
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(totals, 2);
     bottom->addWidget(views, 3);
+    auto *plan_page = new QWidget(this);
+    plan_page->setObjectName(QStringLiteral("plan_page"));
+    auto *plan_layout = new QVBoxLayout(plan_page);
+    plan_layout->setContentsMargins(0, 0, 0, 0);
+    plan_layout->addLayout(middle, 2);
+    plan_layout->addLayout(bottom, 3);
+    log_view = new Plan_Log_View(&book, this);
+    log_view->setObjectName(QStringLiteral("plan_log_page"));
+    pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("plan_pages"));
+    pages->addTab(plan_page, QString());
+    pages->addTab(log_view, QString());
+    // Beside the tabs, on either of them.
+    pages->setCornerWidget(next_change, Qt::TopRightCorner);
 
     warnings = new QLabel(this);
     warnings->setObjectName(QStringLiteral("plan_warnings"));
@@ -229,8 +251,7 @@ void Plan_Window::build()
     layout->addLayout(plans);
     layout->addLayout(settings);
     layout->addLayout(reading);
-    layout->addLayout(middle, 2);
-    layout->addLayout(bottom, 3);
+    layout->addWidget(pages, 1);
     layout->addWidget(warnings);
     layout->addWidget(status);
     resize(1100, 760);
@@ -280,7 +301,23 @@ void Plan_Window::build()
     setting(tank, changed, &Plan_Book::set_tank, false);
     setting(water_change, changed, &Plan_Book::set_change_percent, false);
     setting(change_every, changed, &Plan_Book::set_change_every, false);
-    setting(change_day, chosen, &Plan_Book::set_change_day, false);
+    // The change day and the start move each other.
+    connect(change_day, chosen, this, [this](int _weekday) {
+        book.set_change_day(_weekday);
+        redraw_dates();
+        redraw_figures();
+        show_status();
+    });
+    connect(start, &QDateEdit::dateChanged, this, [this](const QDate &_date) {
+        book.set_start(_date);
+        redraw_dates();
+        redraw_figures();
+        show_status();
+    });
+    connect(log_view, &Plan_Log_View::changed, this, [this] {
+        redraw_dates();
+        show_status();
+    });
     setting(weeks, changed, &Plan_Book::set_weeks, true);
     connect(items, &QTableWidget::itemChanged, this,
             [this](QTableWidgetItem *_item) { item_changed(_item); });
@@ -311,6 +348,9 @@ void Plan_Window::retranslate()
     water_change_label->setText(tr("Подмена воды, %"));
     change_every_label->setText(tr("каждые, дней"));
     change_day_label->setText(tr("первая в"));
+    start_label->setText(tr("с"));
+    start->setDisplayFormat(tr("dd.MM.yyyy"));
+    start->setToolTip(tr("День первой подмены воды: от него план считает дни, а журнал — даты"));
     for (int day = 0; day < 7; ++day)
         change_day->setItemText(day, Plan_Book::weekday(day));
     weeks_label->setText(tr("Недель на графике"));
@@ -327,6 +367,9 @@ void Plan_Window::retranslate()
     totals->setToolTip(tr("Отмеченные элементы показаны на графике"));
     views->setTabText(0, tr("Уровни по дням"));
     views->setTabText(1, tr("Цели метода"));
+    pages->setTabText(0, tr("План"));
+    pages->setTabText(1, tr("Журнал"));
+    log_view->retranslate();
 }
 
 void Plan_Window::changeEvent(QEvent *_event)
@@ -413,11 +456,7 @@ void Plan_Window::redraw()
             box->setValue(value);
         box->setEnabled(editable);
     }
-    {
-        const QSignalBlocker blocker(change_day);
-        change_day->setCurrentIndex(settings.change_day);
-        change_day->setEnabled(editable);
-    }
+    redraw_dates();
     choice->setEnabled(!book.plans().isEmpty());
     new_button->setEnabled(!book.read_only());
     rename_button->setEnabled(editable);
@@ -433,6 +472,26 @@ void Plan_Window::redraw()
     redraw_water();
     redraw_figures();
     show_status();
+}
+
+void Plan_Window::redraw_dates()
+{
+    const Dosing_Plan *plan = book.shown();
+    const bool editable = plan && !book.read_only();
+    {
+        const QSignalBlocker blocker(change_day);
+        change_day->setCurrentIndex(plan ? plan->change_day : Dosing_Plan().change_day);
+        change_day->setEnabled(editable);
+    }
+    {
+        const QSignalBlocker blocker(start);
+        const QDate date = plan && plan->start.isValid() ? plan->start : book.today();
+        if (start->date() != date)
+            start->setDate(date);
+        start->setEnabled(editable);
+    }
+    next_change->setText(log_view->model().next_change());
+    next_change->setVisible(plan);
 }
 
 void Plan_Window::redraw_items()
@@ -553,6 +612,9 @@ void Plan_Window::redraw_figures()
     warnings->setVisible(!lines.isEmpty());
     bands->set_rows(book.band_rows());
     redraw_chart();
+    // The predictions follow the totals.
+    log_view->redraw();
+    next_change->setText(log_view->model().next_change());
 }
 
 void Plan_Window::redraw_reading()
@@ -714,19 +776,6 @@ void Plan_Window::remove_items()
     show_status();
 }
 
-namespace {
-
-QString sheet_file_name(const QString &_plan)
-{
-    QString name = _plan;
-    for (const QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
-        name.replace(c, QLatin1Char('-'));
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
-}
-
-} // namespace
-
 void Plan_Window::print()
 {
     if (!book.shown())
@@ -747,7 +796,8 @@ void Plan_Window::save_pdf()
     if (!book.shown())
         return;
     QString file = QFileDialog::getSaveFileName(
-        this, tr("Сохранить PDF"), sheet_file_name(book.shown()->name), tr("PDF (*.pdf)"));
+        this, tr("Сохранить PDF"),
+        table_cells::document_file(book.shown()->name, QStringLiteral(".pdf")), tr("PDF (*.pdf)"));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

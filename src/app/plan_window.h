@@ -17,6 +17,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -24,6 +25,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class QTabWidget;
 class Plan_Bands;
+class Plan_Log_View;
 
 #include "app/charts.h"
 
@@ -74,6 +76,8 @@ private:
     void redraw_chart();
     // The method and livestock lists and what goes with them.
     void redraw_reading();
+    // The start, the change day and when the next change is due.
+    void redraw_dates();
     void show_status();
 
     void item_changed(QTableWidgetItem *_item);
@@ -111,6 +115,9 @@ private:
     QSpinBox *change_every;
     QLabel *change_day_label;
     QComboBox *change_day;
+    QLabel *start_label;
+    QDateEdit *start;
+    QLabel *next_change;
     QLabel *weeks_label;
     QSpinBox *weeks;
     QLabel *water_label;
@@ -122,6 +129,9 @@ private:
     QChartView *chart;
     Plan_Bands *bands;
     QTabWidget *views;
+    // The plan itself, and its log.
+    QTabWidget *pages;
+    Plan_Log_View *log_view;
     QLabel *warnings;
     QLabel *status;
 };

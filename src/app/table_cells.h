@@ -8,6 +8,7 @@
 // rows of forms.
 
 #include <QBrush>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -216,6 +218,18 @@ inline QLabel *form_row(QFormLayout *_form, QWidget *_field)
     label->setBuddy(_field);
     _form->addRow(label, _field);
     return label;
+}
+
+// Where a file dialog suggests saving _name with _suffix (".pdf"): in the
+// documents folder, or at home where there is none (a dialog given a folder
+// that is not there shows its name as the file's); the characters no file
+// name may hold made dashes.
+inline QString document_file(QString _name, const QString &_suffix)
+{
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        _name.replace(c, QLatin1Char('-'));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(QDir(folder).exists() ? folder : QDir::homePath()).filePath(_name + _suffix);
 }
 
 } // namespace table_cells
