@@ -16,6 +16,7 @@
 #include "dosing/premix_fertilizer.h"
 #include "plan/dosing_plan.h"
 #include "plan/tank_log.h"
+#include "plan/uptake_fit.h"
 #include "ui_mainwindow.h"
 
 #include <QAbstractEventDispatcher>
@@ -29,6 +30,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -218,6 +220,57 @@ void log_course_and_predictions(benchmark::State &_state)
         _state.SkipWithError("the log did not cover its year and keys");
 }
 BENCHMARK(log_course_and_predictions)->Unit(benchmark::kMicrosecond);
+
+// What the uptake tab fits on every change: six elements of a plan of 20
+// products, read 60 times each over 26 weeks (an element every third day, at
+// 70 % of what the plan predicts give or take 5 %), the water changed every
+// week as logged.
+void uptake_fit_six_elements(benchmark::State &_state)
+{
+    Premix_Fertilizer products;
+    parse_catalogue(catalogue(20, 12), &products);
+    Dosing_Plan plan;
+    plan.start = QDate(2026, 6, 6);
+    plan.change_day = 5;
+    twenty_items(&plan);
+    const QStringList keys{"N", "K", "Fe", "Ca", "Mg", "Mn"};
+    for (int day = 0; day < 26 * 7; ++day) {
+        for (int k = 0; k < keys.size(); ++k) {
+            if ((day + k) % 3 == 0) {
+                Log_Entry entry;
+                entry.date = plan.start.addDays(day);
+                entry.key = keys.at(k);
+                plan.log.append(entry);
+            }
+        }
+        if (day % 7 == 0) {
+            Log_Entry change;
+            change.date = plan.start.addDays(day);
+            change.change = true;
+            change.value = 50;
+            plan.log.append(change);
+        }
+    }
+    const Plan_Catalogues catalogues{&products, nullptr, nullptr};
+    QVector<Plan_Total> totals = Plan_Totals::of(plan, catalogues);
+    const QVector<double> predicted = Tank_Log::predictions(totals, plan);
+    for (int i = 0; i < plan.log.size(); ++i) {
+        if (!plan.log.at(i).change)
+            plan.log[i].value = 0.7 * predicted.at(i) * (1 + 0.05 * std::sin(i));
+    }
+    int fitted = 0;
+    for (auto _ : _state) {
+        totals = Plan_Totals::of(plan, catalogues);
+        const QVector<Uptake_Fit::Result> fits = Uptake_Fit::fit_all(totals, plan);
+        fitted = 0;
+        for (const Uptake_Fit::Result &fit : fits)
+            fitted += fit.fitted && fit.readings >= 60 && fit.rate > 0;
+        benchmark::DoNotOptimize(fits);
+    }
+    if (fitted != 6)
+        _state.SkipWithError("the six elements did not fit");
+}
+BENCHMARK(uptake_fit_six_elements)->Unit(benchmark::kMicrosecond);
 
 // The plan window's products: each with four of the elements a plan doses,
 // as a bottle of a planted tank has them.

@@ -10,10 +10,11 @@
 #include "dosing/build_up.h"
 #include "plan/dosing_plan.h"
 #include "plan/dosing_targets.h"
-#include "plan/plan_book.h"
 #include "plan/log_table.h"
+#include "plan/plan_book.h"
 #include "plan/plan_store.h"
 #include "plan/tank_log.h"
+#include "plan/uptake_fit.h"
 
 #include <QtTest>
 
@@ -86,7 +87,8 @@ const char *const full_file = R"({
     "log": [
       {"date": "2026-12-01", "key": "N", "value": 4.5, "note": "API", "kit_id": 3},
       {"date": "2026-12-06", "change_percent": 30}
-    ]
+    ],
+    "uptake": {"use": true, "models": {"Fe": "constant"}, "since": "2026-12-01"}
   }]
 })";
 
@@ -167,6 +169,8 @@ private slots:
     void log_csv();
     void log_typing_data();
     void log_typing();
+    void uptake_fit_data();
+    void uptake_fit();
     void store_data();
     void store();
     void reads_targets_data();
@@ -459,12 +463,12 @@ void TestPlan::log_typing_data()
         << QStringList{"new 0 06.12.2026", "new 3 4,5", "new 2 NO3-N"}
         << QStringList{"06.12.2026|Показание|N (NO3-N)|4.5"} << "";
     QTest::newRow("a change: its kind, then the percent; kept in date order")
-        << QStringList{"new 0 2026-12-08", "new 3 4.5", "new 2 K", "new 0 01.12.2026",
-                       "new 1 Подмена воды", "new 3 30"}
+        << QStringList{"new 0 2026-12-08", "new 3 4.5",          "new 2 K",
+                       "new 0 01.12.2026", "new 1 Подмена воды", "new 3 30"}
         << QStringList{"01.12.2026|Подмена воды||30 %", "08.12.2026|Показание|K|4.5"} << "";
     QTest::newRow("a date moved keeps the order")
-        << QStringList{"new 0 2026-12-01", "new 2 K", "new 3 1", "new 0 2026-12-03", "new 2 K",
-                       "new 3 2", "1 0 2026-11-30"}
+        << QStringList{"new 0 2026-12-01", "new 2 K", "new 3 1",       "new 0 2026-12-03",
+                       "new 2 K",          "new 3 2", "1 0 2026-11-30"}
         << QStringList{"30.11.2026|Показание|K|2", "01.12.2026|Показание|K|1"} << "";
     QTest::newRow("the same reading twice: refused")
         << QStringList{"new 2 K", "new 3 1", "new 2 K", "new 3 2"}
@@ -481,9 +485,8 @@ void TestPlan::log_typing_data()
     QTest::newRow("a value corrected to no number: refused, the entry kept")
         << QStringList{"new 2 GH", "new 3 6", "0 3 -1"} << QStringList{"10.12.2026|Показание|GH|6"}
         << "«-1» не принято: показание — от 0 до 10000.";
-    QTest::newRow("no date")
-        << QStringList{"new 0 31.02.2026"} << QStringList{}
-        << "«31.02.2026» не принято: нужна дата, например 10.12.2026.";
+    QTest::newRow("no date") << QStringList{"new 0 31.02.2026"} << QStringList{}
+                             << "«31.02.2026» не принято: нужна дата, например 10.12.2026.";
 }
 
 void TestPlan::log_typing()
@@ -511,6 +514,141 @@ void TestPlan::log_typing()
     }
     QCOMPARE(shown, rows);
     QCOMPARE(book.status(), status);
+}
+
+void TestPlan::uptake_fit_data()
+{
+    // A plan started on Monday 2 November, its changes on Mondays. The
+    // readings are those given, or made by the model itself from the rate
+    // and the start level on the days given, each moved by up to ±noise of
+    // itself (a fixed seed).
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QVector<double>>("daily"); // of the element, mg/l, Monday first
+    QTest::addColumn<QStringList>("readings");  // "day key value"; empty: made from the next
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<QVector<int>>("days");
+    QTest::addColumn<QString>("key"); // the readings' basis
+    QTest::addColumn<double>("noise");
+    // What the fit gives: the element's rate (NaN: no fit) within a share of
+    // itself, the start level where it is fitted, and whether it says that
+    // the tank gets more than the plan brings.
+    QTest::addColumn<double>("fitted");
+    QTest::addColumn<double>("within");
+    // NaN: the first reading, not fitted; −1: fitted, not looked at.
+    QTest::addColumn<double>("fitted_start");
+    QTest::addColumn<bool>("above");
+
+    const int constant = Uptake_Fit::constant;
+    const int proportional = Uptake_Fit::proportional;
+    const QVector<double> thrice{2, 0, 2, 0, 2, 0, 0};
+    const double nan = std::nan("");
+    // The reef keepers' arithmetic: 10, three doses of 5 and six days of r make 8.
+    QTest::newRow("hand-worked, constant: 10 + 3 × 5 − 6r = 8")
+        << "N" << constant << 0 << QVector<double>{5, 0, 5, 0, 5, 0, 0}
+        << QStringList{"0 N 10", "6 N 8"} << 0.0 << 0.0 << QVector<int>() << "N" << 0.0 << 17.0 / 6
+        << 1e-9 << nan << false;
+    QTest::newRow("hand-worked, proportional: 8 to 1 in three days, half a day each")
+        << "Fe" << proportional << 0 << QVector<double>(7, 0.0) << QStringList{"0 Fe 8", "3 Fe 1"}
+        << 0.0 << 0.0 << QVector<int>() << "Fe" << 0.0 << 0.5 << 1e-9 << nan << false;
+    QTest::newRow("the model's own readings, constant, the start fitted")
+        << "N" << constant << 50 << thrice << QStringList() << 0.7 << 3.0
+        << QVector<int>{2, 5, 9, 12, 16, 23} << "N" << 0.0 << 0.7 << 1e-6 << 3.0 << false;
+    QTest::newRow("the model's own readings, proportional, the start fitted")
+        << "Fe" << proportional << 50 << QVector<double>{0.05, 0, 0, 0.05, 0, 0, 0} << QStringList()
+        << 0.15 << 0.1 << QVector<int>{1, 4, 8, 11, 15, 22} << "Fe" << 0.0 << 0.15 << 1e-6 << 0.1
+        << false;
+    // Taken faster than it comes: 0.8 a day from 1, and from the 3 of each
+    // Sunday, down to 0 in between.
+    QTest::newRow("hand-worked, the level floored at 0")
+        << "K" << constant << 0 << QVector<double>{0, 0, 0, 0, 0, 0, 3}
+        << QStringList{"0 K 1", "1 K 0.2", "3 K 0", "7 K 2.2", "9 K 0.6", "13 K 0"} << 0.0 << 0.0
+        << QVector<int>() << "K" << 0.0 << 0.8 << 1e-6 << 1.0 << false;
+    QTest::newRow("NO3 read, N fitted")
+        << "N" << constant << 50 << thrice << QStringList() << 0.4 << 2.0
+        << QVector<int>{0, 4, 7, 11, 14} << "NO3" << 0.0 << 0.4 << 1e-6 << 2.0 << false;
+    QTest::newRow("six readings over four weeks, ±10 %, constant")
+        << "N" << constant << 50 << thrice << QStringList() << 0.5 << 4.0
+        << QVector<int>{0, 5, 11, 16, 22, 28} << "N" << 0.1 << 0.5 << 0.15 << -1.0 << false;
+    QTest::newRow("six readings over four weeks, ±10 %, proportional")
+        << "Fe" << proportional << 50 << QVector<double>{0.1, 0, 0, 0.1, 0, 0, 0} << QStringList()
+        << 0.2 << 0.2 << QVector<int>{0, 5, 11, 16, 22, 28} << "Fe" << 0.1 << 0.2 << 0.15 << -1.0
+        << false;
+    // The plan brings 6 a week and half is changed: nothing is taken.
+    QTest::newRow("readings above the prediction: 0, and the tank gets more")
+        << "K" << constant << 50 << thrice << QStringList{"0 K 5", "7 K 12", "14 K 15"} << 0.0
+        << 0.0 << QVector<int>() << "K" << 0.0 << 0.0 << 0.0 << -1.0 << true;
+    QTest::newRow("one reading: no fit")
+        << "K" << constant << 50 << thrice << QStringList{"3 K 5", "3 Fe 1"} << 0.0 << 0.0
+        << QVector<int>() << "K" << 0.0 << nan << 0.0 << nan << false;
+}
+
+void TestPlan::uptake_fit()
+{
+    QFETCH(QString, element);
+    QFETCH(int, model);
+    QFETCH(int, percent);
+    QFETCH(QVector<double>, daily);
+    QFETCH(QStringList, readings);
+    QFETCH(double, rate);
+    QFETCH(double, start);
+    QFETCH(QVector<int>, days);
+    QFETCH(QString, key);
+    QFETCH(double, noise);
+    QFETCH(double, fitted);
+    QFETCH(double, within);
+    QFETCH(double, fitted_start);
+    QFETCH(bool, above);
+
+    Dosing_Plan plan;
+    plan.start = QDate(2026, 11, 2);
+    plan.change_day = 0;
+    plan.change_percent = percent;
+    const plan_levels::Input dosed = input(0, daily);
+    const auto kind = Uptake_Fit::Model(model);
+    const auto read = [&](int _day, const QString &_key, double _value) {
+        Log_Entry entry;
+        entry.date = plan.start.addDays(_day);
+        entry.key = _key;
+        entry.value = _value;
+        plan.log.append(entry);
+    };
+    for (const QString &reading : readings) {
+        const QStringList words = reading.split(QLatin1Char(' '));
+        read(words.value(0).toInt(), words.value(1), words.value(2).toDouble());
+    }
+    if (!days.isEmpty()) {
+        const QVector<double> made =
+            Uptake_Fit::run(dosed, Tank_Log::changes(plan, plan.start.addDays(days.last())), 0,
+                            days.first(), days.last(), start, kind, rate);
+        double factor = 1;
+        Uptake_Fit::element_of(key, &factor);
+        QRandomGenerator noisy(2026);
+        for (const int day : days)
+            read(day, key,
+                 made.at(day - days.first()) * factor *
+                     (1 + noise * (2 * noisy.generateDouble() - 1)));
+    }
+
+    const Uptake_Fit::Result found = Uptake_Fit::fit(dosed, plan, element, kind);
+    QCOMPARE(found.fitted, !std::isnan(fitted));
+    if (!found.fitted) {
+        QVERIFY(Uptake_Fit::remark(found).startsWith(QStringLiteral("нужно ещё")));
+        return;
+    }
+    QVERIFY2(std::abs(found.rate - fitted) <= within * std::max(fitted, 1e-9),
+             qPrintable(QString::number(found.rate, 'g', 12)));
+    QCOMPARE(found.start_fitted, !std::isnan(fitted_start));
+    if (fitted_start >= 0)
+        QVERIFY2(std::abs(found.start - fitted_start) <= 1e-6 * fitted_start,
+                 qPrintable(QString::number(found.start, 'g', 12)));
+    QCOMPARE(found.above_plan, above);
+    QCOMPARE(Uptake_Fit::remark(found).isEmpty(), !above);
+    QCOMPARE(found.basis, key);
+    if (noise == 0 && !above)
+        QVERIFY2(found.rms < 1e-6, qPrintable(QString::number(found.rms)));
 }
 
 void TestPlan::store_data()
@@ -573,6 +711,15 @@ void TestPlan::store_data()
     QTest::newRow("a log entry without a date: moved aside")
         << QByteArray(full_file).replace("\"date\": \"2026-12-01\", ", "") << "" << 0 << false
         << "\\(plans\\[0\\]\\.log\\[0\\]\\.date: должна быть дата ГГГГ-ММ-ДД\\)" << true << "";
+    QTest::newRow("an uptake model there is none of: moved aside")
+        << QByteArray(full_file).replace("\"Fe\": \"constant\"", "\"Fe\": \"linear\"") << "" << 0
+        << false
+        << "\\(plans\\[0\\]\\.uptake\\.models: «Fe»: должно быть constant или proportional\\)"
+        << true << "";
+    QTest::newRow("an uptake model of an ion: moved aside")
+        << QByteArray(full_file).replace("\"Fe\": \"constant\"", "\"NO3\": \"constant\"") << "" << 0
+        << false << "\\(plans\\[0\\]\\.uptake\\.models: «NO3» — не элемент и не GH\\)" << true
+        << "";
     QTest::newRow("a second running program: read-only")
         << QByteArray(full_file) << "locked" << 1 << true
         << "^Планы открыты в другой запущенной копии Ровалина" << false << "";

@@ -998,7 +998,7 @@
     </message>
     <message>
         <source>Показание — уровень в начале дня, до подмены воды и доз этого дня.</source>
-        <translation>A reading is the level at the start of its day, before that day's water change and doses.</translation>
+        <translation>A reading is the level at the start of its day, before that day&apos;s water change and doses.</translation>
     </message>
     <message>
         <source>пн</source>
@@ -1770,6 +1770,18 @@
         <source>должно быть число от 0 до %1</source>
         <translation>must be a number from 0 to %1</translation>
     </message>
+    <message>
+        <source>должно быть true или false</source>
+        <translation>must be true or false</translation>
+    </message>
+    <message>
+        <source>«%1» — не элемент и не GH</source>
+        <translation>“%1” is not an element or GH</translation>
+    </message>
+    <message>
+        <source>«%1»: должно быть constant или proportional</source>
+        <translation>“%1”: must be constant or proportional</translation>
+    </message>
 </context>
 <context>
     <name>Plan_Totals</name>
@@ -2145,6 +2157,29 @@
     <message>
         <source>«%1» — не число</source>
         <translation>“%1” is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>Uptake_Fit</name>
+    <message>
+        <source>постоянное</source>
+        <translation>constant</translation>
+    </message>
+    <message>
+        <source>пропорциональное</source>
+        <translation>proportional</translation>
+    </message>
+    <message>
+        <source>нет показаний</source>
+        <translation>no readings</translation>
+    </message>
+    <message>
+        <source>нужно ещё хотя бы одно показание, в другой день: потребление — это разница между показаниями и прогнозом</source>
+        <translation>at least one more reading is needed, on another day: the uptake is the difference between the readings and the prediction</translation>
+    </message>
+    <message>
+        <source>показания не ниже прогноза: бак получает больше, чем даёт план (корм, вода, грунт) или тест завышает</source>
+        <translation>the readings are not below the prediction: the tank gets more than the plan brings (food, water, substrate) or the test reads high</translation>
     </message>
 </context>
 <context>

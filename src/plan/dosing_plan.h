@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QJsonObject>
+#include <QMap>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -99,6 +100,11 @@ struct Dosing_Plan
     QDate start;
     // What was measured and done, oldest first.
     QVector<Log_Entry> log;
+    // The uptake model the user chose for an element, by the element's
+    // symbol ("constant", "proportional"); the others take their default.
+    QMap<QString, QString> uptake_models;
+    // Whether the levels shown take up what the log's fit says the tank does.
+    bool use_uptake = false;
     QJsonObject stored;
 
     // The first item that is the same entry as _item, or -1.

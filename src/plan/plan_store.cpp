@@ -3,6 +3,7 @@
 #include "plan/plan_store.h"
 
 #include "base/data_file.h"
+#include "plan/uptake_fit.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,6 +184,40 @@ void read_log_entry(const QJsonObject &_object, const QString &_place, Dosing_Pl
         _plan.log.append(entry);
 }
 
+// "uptake": {"use": true, "models": {"Fe": "constant"}}: whether the plan
+// takes up what its log says, and the model chosen for an element.
+void read_uptake(Object_Reader &_reader, Dosing_Plan &_plan, QString *_why)
+{
+    const QJsonValue uptake = _reader.object.value(QLatin1String("uptake"));
+    if (uptake.isUndefined() || !_reader.ok())
+        return;
+    if (!uptake.isObject()) {
+        _reader.fail("uptake", Plan_Store::tr("должен быть объект { … }"));
+        return;
+    }
+    Object_Reader taken(uptake.toObject(), _reader.member("uptake"), _why);
+    const QJsonValue use = taken.object.value(QLatin1String("use"));
+    if (!use.isUndefined() && !use.isBool())
+        taken.fail("use", Plan_Store::tr("должно быть true или false"));
+    _plan.use_uptake = use.toBool(false);
+    const QJsonValue models = taken.object.value(QLatin1String("models"));
+    if (!models.isUndefined() && !models.isObject())
+        taken.fail("models", Plan_Store::tr("должен быть объект { … }"));
+    const QJsonObject chosen = models.toObject();
+    for (auto model = chosen.begin(); model != chosen.end() && taken.ok(); ++model) {
+        Uptake_Fit::Model read = Uptake_Fit::constant;
+        if (!Plan_Totals::reading_key(model.key()) ||
+            Uptake_Fit::element_of(model.key()) != model.key())
+            taken.fail("models", Plan_Store::tr("«%1» — не элемент и не GH").arg(model.key()));
+        else if (!Uptake_Fit::model_from_key(model.value().toString(), &read))
+            taken.fail(
+                "models",
+                Plan_Store::tr("«%1»: должно быть constant или proportional").arg(model.key()));
+        else
+            _plan.uptake_models.insert(model.key(), Uptake_Fit::model_key(read));
+    }
+}
+
 void read_plan(const QJsonObject &_object, const QString &_place, QVector<Dosing_Plan> &_plans,
                QString *_why)
 {
@@ -234,6 +269,7 @@ void read_plan(const QJsonObject &_object, const QString &_place, QVector<Dosing
     });
     std::stable_sort(plan.log.begin(), plan.log.end(),
                      [](const Log_Entry &_a, const Log_Entry &_b) { return _a.date < _b.date; });
+    read_uptake(reader, plan, _why);
     if (reader.ok())
         _plans.append(plan);
 }
@@ -316,6 +352,22 @@ QJsonObject written(const Dosing_Plan &_plan)
         object.remove(QStringLiteral("log"));
     else
         object.insert(QStringLiteral("log"), log);
+    QJsonObject uptake = object.value(QLatin1String("uptake")).toObject();
+    if (_plan.use_uptake)
+        uptake.insert(QStringLiteral("use"), true);
+    else
+        uptake.remove(QStringLiteral("use"));
+    QJsonObject models;
+    for (auto model = _plan.uptake_models.begin(); model != _plan.uptake_models.end(); ++model)
+        models.insert(model.key(), model.value());
+    if (models.isEmpty())
+        uptake.remove(QStringLiteral("models"));
+    else
+        uptake.insert(QStringLiteral("models"), models);
+    if (uptake.isEmpty())
+        object.remove(QStringLiteral("uptake"));
+    else
+        object.insert(QStringLiteral("uptake"), uptake);
     return object;
 }
 

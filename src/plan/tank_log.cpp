@@ -58,10 +58,8 @@ QVector<double> Tank_Log::changes(const Dosing_Plan &_plan, const QDate &_last)
     if (_plan.start.isValid()) {
         // The schedule from the start, up to the first logged change.
         const qint64 end = first_logged == no_change ? days : std::min(days, first_logged);
-        for (qint64 day = index_of(first, _plan.start); day < end; day += every) {
-            if (day > 0)
-                change(day, planned);
-        }
+        for (qint64 day = index_of(first, _plan.start); day < end; day += every)
+            change(day, planned);
     }
     if (last_logged != no_change) {
         for (qint64 day = last_logged + every; day < days; day += every)
