@@ -43,7 +43,8 @@ plan_levels::Input input(double _water, const QVector<double> &_daily)
 
 // The lowest and highest level over the last cycle of a long run, day by day,
 // as the model says in words.
-plan_levels::Band run_days(const plan_levels::Input &_input, const plan_levels::Regime &_regime)
+plan_levels::Band run_days(const plan_levels::Input &_input, const plan_levels::Regime &_regime,
+                           const plan_levels::Uptake &_uptake = {})
 {
     const int cycle = std::lcm(_regime.every, 7);
     const int cycles = 400;
@@ -59,6 +60,13 @@ plan_levels::Band run_days(const plan_levels::Input &_input, const plan_levels::
                 band.low = std::min(band.low, level);
         }
         level += _input.daily[(_regime.first_day + day) % 7];
+        if (last)
+            band.high = std::max(band.high, level);
+        // Then what the tank takes up: a share, or a rate down to nothing.
+        level = _uptake.proportional ? level - _uptake.rate * level
+                                     : std::max(0.0, level - _uptake.rate);
+        if (last)
+            band.low = std::min(band.low, level);
     }
     band.high = std::max(band.high, level);
     return band;
@@ -194,33 +202,66 @@ void TestPlan::steady_band_data()
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
     QTest::addColumn<bool>("bounded");
+    // What the tank takes up a day: a share of the level, or mg/l down to 0.
+    QTest::addColumn<bool>("proportional");
+    QTest::addColumn<double>("uptake");
 
     // A weekly amount A, a 7-day interval and the new water W: from
     // W + A(1 − f)/f to W + A/f, whatever the days.
     QTest::newRow("7 days, 50 %, A on the change day")
-        << 50 << 7 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 2, 0} << 2.0 << 4.0 << true;
+        << 50 << 7 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 2, 0} << 2.0 << 4.0 << true
+        << false << 0.0;
     QTest::newRow("7 days, 30 %, new water, A on a later day")
-        << 30 << 7 << 5 << 1.0 << QVector<double>{3, 0, 0, 0, 0, 0, 0} << 8.0 << 11.0 << true;
+        << 30 << 7 << 5 << 1.0 << QVector<double>{3, 0, 0, 0, 0, 0, 0} << 8.0 << 11.0 << true
+        << false << 0.0;
     QTest::newRow("7 days, 50 %, doses on three days")
-        << 50 << 7 << 5 << 0.5 << QVector<double>{1, 0, 1, 0, 1, 0, 0} << 3.5 << 6.5 << true;
+        << 50 << 7 << 5 << 0.5 << QVector<double>{1, 0, 1, 0, 1, 0, 0} << 3.5 << 6.5 << true
+        << false << 0.0;
     // Two weeks' amounts between changes.
-    QTest::newRow("14 days, 50 %")
-        << 50 << 14 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 2, 0} << 4.0 << 8.0 << true;
+    QTest::newRow("14 days, 50 %") << 50 << 14 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 2, 0}
+                                   << 4.0 << 8.0 << true << false << 0.0;
     // A published peak: 5.9 a day, half the water every second day, 23.6.
     QTest::newRow("every second day, 50 %, dosed daily")
-        << 50 << 2 << 0 << 0.0 << QVector<double>(7, 5.9) << 11.8 << 23.6 << true;
+        << 50 << 2 << 0 << 0.0 << QVector<double>(7, 5.9) << 11.8 << 23.6 << true << false << 0.0;
     QTest::newRow("all the water: W to W + A")
-        << 100 << 7 << 0 << 2.0 << QVector<double>{1, 1, 1, 0, 0, 0, 0} << 2.0 << 5.0 << true;
+        << 100 << 7 << 0 << 2.0 << QVector<double>{1, 1, 1, 0, 0, 0, 0} << 2.0 << 5.0 << true
+        << false << 0.0;
     QTest::newRow("new water only")
-        << 50 << 7 << 3 << 3.0 << QVector<double>(7, 0.0) << 3.0 << 3.0 << true;
+        << 50 << 7 << 3 << 3.0 << QVector<double>(7, 0.0) << 3.0 << 3.0 << true << false << 0.0;
     QTest::newRow("no changes, dosed: no limit")
-        << 0 << 7 << 5 << 1.0 << QVector<double>{0, 0, 0, 0, 0, 2, 0} << 0.0 << 0.0 << false;
+        << 0 << 7 << 5 << 1.0 << QVector<double>{0, 0, 0, 0, 0, 2, 0} << 0.0 << 0.0 << false
+        << false << 0.0;
     QTest::newRow("no changes, nothing dosed: the new water stays")
-        << 0 << 7 << 5 << 1.5 << QVector<double>(7, 0.0) << 1.5 << 1.5 << true;
+        << 0 << 7 << 5 << 1.5 << QVector<double>(7, 0.0) << 1.5 << 1.5 << true << false << 0.0;
     // A cycle of 70 days and seven changes that fall on other weekdays each time.
     QTest::newRow("10 days, 40 %, against a day-by-day run")
         << 40 << 10 << 2 << 0.3 << QVector<double>{1, 0, 0.5, 0, 2, 0, 0} << double(NAN)
-        << double(NAN) << true;
+        << double(NAN) << true << false << 0.0;
+    // With uptake: from x right after the change, 7 on Saturday, then 0.5 a
+    // day: x = ½(x + 7 − 3.5), x = 3.5, up to 10.5 with the dose.
+    QTest::newRow("uptake: 7 days, 50 %, 0.5 a day")
+        << 50 << 7 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 7, 0} << 3.5 << 10.5 << true
+        << false << 0.5;
+    // x = ½ · 0.9⁷ (x + 7).
+    const double kept = std::pow(0.9, 7);
+    QTest::newRow("uptake: 7 days, 50 %, a tenth a day")
+        << 50 << 7 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 7, 0}
+        << 3.5 * kept / (1 - kept / 2) << 3.5 * kept / (1 - kept / 2) + 7 << true << true << 0.1;
+    QTest::newRow("uptake: no changes, taken faster than dosed: 7 down to 0")
+        << 0 << 7 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 7, 0} << 0.0 << 7.0 << true << false
+        << 1.5;
+    QTest::newRow("uptake: no changes, taken slower than dosed: no limit")
+        << 0 << 7 << 5 << 0.0 << QVector<double>{0, 0, 0, 0, 0, 7, 0} << 0.0 << 0.0 << false
+        << false << 0.9;
+    QTest::newRow("uptake: no changes, a share: bounded")
+        << 0 << 7 << 5 << 1.0 << QVector<double>{1, 0, 1, 0, 1, 0, 0} << double(NAN) << double(NAN)
+        << true << true << 0.05;
+    QTest::newRow("uptake: 10 days, 40 %, down to 0 between doses, against a day-by-day run")
+        << 40 << 10 << 2 << 0.3 << QVector<double>{1, 0, 0.5, 0, 2, 0, 0} << double(NAN)
+        << double(NAN) << true << false << 0.8;
+    QTest::newRow("uptake: 10 days, 40 %, a share, against a day-by-day run")
+        << 40 << 10 << 2 << 0.3 << QVector<double>{1, 0, 0.5, 0, 2, 0, 0} << double(NAN)
+        << double(NAN) << true << true << 0.2;
 }
 
 void TestPlan::steady_band()
@@ -233,15 +274,18 @@ void TestPlan::steady_band()
     QFETCH(double, low);
     QFETCH(double, high);
     QFETCH(bool, bounded);
+    QFETCH(bool, proportional);
+    QFETCH(double, uptake);
 
     const plan_levels::Regime regime{percent / 100.0, every, first_day};
     const plan_levels::Input levels = input(water, daily);
-    const plan_levels::Band band = plan_levels::steady_band(levels, regime);
+    const plan_levels::Uptake taken{proportional, uptake};
+    const plan_levels::Band band = plan_levels::steady_band(levels, regime, taken);
     QCOMPARE(band.bounded, bounded);
     if (!bounded)
         return;
     if (std::isnan(low)) {
-        const plan_levels::Band run = run_days(levels, regime);
+        const plan_levels::Band run = run_days(levels, regime, taken);
         low = run.low;
         high = run.high;
     }
@@ -252,14 +296,24 @@ void TestPlan::steady_band()
                             .arg(low, 0, 'g', 12)
                             .arg(high, 0, 'g', 12)));
 
+    // With uptake, the doses as they are are what keeps the band's high as a
+    // ceiling, and the course stays under it.
+    const plan_levels::Input water_only = input(water, {});
+    const plan_levels::Input doses = input(0, daily);
+    if (taken.any()) {
+        QVERIFY(std::abs(plan_levels::largest_share(water_only, doses, regime, band.high, taken) -
+                         1) < 1e-9);
+        for (const QPointF &point : plan_levels::course(levels, regime, 7 * 52, taken))
+            QVERIFY(point.y() <= band.high + 1e-9 && point.y() >= 0);
+        return;
+    }
+
     // The highest level is right before a change, and the doses as they are
     // are exactly what keeps it at that level as a ceiling.
     const QVector<double> peaks = plan_levels::peaks(levels, regime);
     QCOMPARE(peaks.isEmpty(), percent == 0);
     QVERIFY(peaks.isEmpty() ||
             std::abs(*std::max_element(peaks.begin(), peaks.end()) - band.high) < 1e-9);
-    const plan_levels::Input water_only = input(water, {});
-    const plan_levels::Input doses = input(0, daily);
     if (doses.weekly() > 0)
         QVERIFY(std::abs(plan_levels::largest_share(water_only, doses, regime, band.high) - 1) <
                 1e-9);
@@ -347,9 +401,9 @@ void TestPlan::log_course()
     plan_levels::Input calcium;
     calcium.water = 20;
     const QVector<Plan_Total> totals{
-        {"Ca", "Ca", calcium, {}},
-        {"N", "N", nitrogen, {}},
-        {"NO3", "NO3", plan_levels::Input().add(nitrogen, factor), {}}};
+        {"Ca", "Ca", calcium, {}, {}},
+        {"N", "N", nitrogen, {}, {}},
+        {"NO3", "NO3", plan_levels::Input().add(nitrogen, factor), {}, {}}};
 
     const QVector<double> all = Tank_Log::predictions(totals, plan);
     QVector<double> readings;
@@ -540,6 +594,7 @@ void TestPlan::uptake_fit_data()
     // NaN: the first reading, not fitted; −1: fitted, not looked at.
     QTest::addColumn<double>("fitted_start");
     QTest::addColumn<bool>("above");
+    QTest::addColumn<QString>("shown"); // the rate as the table gives it; empty: not looked at
 
     const int constant = Uptake_Fit::constant;
     const int proportional = Uptake_Fit::proportional;
@@ -549,40 +604,42 @@ void TestPlan::uptake_fit_data()
     QTest::newRow("hand-worked, constant: 10 + 3 × 5 − 6r = 8")
         << "N" << constant << 0 << QVector<double>{5, 0, 5, 0, 5, 0, 0}
         << QStringList{"0 N 10", "6 N 8"} << 0.0 << 0.0 << QVector<int>() << "N" << 0.0 << 17.0 / 6
-        << 1e-9 << nan << false;
+        << 1e-9 << nan << false << "2.83 мг/л N в день, 19.8 в неделю";
     QTest::newRow("hand-worked, proportional: 8 to 1 in three days, half a day each")
         << "Fe" << proportional << 0 << QVector<double>(7, 0.0) << QStringList{"0 Fe 8", "3 Fe 1"}
-        << 0.0 << 0.0 << QVector<int>() << "Fe" << 0.0 << 0.5 << 1e-9 << nan << false;
+        << 0.0 << 0.0 << QVector<int>() << "Fe" << 0.0 << 0.5 << 1e-9 << nan << false
+        << "50 % в день, половина за 1 дн.";
     QTest::newRow("the model's own readings, constant, the start fitted")
         << "N" << constant << 50 << thrice << QStringList() << 0.7 << 3.0
-        << QVector<int>{2, 5, 9, 12, 16, 23} << "N" << 0.0 << 0.7 << 1e-6 << 3.0 << false;
+        << QVector<int>{2, 5, 9, 12, 16, 23} << "N" << 0.0 << 0.7 << 1e-6 << 3.0 << false << "";
     QTest::newRow("the model's own readings, proportional, the start fitted")
         << "Fe" << proportional << 50 << QVector<double>{0.05, 0, 0, 0.05, 0, 0, 0} << QStringList()
         << 0.15 << 0.1 << QVector<int>{1, 4, 8, 11, 15, 22} << "Fe" << 0.0 << 0.15 << 1e-6 << 0.1
-        << false;
+        << false << "";
     // Taken faster than it comes: 0.8 a day from 1, and from the 3 of each
     // Sunday, down to 0 in between.
     QTest::newRow("hand-worked, the level floored at 0")
         << "K" << constant << 0 << QVector<double>{0, 0, 0, 0, 0, 0, 3}
         << QStringList{"0 K 1", "1 K 0.2", "3 K 0", "7 K 2.2", "9 K 0.6", "13 K 0"} << 0.0 << 0.0
-        << QVector<int>() << "K" << 0.0 << 0.8 << 1e-6 << 1.0 << false;
+        << QVector<int>() << "K" << 0.0 << 0.8 << 1e-6 << 1.0 << false << "";
     QTest::newRow("NO3 read, N fitted")
         << "N" << constant << 50 << thrice << QStringList() << 0.4 << 2.0
-        << QVector<int>{0, 4, 7, 11, 14} << "NO3" << 0.0 << 0.4 << 1e-6 << 2.0 << false;
+        << QVector<int>{0, 4, 7, 11, 14} << "NO3" << 0.0 << 0.4 << 1e-6 << 2.0 << false
+        << "1.77 мг/л NO3 в день, 12.4 в неделю";
     QTest::newRow("six readings over four weeks, ±10 %, constant")
         << "N" << constant << 50 << thrice << QStringList() << 0.5 << 4.0
-        << QVector<int>{0, 5, 11, 16, 22, 28} << "N" << 0.1 << 0.5 << 0.15 << -1.0 << false;
+        << QVector<int>{0, 5, 11, 16, 22, 28} << "N" << 0.1 << 0.5 << 0.15 << -1.0 << false << "";
     QTest::newRow("six readings over four weeks, ±10 %, proportional")
         << "Fe" << proportional << 50 << QVector<double>{0.1, 0, 0, 0.1, 0, 0, 0} << QStringList()
         << 0.2 << 0.2 << QVector<int>{0, 5, 11, 16, 22, 28} << "Fe" << 0.1 << 0.2 << 0.15 << -1.0
-        << false;
+        << false << "";
     // The plan brings 6 a week and half is changed: nothing is taken.
     QTest::newRow("readings above the prediction: 0, and the tank gets more")
         << "K" << constant << 50 << thrice << QStringList{"0 K 5", "7 K 12", "14 K 15"} << 0.0
-        << 0.0 << QVector<int>() << "K" << 0.0 << 0.0 << 0.0 << -1.0 << true;
+        << 0.0 << QVector<int>() << "K" << 0.0 << 0.0 << 0.0 << -1.0 << true << "";
     QTest::newRow("one reading: no fit")
         << "K" << constant << 50 << thrice << QStringList{"3 K 5", "3 Fe 1"} << 0.0 << 0.0
-        << QVector<int>() << "K" << 0.0 << nan << 0.0 << nan << false;
+        << QVector<int>() << "K" << 0.0 << nan << 0.0 << nan << false << "";
 }
 
 void TestPlan::uptake_fit()
@@ -601,6 +658,7 @@ void TestPlan::uptake_fit()
     QFETCH(double, within);
     QFETCH(double, fitted_start);
     QFETCH(bool, above);
+    QFETCH(QString, shown);
 
     Dosing_Plan plan;
     plan.start = QDate(2026, 11, 2);
@@ -647,6 +705,8 @@ void TestPlan::uptake_fit()
     QCOMPARE(found.above_plan, above);
     QCOMPARE(Uptake_Fit::remark(found).isEmpty(), !above);
     QCOMPARE(found.basis, key);
+    if (!shown.isEmpty())
+        QCOMPARE(Uptake_Fit::texts(found).value(2), shown);
     if (noise == 0 && !above)
         QVERIFY2(found.rms < 1e-6, qPrintable(QString::number(found.rms)));
 }

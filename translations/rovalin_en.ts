@@ -2181,6 +2181,58 @@
         <source>показания не ниже прогноза: бак получает больше, чем даёт план (корм, вода, грунт) или тест завышает</source>
         <translation>the readings are not below the prediction: the tank gets more than the plan brings (food, water, substrate) or the test reads high</translation>
     </message>
+    <message>
+        <source>Элемент</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Модель</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Потребление</source>
+        <translation>Uptake</translation>
+    </message>
+    <message>
+        <source>Показаний</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Расхождение, мг/л</source>
+        <translation>Misfit, mg/l</translation>
+    </message>
+    <message>
+        <source>Период</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>°dH</source>
+        <translation>°dH</translation>
+    </message>
+    <message>
+        <source>мг/л %1</source>
+        <translation>mg/l %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 в день, %3 в неделю</source>
+        <translation>%1 %2 a day, %3 a week</translation>
+    </message>
+    <message>
+        <source>%1 % в день, половина за %2 дн.</source>
+        <translation>%1 % a day, half in %2 days</translation>
+    </message>
+    <message>
+        <source>0: %1</source>
+        <translation>0: %1</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>dd.MM</source>
+        <translation>MM-dd</translation>
+    </message>
 </context>
 <context>
     <name>User_Catalogues</name>

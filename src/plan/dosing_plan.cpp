@@ -159,6 +159,77 @@ Band steady_band(const Input &_input, const Regime &_regime)
     return band;
 }
 
+namespace {
+
+// One cycle with uptake from _start, the level right after its opening
+// change: the level before its closing change, how it moves with _start, and
+// the lowest and highest level on the way.
+struct Cycle
+{
+    double end = 0;
+    double slope = 1;
+    Band band;
+};
+
+Cycle run_cycle(const Input &_input, const Regime &_regime, int _period, const Uptake &_uptake,
+                double _start)
+{
+    Cycle run;
+    run.band = {_start, _start, true};
+    double level = _start;
+    for (int day = 0; day < _period; ++day) {
+        if (change_on(_regime, day)) {
+            run.band.high = std::max(run.band.high, level);
+            level = changed(level, _input, _regime);
+            run.slope *= 1 - _regime.fraction;
+            run.band.low = std::min(run.band.low, level);
+        }
+        level += dose_on(_input, _regime, day);
+        run.band.high = std::max(run.band.high, level);
+        if (_uptake.proportional) {
+            run.slope *= 1 - _uptake.rate;
+        } else if (level <= _uptake.rate) {
+            run.slope = 0;
+        }
+        level = _uptake.taken(level);
+        run.band.low = std::min(run.band.low, level);
+    }
+    run.end = level;
+    return run;
+}
+
+} // namespace
+
+Band steady_band(const Input &_input, const Regime &_regime, const Uptake &_uptake)
+{
+    if (!_uptake.any())
+        return steady_band(_input, _regime);
+    const Regime regime = checked(_regime);
+    const double f = regime.fraction > 0 ? regime.fraction : 0;
+    const int period = f > 0 ? std::lcm(regime.every, 7) : 7;
+    // The level x right after the opening change repeats where
+    // G(x) = (1 − f)·end(x) + f·W − x is 0. end() is convex and rises with x
+    // at a slope of 1 at most, so Newton's steps from any x get there.
+    double start = _input.water;
+    for (int step = 0; step < 200; ++step) {
+        const Cycle run = run_cycle(_input, regime, period, _uptake, start);
+        const double miss = (1 - f) * run.end + f * _input.water - start;
+        if (std::abs(miss) <= 1e-12 * std::max(1.0, start))
+            break;
+        const double slope = (1 - f) * run.slope - 1;
+        if (slope > -1e-15) {
+            // Nothing changed or taken from this level on: it grows without
+            // end where the doses outrun the uptake.
+            if (miss > 0)
+                return {0, 0, false};
+            start = std::max(0.0, start + miss);
+        } else {
+            start = std::max(0.0, start - miss / slope);
+        }
+    }
+    return run_cycle(_input, regime, period, _uptake, start).band;
+}
+
 QVector<double> peaks(const Input &_input, const Regime &_regime)
 {
     const Regime regime = checked(_regime);
@@ -201,7 +272,36 @@ double largest_share(const Input &_rest, const Input &_part, const Regime &_regi
     return share;
 }
 
-QVector<QPointF> course(const Input &_input, const Regime &_regime, int _days)
+double largest_share(const Input &_rest, const Input &_part, const Regime &_regime, double _ceiling,
+                     const Uptake &_uptake)
+{
+    if (!_uptake.any())
+        return largest_share(_rest, _part, _regime, _ceiling);
+    const auto high = [&](double _share) {
+        const Band band = steady_band(Input(_rest).add(_part, _share), _regime, _uptake);
+        return band.bounded ? band.high : std::numeric_limits<double>::infinity();
+    };
+    if (high(0) > _ceiling)
+        return -1;
+    if (!(_part.weekly() > 0))
+        return std::numeric_limits<double>::infinity();
+    double low = 0;
+    double top = 1;
+    while (high(top) <= _ceiling) {
+        low = top;
+        top *= 2;
+        if (top > 1e12)
+            return std::numeric_limits<double>::infinity();
+    }
+    for (int step = 0; step < 60; ++step) {
+        const double middle = (low + top) / 2;
+        (high(middle) <= _ceiling ? low : top) = middle;
+    }
+    return low;
+}
+
+QVector<QPointF> course(const Input &_input, const Regime &_regime, int _days,
+                        const Uptake &_uptake)
 {
     const Regime regime = checked(_regime);
     QVector<QPointF> points;
@@ -220,6 +320,9 @@ QVector<QPointF> course(const Input &_input, const Regime &_regime, int _days)
             level += dose;
             points.append({double(day), level});
         }
+        // What is taken up goes over the day: a line down to the next day's start.
+        if (_uptake.any())
+            level = _uptake.taken(level);
         points.append({double(day + 1), level});
     }
     return points;
@@ -376,7 +479,7 @@ QVector<Plan_Total> Plan_Totals::of(const Dosing_Plan &_plan, const Plan_Catalog
     QVector<Plan_Total> totals;
     const auto add = [&](const QString &_key, const QString &_label,
                          const plan_levels::Input &_input) {
-        totals.append({_key, _label, _input, plan_levels::steady_band(_input, levels)});
+        totals.append({_key, _label, _input, plan_levels::steady_band(_input, levels), {}});
     };
     for (const auto &[element, input] : inputs) {
         add(element, element, input);

@@ -26,6 +26,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <algorithm>
 #include <array>
 
 class Compound;
@@ -169,6 +170,20 @@ struct Input
     Input &add(const Input &_other, double _times = 1);
 };
 
+// What the tank takes up each day, after the day's doses: a constant rate
+// (mg/l a day, the level never below 0) or a share of the level; none at 0.
+struct Uptake
+{
+    bool proportional = false;
+    double rate = 0;
+
+    bool any() const { return rate > 0; }
+    double taken(double _level) const
+    {
+        return proportional ? _level * (1 - rate) : std::max(0.0, _level - rate);
+    }
+};
+
 struct Regime
 {
     double fraction = 0.5; // of the water changed, 0 to 1
@@ -189,6 +204,10 @@ struct Band
 };
 
 Band steady_band(const Input &_input, const Regime &_regime);
+// The same with what the tank takes up: the lowest and the highest level of
+// the repeating cycle, found by Newton's steps on the level it opens with.
+// Without changes the band is bounded where the uptake keeps up with the doses.
+Band steady_band(const Input &_input, const Regime &_regime, const Uptake &_uptake);
 
 // The levels right before each change of the repeating cycle, in order; none
 // without changes. The band's high is the largest of them.
@@ -200,11 +219,16 @@ QVector<double> peaks(const Input &_input, const Regime &_regime);
 // changes, where it doses anything); infinite where _part adds nothing.
 double largest_share(const Input &_rest, const Input &_part, const Regime &_regime,
                      double _ceiling);
+// The same with uptake, by bisection on the band's high: the uptake does not
+// grow with the doses, so the levels are no longer linear in them.
+double largest_share(const Input &_rest, const Input &_part, const Regime &_regime, double _ceiling,
+                     const Uptake &_uptake);
 
 // The level day by day from day 0 to day _days: a point at each day's start,
 // then where a change or a dose moves it, a point after each step at the
 // same day, so that the line drops at each change and rises at each dose.
-QVector<QPointF> course(const Input &_input, const Regime &_regime, int _days);
+QVector<QPointF> course(const Input &_input, const Regime &_regime, int _days,
+                        const Uptake &_uptake = Uptake());
 
 } // namespace plan_levels
 
@@ -246,6 +270,9 @@ struct Plan_Total
     QString label; // "K", "NO3 (из N)", "GH, °dH"
     plan_levels::Input input;
     plan_levels::Band band;
+    // What the tank takes up of it, where the plan uses its log's fit; the
+    // band is then the band with it.
+    plan_levels::Uptake uptake;
 };
 
 class Plan_Totals

@@ -4,9 +4,13 @@
 
 #include "plan/tank_log.h"
 
+#include "base/number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+using number_text::figure;
 
 namespace {
 
@@ -360,6 +364,56 @@ QVector<Uptake_Fit::Result> Uptake_Fit::fit_all(const QVector<Plan_Total> &_tota
             fit(row ? row->input : plan_levels::Input(), _plan, element, model_of(_plan, element)));
     }
     return results;
+}
+
+void Uptake_Fit::use(QVector<Plan_Total> *_totals, const QVector<Result> &_fits,
+                     const plan_levels::Regime &_regime)
+{
+    for (Plan_Total &total : *_totals) {
+        double factor = 1;
+        const QString element = element_of(total.key, &factor);
+        const auto fit = std::find_if(_fits.begin(), _fits.end(), [&](const Result &_fit) {
+            return _fit.element == element && _fit.fitted && _fit.rate > 0;
+        });
+        if (fit == _fits.end())
+            continue;
+        total.uptake.proportional = fit->model == proportional;
+        total.uptake.rate = fit->model == proportional ? fit->rate : fit->rate * factor;
+        total.band = plan_levels::steady_band(total.input, _regime, total.uptake);
+    }
+}
+
+QStringList Uptake_Fit::columns()
+{
+    return {tr("Элемент"),           tr("Модель"), tr("Потребление"), tr("Показаний"),
+            tr("Расхождение, мг/л"), tr("Период")};
+}
+
+QStringList Uptake_Fit::texts(const Result &_result)
+{
+    QString rate = remark(_result);
+    if (_result.fitted && !_result.above_plan) {
+        const QString unit =
+            _result.basis == QLatin1String("GH") ? tr("°dH") : tr("мг/л %1").arg(_result.basis);
+        rate = _result.model == constant
+                   ? tr("%1 %2 в день, %3 в неделю")
+                         .arg(figure(_result.rate_in_basis()), unit,
+                              figure(7 * _result.rate_in_basis()))
+                   : tr("%1 % в день, половина за %2 дн.")
+                         .arg(figure(100 * _result.rate), figure(_result.half_life()));
+    } else if (_result.above_plan) {
+        rate = tr("0: %1").arg(rate);
+    }
+    const QString period = _result.readings == 0
+                               ? QString()
+                               : tr("%1 – %2").arg(_result.from.toString(tr("dd.MM")),
+                                                   _result.to.toString(tr("dd.MM")));
+    return {_result.element,
+            model_name(_result.model),
+            rate,
+            QString::number(_result.readings),
+            _result.fitted ? figure(_result.rms) : QString(),
+            period};
 }
 
 QString Uptake_Fit::remark(const Result &_result)

@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class Uptake_Fit
@@ -85,6 +86,19 @@ public:
     // Every element with readings, in the order of the totals, then the rest
     // in the order of their first reading.
     static QVector<Result> fit_all(const QVector<Plan_Total> &_totals, const Dosing_Plan &_plan);
+
+    // _totals with the uptake _fits found: each row takes up what its
+    // element's fit says (an ion's row as much of the ion), and its band is
+    // the band with it.
+    static void use(QVector<Plan_Total> *_totals, const QVector<Result> &_fits,
+                    const plan_levels::Regime &_regime);
+
+    // The table «Потребление»: its columns, and a result's row: the element,
+    // the model, the rate (mg/l a day and a week in the readings' basis, or
+    // % a day and the half-life) or what is missing, the readings, the
+    // misfit and the period.
+    static QStringList columns();
+    static QStringList texts(const Result &_result);
 
     // What the window says of a result without a fit: how many more
     // readings it needs; or, for a fit at 0, that the tank gets more than the
