@@ -96,7 +96,9 @@ const char *const full_file = R"({
       {"date": "2026-12-01", "key": "N", "value": 4.5, "note": "API", "kit_id": 3},
       {"date": "2026-12-06", "change_percent": 30}
     ],
-    "uptake": {"use": true, "models": {"Fe": "constant"}, "since": "2026-12-01"}
+    "uptake": {"use": true, "models": {"Fe": "constant"}, "since": "2026-12-01"},
+    "dosed": [{"until": "2026-11-30", "tank_l": 50, "why": "a smaller tank",
+               "items": [{"kind": "premix", "name": "Gone", "weekly_dose": 2, "days": [6]}]}]
   }]
 })";
 
@@ -679,8 +681,8 @@ void TestPlan::uptake_fit()
     }
     if (!days.isEmpty()) {
         const QVector<double> made =
-            Uptake_Fit::run(dosed, Tank_Log::changes(plan, plan.start.addDays(days.last())), 0,
-                            days.first(), days.last(), start, kind, rate);
+            Uptake_Fit::run(dosed, Tank_Log::changes(plan, plan.start.addDays(days.last())),
+                            plan.start, days.first(), days.last(), start, kind, rate);
         double factor = 1;
         Uptake_Fit::element_of(key, &factor);
         QRandomGenerator noisy(2026);
@@ -776,6 +778,11 @@ void TestPlan::store_data()
         << false
         << "\\(plans\\[0\\]\\.uptake\\.models: «Fe»: должно быть constant или proportional\\)"
         << true << "";
+    QTest::newRow("periods of doses out of order: moved aside")
+        << QByteArray(full_file).replace("\"dosed\": [{", "\"dosed\": [{\"until\": \"2026-12-01\", "
+                                                          "\"tank_l\": 50}, {")
+        << "" << 0 << false
+        << "\\(plans\\[0\\]\\.dosed\\[1\\]\\.until: периоды доз — по порядку дат\\)" << true << "";
     QTest::newRow("an uptake model of an ion: moved aside")
         << QByteArray(full_file).replace("\"Fe\": \"constant\"", "\"NO3\": \"constant\"") << "" << 0
         << false << "\\(plans\\[0\\]\\.uptake\\.models: «NO3» — не элемент и не GH\\)" << true

@@ -1596,6 +1596,50 @@
         <source>Измерено, в плане нет: %1</source>
         <translation>Measured, not in the plan: %1</translation>
     </message>
+    <message>
+        <source>С потреблением от, мг/л</source>
+        <translation>With uptake from, mg/l</translation>
+    </message>
+    <message>
+        <source>%1: уходит около %2 % в день</source>
+        <translation>%1: about %2 % goes a day</translation>
+    </message>
+    <message>
+        <source>%1: растения берут около %2 мг/л в день</source>
+        <translation>%1: the plants take about %2 mg/l a day</translation>
+    </message>
+    <message>
+        <source>%1–%2 мг/л</source>
+        <translation>%1–%2 mg/l</translation>
+    </message>
+    <message>
+        <source>%1; ни одно удобрение плана его не даёт</source>
+        <translation>%1; no fertilizer of the plan brings it</translation>
+    </message>
+    <message>
+        <source>%1; «от» не ниже %2 мг/л и без %3</source>
+        <translation>%1; “from” is not below %2 mg/l even without %3</translation>
+    </message>
+    <message>
+        <source>%1; ни одна доза %2 не поднимает «от» до %3 мг/л</source>
+        <translation>%1; no dose of %2 lifts “from” to %3 mg/l</translation>
+    </message>
+    <message>
+        <source>%1; чтобы держать %2, вносите %3 по %4 %5 в неделю (сейчас %6 %5)</source>
+        <translation>%1; to hold %2, dose %3 at %4 %5 a week (now %6 %5)</translation>
+    </message>
+    <message>
+        <source>%1; при подмене раз в %2 дн. ни одна доза %3 не держит %4: когда «от» доходит до %5, «до» уже %6. Вносите в большее число дней или меняйте воду чаще</source>
+        <translation>%1; with a change every %2 days no dose of %3 holds %4: when “from” reaches %5, “to” is already %6. Dose on more days or change the water more often</translation>
+    </message>
+    <message>
+        <source>%1 мг/л</source>
+        <translation>%1 mg/l</translation>
+    </message>
+    <message>
+        <source>растёт без предела</source>
+        <translation>grows without end</translation>
+    </message>
 </context>
 <context>
     <name>Plan_Log_View</name>
@@ -1666,6 +1710,34 @@
     <message>
         <source>Не удалось записать %1: %2.</source>
         <translation>Could not write %1: %2.</translation>
+    </message>
+    <message>
+        <source>Потребление: сколько берёт бак, по журналу</source>
+        <translation>Uptake: what the tank takes, from the log</translation>
+    </message>
+    <message>
+        <source>Модель:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Постоянное: столько-то мг/л в день, пока есть что брать. Пропорциональное: такая-то доля уровня в день, как распадается хелат железа на свету.</source>
+        <translation>Constant: so many mg/l a day while there is any to take. Proportional: a share of the level a day, as iron chelate breaks down in light.</translation>
+    </message>
+    <message>
+        <source>Учитывать потребление</source>
+        <translation>Take the uptake into account</translation>
+    </message>
+    <message>
+        <source>Уровни плана, цвета, пределы, графики и лист — с потреблением, найденным по журналу</source>
+        <translation>The plan's levels, colours, limits, charts and sheet with the uptake found from the log</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Поставить эту дозу в план</source>
+        <translation>Put this dose into the plan</translation>
     </message>
 </context>
 <context>
@@ -1781,6 +1853,10 @@
     <message>
         <source>«%1»: должно быть constant или proportional</source>
         <translation>“%1”: must be constant or proportional</translation>
+    </message>
+    <message>
+        <source>периоды доз — по порядку дат</source>
+        <translation>dose periods must be in date order</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,16 @@ struct Log_Entry
     }
 };
 
+// What a plan dosed until a day, kept once its log has readings to read
+// against it: its items and tank as they were then.
+struct Dose_Period
+{
+    QDate until; // the last day dosed so
+    int tank = 100;
+    QVector<Plan_Item> items;
+    QJsonObject stored;
+};
+
 struct Dosing_Plan
 {
     QString name;
@@ -101,6 +111,8 @@ struct Dosing_Plan
     QDate start;
     // What was measured and done, oldest first.
     QVector<Log_Entry> log;
+    // What was dosed before the items and tank as they are now, oldest first.
+    QVector<Dose_Period> dosed;
     // The uptake model the user chose for an element, by the element's
     // symbol ("constant", "proportional"); the others take their default.
     QMap<QString, QString> uptake_models;

@@ -80,7 +80,8 @@ QVector<Log_Table::Row> Log_Table::rows() const
     const Dosing_Plan *plan = book->shown();
     if (!plan)
         return rows;
-    const QVector<double> predicted = Tank_Log::predictions(book->totals(), *plan);
+    const QVector<double> predicted =
+        Tank_Log::predictions(book->totals(), *plan, book->past_totals());
     for (int i = 0; i < plan->log.size(); ++i) {
         const Log_Entry &entry = plan->log.at(i);
         Row row;
@@ -340,6 +341,7 @@ Log_Table::Chart Log_Table::chart() const
     drawn.to = last.addDays(chart_after);
     const QVector<double> shares = Tank_Log::changes(*plan, drawn.to);
     const QVector<Plan_Total> totals = book->totals();
+    const QVector<Past_Totals> past = book->past_totals();
     for (const Log_Entry &entry : plan->log) {
         const double x = drawn.from.daysTo(entry.date);
         if (entry.change) {
@@ -351,7 +353,8 @@ Log_Table::Chart Log_Table::chart() const
         if (line == drawn.lines.end()) {
             const Plan_Total *total = Tank_Log::row(totals, entry.key);
             const plan_levels::Input input = total ? total->input : plan_levels::Input();
-            const Tank_Log::Course course = Tank_Log::course(input, *plan, shares);
+            const Tank_Log::Course course =
+                Tank_Log::course(input, *plan, shares, Tank_Log::past_inputs(past, entry.key));
             drawn.lines.append({entry.key,
                                 total ? total->label : key_label(entry.key),
                                 Tank_Log::points(course, input, shares, drawn.from),

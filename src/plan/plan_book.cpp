@@ -136,8 +136,22 @@ bool set_within(int &_field, int _value, int _bottom, int _top)
 void Plan_Book::set_tank(int _litres)
 {
     Dosing_Plan *plan = edited();
-    if (plan && set_within(plan->tank, _litres, plan_limits::tank_min, plan_limits::tank_max))
+    if (!plan || plan->tank == _litres)
+        return;
+    keep_dosing(*plan);
+    if (set_within(plan->tank, _litres, plan_limits::tank_min, plan_limits::tank_max))
         save();
+}
+
+void Plan_Book::keep_dosing(Dosing_Plan &_plan) const
+{
+    const QDate yesterday = today().addDays(-1);
+    // Several changes of a day are one: what was dosed before today.
+    if (_plan.log.isEmpty() || (!_plan.dosed.isEmpty() && _plan.dosed.last().until >= yesterday))
+        return;
+    _plan.dosed.append({yesterday, _plan.tank, _plan.items, {}});
+    for (Plan_Item &item : _plan.dosed.last().items)
+        item.stored = QJsonObject();
 }
 
 void Plan_Book::set_change_percent(int _percent)
@@ -228,6 +242,8 @@ bool Plan_Book::set_weekly(int _row, double _weekly)
     if (!plan || _row < 0 || _row >= plan->items.size() || !plan_limits::weekly_within(_weekly) ||
         state(_row) == Item_Figures::missing)
         return false;
+    if (plan->items.at(_row).weekly != _weekly)
+        keep_dosing(*plan);
     plan->items[_row].weekly = _weekly;
     save();
     return true;
@@ -302,6 +318,7 @@ void Plan_Book::set_day(int _row, int _weekday, bool _dosed)
     if (!plan || _row < 0 || _row >= plan->items.size() || _weekday < 0 || _weekday > 6 ||
         state(_row) == Item_Figures::missing || plan->items.at(_row).dosed_on(_weekday) == _dosed)
         return;
+    keep_dosing(*plan);
     plan->items[_row].days ^= 1u << _weekday;
     save();
 }
@@ -316,6 +333,7 @@ void Plan_Book::remove_items(QVector<int> _rows)
     bool removed = false;
     for (auto row = _rows.rbegin(); row != _rows.rend(); ++row) {
         if (*row >= 0 && *row < plan->items.size()) {
+            keep_dosing(*plan);
             plan->items.remove(*row);
             removed = true;
         }
@@ -355,6 +373,8 @@ int Plan_Book::add_calculation(const Plan_Item &_item, int _tank)
     current_ = index;
     Dosing_Plan &plan = plans_[index];
     int row = plan.find(_item);
+    if (row < 0 || plan.items.at(row).weekly != _item.weekly)
+        keep_dosing(plan);
     if (row >= 0) {
         plan.items[row].weekly = _item.weekly;
     } else {
@@ -372,7 +392,55 @@ int Plan_Book::add_calculation(const Plan_Item &_item, int _tank)
 
 QVector<Plan_Total> Plan_Book::totals() const
 {
-    return shown() ? Plan_Totals::of(*shown(), catalogues) : QVector<Plan_Total>();
+    if (!shown())
+        return {};
+    QVector<Plan_Total> rows = Plan_Totals::of(*shown(), catalogues);
+    if (uses_uptake())
+        Uptake_Fit::use(&rows, Uptake_Fit::fit_all(rows, *shown(), past_totals()),
+                        Plan_Totals::regime(*shown()));
+    return rows;
+}
+
+QVector<Past_Totals> Plan_Book::past_totals() const
+{
+    QVector<Past_Totals> past;
+    if (!shown())
+        return past;
+    Dosing_Plan then = *shown();
+    for (const Dose_Period &period : shown()->dosed) {
+        then.tank = period.tank;
+        then.items = period.items;
+        past.append({period.until, Plan_Totals::of(then, catalogues)});
+    }
+    return past;
+}
+
+QVector<Uptake_Fit::Result> Plan_Book::uptake() const
+{
+    return shown()
+               ? Uptake_Fit::fit_all(Plan_Totals::of(*shown(), catalogues), *shown(), past_totals())
+               : QVector<Uptake_Fit::Result>();
+}
+
+void Plan_Book::set_use_uptake(bool _use)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan || plan->use_uptake == _use)
+        return;
+    plan->use_uptake = _use;
+    save();
+}
+
+void Plan_Book::set_uptake_model(const QString &_element, Uptake_Fit::Model _model)
+{
+    Dosing_Plan *plan = edited();
+    if (!plan || Uptake_Fit::model_of(*plan, _element) == _model)
+        return;
+    if (_model == Uptake_Fit::default_model(_element))
+        plan->uptake_models.remove(_element);
+    else
+        plan->uptake_models.insert(_element, Uptake_Fit::model_key(_model));
+    save();
 }
 
 Item_Figures::State Plan_Book::state(int _row) const
@@ -512,9 +580,10 @@ QStringList Plan_Book::item_columns()
     return columns << tr("За раз");
 }
 
-QStringList Plan_Book::total_columns()
+QStringList Plan_Book::total_columns(bool _uptake)
 {
-    return {tr("Элемент"), tr("За неделю, мг/л"), tr("Установится от, мг/л"), tr("до, мг/л")};
+    return {tr("Элемент"), tr("За неделю, мг/л"),
+            _uptake ? tr("С потреблением от, мг/л") : tr("Установится от, мг/л"), tr("до, мг/л")};
 }
 
 QString Plan_Book::as_text(const QStringList &_kinds) const
@@ -685,6 +754,21 @@ plan_levels::Input Plan_Book::item_input(const Plan_Item &_item, const QString &
     return {};
 }
 
+int Plan_Book::biggest_item(const QString &_key, plan_levels::Input *_part) const
+{
+    int biggest = -1;
+    double largest = 0;
+    for (int row = 0; row < shown()->items.size(); ++row) {
+        const plan_levels::Input input = item_input(shown()->items.at(row), _key);
+        if (input.weekly() > largest) {
+            largest = input.weekly();
+            biggest = row;
+            *_part = input;
+        }
+    }
+    return biggest;
+}
+
 QStringList Plan_Book::warnings() const
 {
     const Dosing_Plan *plan = shown();
@@ -702,17 +786,8 @@ QStringList Plan_Book::warnings() const
         QString line = tr("%1: %2 — выше %3 мг/л для «%4»")
                            .arg(total.label, reached, figure(most), livestock_name(*kept));
         // The item that adds most of it a week.
-        int biggest = -1;
-        double largest = 0;
         plan_levels::Input part;
-        for (int row = 0; row < plan->items.size(); ++row) {
-            const plan_levels::Input input = item_input(plan->items.at(row), total.key);
-            if (input.weekly() > largest) {
-                largest = input.weekly();
-                biggest = row;
-                part = input;
-            }
-        }
+        const int biggest = biggest_item(total.key, &part);
         if (!total.band.bounded) {
             lines << line;
             continue;
@@ -724,7 +799,7 @@ QStringList Plan_Book::warnings() const
         const Plan_Item &item = plan->items.at(biggest);
         plan_levels::Input rest = total.input;
         rest.add(part, -1);
-        const double share = plan_levels::largest_share(rest, part, regime, most);
+        const double share = plan_levels::largest_share(rest, part, regime, most, total.uptake);
         if (share < 0) {
             lines << line + tr("; больше всего даёт %1, но и без него уровень выше")
                                 .arg(item_name(item));
@@ -734,6 +809,114 @@ QStringList Plan_Book::warnings() const
         }
     }
     return lines;
+}
+
+namespace {
+
+// _amount rounded up to the digits figure() shows, so that a dose given in
+// those digits is never less than the one worked out.
+double shown_up(double _amount)
+{
+    if (!(_amount > 0))
+        return _amount;
+    const double step = _amount >= 100 ? 1 : std::pow(10.0, std::floor(std::log10(_amount)) - 2);
+    return std::ceil(_amount / step - 1e-9) * step;
+}
+
+} // namespace
+
+QVector<Plan_Book::Advice> Plan_Book::advice() const
+{
+    const Dosing_Plan *plan = shown();
+    const Dosing_Method *chosen = method();
+    if (!plan || !chosen || !plan->use_uptake)
+        return {};
+    const plan_levels::Regime regime = Plan_Totals::regime(*plan);
+    QVector<Advice> lines;
+    for (const Plan_Total &total : totals()) {
+        const Target_Range *range = range_of(chosen, total.key);
+        if (!range || !total.uptake.any())
+            continue;
+        Advice line;
+        line.key = total.key;
+        const QString taken = total.uptake.proportional
+                                  ? tr("%1: уходит около %2 % в день")
+                                        .arg(total.label, figure(100 * total.uptake.rate))
+                                  : tr("%1: растения берут около %2 мг/л в день")
+                                        .arg(total.label, figure(total.uptake.rate));
+        const QString held = tr("%1–%2 мг/л").arg(figure(range->low), figure(range->high));
+        plan_levels::Input part;
+        const int biggest = biggest_item(total.key, &part);
+        if (biggest < 0) {
+            line.text = tr("%1; ни одно удобрение плана его не даёт").arg(taken);
+            lines << line;
+            continue;
+        }
+        const Plan_Item &item = plan->items.at(biggest);
+        plan_levels::Input rest = total.input;
+        rest.add(part, -1);
+        const auto band = [&](double _share) {
+            return plan_levels::steady_band(plan_levels::Input(rest).add(part, _share), regime,
+                                            total.uptake);
+        };
+        // «от» rises with the dose: the smallest share that lifts it to the
+        // range's low end.
+        const auto lifts = [&](double _share) {
+            const plan_levels::Band levels = band(_share);
+            return !levels.bounded || levels.low >= range->low;
+        };
+        if (lifts(0)) {
+            line.text = tr("%1; «от» не ниже %2 мг/л и без %3")
+                            .arg(taken, figure(range->low), item_name(item));
+            lines << line;
+            continue;
+        }
+        double low = 0;
+        double top = 1;
+        while (!lifts(top) && top < 1e6) {
+            low = top;
+            top *= 2;
+        }
+        if (!lifts(top)) {
+            line.text = tr("%1; ни одна доза %2 не поднимает «от» до %3 мг/л")
+                            .arg(taken, item_name(item), figure(range->low));
+            lines << line;
+            continue;
+        }
+        for (int step = 0; step < 60; ++step) {
+            const double middle = (low + top) / 2;
+            (lifts(middle) ? top : low) = middle;
+        }
+        const double weekly = shown_up(item.weekly * top);
+        const plan_levels::Band reached = band(weekly / item.weekly);
+        if (reached.bounded && reached.high <= range->high) {
+            line.item = biggest;
+            line.weekly = weekly;
+            line.text = tr("%1; чтобы держать %2, вносите %3 по %4 %5 в неделю (сейчас %6 %5)")
+                            .arg(taken, held, item_name(item), figure(weekly), unit(item),
+                                 figure(item.weekly));
+        } else {
+            line.text =
+                tr("%1; при подмене раз в %2 дн. ни одна доза %3 не держит %4: когда «от» "
+                   "доходит до %5, «до» уже %6. Вносите в большее число дней или меняйте воду "
+                   "чаще")
+                    .arg(taken)
+                    .arg(plan->change_every)
+                    .arg(item_name(item), held, figure(range->low),
+                         reached.bounded ? tr("%1 мг/л").arg(figure(reached.high))
+                                         : tr("растёт без предела"));
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+bool Plan_Book::accept_advice(int _line)
+{
+    const QVector<Advice> lines = advice();
+    if (_line < 0 || _line >= lines.size() || lines.at(_line).item < 0)
+        return false;
+    return set_weekly(lines.at(_line).item, lines.at(_line).weekly);
 }
 
 QVector<Plan_Book::Band_Row> Plan_Book::band_rows() const
@@ -910,7 +1093,7 @@ void Plan_Book::sheet_weeks(const Dosing_Plan &_plan, Sheet *_sheet) const
 
 void Plan_Book::sheet_totals(Sheet *_sheet) const
 {
-    _sheet->totals_header = total_columns();
+    _sheet->totals_header = total_columns(uses_uptake());
     if (method())
         _sheet->totals_header << tr("Цель, мг/л");
     if (animals())

@@ -12,6 +12,7 @@
 #include "plan/dosing_plan.h"
 #include "plan/dosing_targets.h"
 #include "plan/plan_store.h"
+#include "plan/uptake_fit.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -77,6 +78,29 @@ public:
     void say(const QString &_what) { refusal = _what; }
 
     QDate today() const { return plan_dates::today(); }
+
+    // The shown plan's uptake fitted from its log, an element a row; whether
+    // its levels take it up; the model of an element's fit.
+    QVector<Uptake_Fit::Result> uptake() const;
+    // The totals of each period of the shown plan's doses that is over.
+    QVector<Past_Totals> past_totals() const;
+    bool uses_uptake() const { return shown() && shown()->use_uptake; }
+    void set_use_uptake(bool _use);
+    void set_uptake_model(const QString &_element, Uptake_Fit::Model _model);
+    // With uptake in use, for each row the method has a range for: the
+    // weekly dose of the item that brings most of it with which the band, as
+    // taken up, rises to the range's low end, and whether its high then stays
+    // within; or why no dose of it does.
+    struct Advice
+    {
+        QString key;
+        QString text;
+        int item = -1;      // the item whose dose it advises; -1 for none
+        double weekly = -1; // the dose advised, as the text gives it
+    };
+    QVector<Advice> advice() const;
+    // Gives the item of advice line _line its advised dose.
+    bool accept_advice(int _line);
 
     // The methods and livestock plans are read against, and what was wrong
     // with their file (empty when nothing was).
@@ -212,7 +236,8 @@ public:
     // The headers of the items' columns (name, kind, weekly dose, unit, the
     // seven weekdays, the dose each time) and of the totals' columns.
     static QStringList item_columns();
-    static QStringList total_columns();
+    // The totals' headers; with uptake, the band's says so.
+    static QStringList total_columns(bool _uptake = false);
 
     // The shown plan as plain text with tabs, for a spreadsheet or a post:
     // what the sheet says, section by section, with the items as the window
@@ -222,6 +247,9 @@ public:
 
 private:
     Dosing_Plan *edited();
+    // Before an edit to _plan's items or tank: what they dosed until
+    // yesterday, where the log has entries to read against it.
+    void keep_dosing(Dosing_Plan &_plan) const;
     void save();
     // Whether a plan other than _except is named _name; the refusal says so.
     bool name_taken(const QString &_name, int _except);
@@ -247,6 +275,9 @@ private:
     void sheet_labels(const Dosing_Plan &_plan, Sheet *_sheet) const;
     // What _item alone, dosed as it is, brings of _key (no new water).
     plan_levels::Input item_input(const Plan_Item &_item, const QString &_key) const;
+    // The row of the shown plan's item that adds most of _key a week, and
+    // what it adds (_part); -1 where none adds any.
+    int biggest_item(const QString &_key, plan_levels::Input *_part) const;
 
     Plan_Catalogues catalogues;
     Dosing_Targets targets_;

@@ -270,6 +270,23 @@ void read_plan(const QJsonObject &_object, const QString &_place, QVector<Dosing
     std::stable_sort(plan.log.begin(), plan.log.end(),
                      [](const Log_Entry &_a, const Log_Entry &_b) { return _a.date < _b.date; });
     read_uptake(reader, plan, _why);
+    // What was dosed before the items as they are, each period until a day.
+    reader.objects("dosed", [&](const QJsonObject &_period, const QString &_at) {
+        Object_Reader then(_period, _at, _why);
+        Dose_Period period;
+        period.stored = _period;
+        period.until = read_date(then, "until", true);
+        period.tank = then.whole("tank_l", tank_min, tank_max, plan.tank, true);
+        Dosing_Plan items;
+        then.objects("items", [&](const QJsonObject &_item, const QString &_item_at) {
+            read_item(_item, _item_at, items, _why);
+        });
+        period.items = items.items;
+        if (then.ok() && !plan.dosed.isEmpty() && period.until <= plan.dosed.last().until)
+            then.fail("until", Plan_Store::tr("периоды доз — по порядку дат"));
+        if (then.ok())
+            plan.dosed.append(period);
+    });
     if (reader.ok())
         _plans.append(plan);
 }
@@ -352,6 +369,21 @@ QJsonObject written(const Dosing_Plan &_plan)
         object.remove(QStringLiteral("log"));
     else
         object.insert(QStringLiteral("log"), log);
+    QJsonArray dosed;
+    for (const Dose_Period &period : _plan.dosed) {
+        QJsonObject then = period.stored;
+        then.insert(QStringLiteral("until"), period.until.toString(Qt::ISODate));
+        then.insert(QStringLiteral("tank_l"), period.tank);
+        QJsonArray items;
+        for (const Plan_Item &item : period.items)
+            items.append(written(item));
+        then.insert(QStringLiteral("items"), items);
+        dosed.append(then);
+    }
+    if (dosed.isEmpty())
+        object.remove(QStringLiteral("dosed"));
+    else
+        object.insert(QStringLiteral("dosed"), dosed);
     QJsonObject uptake = object.value(QLatin1String("uptake")).toObject();
     if (_plan.use_uptake)
         uptake.insert(QStringLiteral("use"), true);

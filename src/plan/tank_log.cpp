@@ -74,8 +74,28 @@ double Tank_Log::Course::at(const QDate &_date) const
     return day >= 0 && day < levels.size() ? levels.at(int(day)) : 0;
 }
 
+QVector<Past_Input> Tank_Log::past_inputs(const QVector<Past_Totals> &_past, const QString &_key)
+{
+    QVector<Past_Input> inputs;
+    for (const Past_Totals &period : _past) {
+        const Plan_Total *total = row(period.totals, _key);
+        inputs.append({period.until, total ? total->input : plan_levels::Input()});
+    }
+    return inputs;
+}
+
+const plan_levels::Input &Tank_Log::dosed_on(const QDate &_date, const plan_levels::Input &_input,
+                                             const QVector<Past_Input> &_past)
+{
+    for (const Past_Input &period : _past) {
+        if (_date <= period.until)
+            return period.input;
+    }
+    return _input;
+}
+
 Tank_Log::Course Tank_Log::course(const plan_levels::Input &_input, const Dosing_Plan &_plan,
-                                  const QVector<double> &_changes)
+                                  const QVector<double> &_changes, const QVector<Past_Input> &_past)
 {
     Course made;
     made.first = origin(_plan);
@@ -84,12 +104,14 @@ Tank_Log::Course Tank_Log::course(const plan_levels::Input &_input, const Dosing
     made.levels.reserve(_changes.size() + 1);
     double level = _input.water;
     int weekday = plan_dates::weekday(made.first);
+    QDate day = made.first;
     for (const double share : _changes) {
         made.levels.append(level);
         if (share > 0)
             level = (1 - share) * level + share * _input.water;
-        level += _input.daily[weekday];
+        level += dosed_on(day, _input, _past).daily[weekday];
         weekday = (weekday + 1) % 7;
+        day = day.addDays(1);
     }
     made.levels.append(level);
     return made;
@@ -132,7 +154,8 @@ const Plan_Total *Tank_Log::row(const QVector<Plan_Total> &_totals, const QStrin
     return nullptr;
 }
 
-QVector<double> Tank_Log::predictions(const QVector<Plan_Total> &_totals, const Dosing_Plan &_plan)
+QVector<double> Tank_Log::predictions(const QVector<Plan_Total> &_totals, const Dosing_Plan &_plan,
+                                      const QVector<Past_Totals> &_past)
 {
     QVector<double> predicted(_plan.log.size(), std::nan(""));
     if (_plan.log.isEmpty())
@@ -148,7 +171,8 @@ QVector<double> Tank_Log::predictions(const QVector<Plan_Total> &_totals, const 
         int found = keys.indexOf(entry.key);
         if (found < 0) {
             const Plan_Total *total = row(_totals, entry.key);
-            courses.append(course(total ? total->input : plan_levels::Input(), _plan, shares));
+            courses.append(course(total ? total->input : plan_levels::Input(), _plan, shares,
+                                  past_inputs(_past, entry.key)));
             keys << entry.key;
             found = keys.size() - 1;
         }

@@ -28,11 +28,30 @@
 #include <QStringList>
 #include <QVector>
 
+// The totals of a period of the plan's doses that is over (Dose_Period),
+// and one row's input then.
+struct Past_Totals
+{
+    QDate until;
+    QVector<Plan_Total> totals;
+};
+struct Past_Input
+{
+    QDate until;
+    plan_levels::Input input;
+};
+
 class Tank_Log
 {
     Q_DECLARE_TR_FUNCTIONS(Tank_Log)
 
 public:
+    // _key's row in each period that is over; nothing dosed where it has none.
+    static QVector<Past_Input> past_inputs(const QVector<Past_Totals> &_past, const QString &_key);
+    // What is dosed on _date: the period's it falls in, else _input's.
+    static const plan_levels::Input &dosed_on(const QDate &_date, const plan_levels::Input &_input,
+                                              const QVector<Past_Input> &_past);
+
     // Day 0 of the course; null where the plan has no start and no log.
     static QDate origin(const Dosing_Plan &_plan);
 
@@ -49,8 +68,10 @@ public:
         // The level at the start of _date; 0 outside the course.
         double at(const QDate &_date) const;
     };
+    // Each day's doses are those of the period it falls in (_past), the
+    // plan's own after the last; the new water is the plan's throughout.
     static Course course(const plan_levels::Input &_input, const Dosing_Plan &_plan,
-                         const QVector<double> &_changes);
+                         const QVector<double> &_changes, const QVector<Past_Input> &_past = {});
     // The same course drawn from _from to _last: x the days after _from, a
     // point at each day's start and after each change and dose, as
     // plan_levels::course() draws it.
@@ -61,8 +82,8 @@ public:
     // the totals the reading's key names (NO3 its own row, N the element's),
     // at the start of its day; the new water's content of something the plan
     // does not bring (0 where it has none); NaN for a change.
-    static QVector<double> predictions(const QVector<Plan_Total> &_totals,
-                                       const Dosing_Plan &_plan);
+    static QVector<double> predictions(const QVector<Plan_Total> &_totals, const Dosing_Plan &_plan,
+                                       const QVector<Past_Totals> &_past = {});
 
     // The first change after _today, or on it where none was logged that
     // day; null without changes.

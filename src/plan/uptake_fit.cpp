@@ -37,11 +37,19 @@ struct Reading
 class Problem
 {
 public:
-    Problem(const plan_levels::Input &_input, const QVector<double> &_changes, int _weekday,
-            int _first, int _last, Uptake_Fit::Model _model, QVector<Reading> _readings)
-        : input(_input), changes(_changes), weekday(_weekday), first(_first), last(_last),
-          model(_model), readings(std::move(_readings))
-    {}
+    Problem(const plan_levels::Input &_input, const QVector<double> &_changes, const QDate &_origin,
+            int _first, int _last, Uptake_Fit::Model _model, QVector<Reading> _readings,
+            const QVector<Past_Input> &_past)
+        : water(_input.water), changes(_changes), first(_first), last(_last), model(_model),
+          readings(std::move(_readings))
+    {
+        // What each day of the run doses, as dosed then.
+        int weekday = (plan_dates::weekday(_origin) + _first) % 7;
+        for (int day = _first; day < _last; ++day) {
+            doses.append(Tank_Log::dosed_on(_origin.addDays(day), _input, _past).daily[weekday]);
+            weekday = (weekday + 1) % 7;
+        }
+    }
 
     // The sum of the squared misfits of _rate from _start; with _slope, also
     // each prediction's rate of change with the start level.
@@ -52,7 +60,6 @@ public:
         slopes.resize(last - first + 1);
         double level = _start;
         double slope = 1;
-        int day_of_week = (weekday + first) % 7;
         for (int day = first; day <= last; ++day) {
             levels[day - first] = level;
             slopes[day - first] = slope;
@@ -60,11 +67,10 @@ public:
                 break;
             const double share = changes.value(day);
             if (share > 0) {
-                level = (1 - share) * level + share * input.water;
+                level = (1 - share) * level + share * water;
                 slope *= 1 - share;
             }
-            level += input.daily[day_of_week];
-            day_of_week = (day_of_week + 1) % 7;
+            level += doses.at(day - first);
             if (model == Uptake_Fit::constant) {
                 if (level > _rate) {
                     level -= _rate;
@@ -130,9 +136,9 @@ public:
         return start;
     }
 
-    plan_levels::Input input;
+    double water;
     QVector<double> changes;
-    int weekday;
+    QVector<double> doses;
     int first;
     int last;
     Uptake_Fit::Model model;
@@ -192,15 +198,15 @@ QString Uptake_Fit::element_of(const QString &_key, double *_factor)
 }
 
 QVector<double> Uptake_Fit::run(const plan_levels::Input &_input, const QVector<double> &_changes,
-                                int _weekday, int _first, int _last, double _start, Model _model,
-                                double _rate)
+                                const QDate &_origin, int _first, int _last, double _start,
+                                Model _model, double _rate, const QVector<Past_Input> &_past)
 {
     if (_last < _first)
         return {};
     QVector<Reading> every_day;
     for (int day = 0; day <= _last - _first; ++day)
         every_day.append({day, 0, 1});
-    const Problem problem(_input, _changes, _weekday, _first, _last, _model, every_day);
+    const Problem problem(_input, _changes, _origin, _first, _last, _model, every_day, _past);
     QVector<double> levels;
     problem.misfit(_rate, _start, &levels);
     return levels;
@@ -214,7 +220,8 @@ double Uptake_Fit::Result::half_life() const
 }
 
 Uptake_Fit::Result Uptake_Fit::fit(const plan_levels::Input &_input, const Dosing_Plan &_plan,
-                                   const QString &_element, Model _model)
+                                   const QString &_element, Model _model,
+                                   const QVector<Past_Input> &_past)
 {
     Result made;
     made.element = _element;
@@ -246,8 +253,8 @@ Uptake_Fit::Result Uptake_Fit::fit(const plan_levels::Input &_input, const Dosin
         readings.append({int(made.from.daysTo(entry->date)), entry->value, factor});
         highest = std::max(highest, entry->value / factor);
     }
-    const Problem problem(_input, Tank_Log::changes(_plan, made.to), plan_dates::weekday(origin),
-                          first, last, _model, readings);
+    const QVector<double> changes = Tank_Log::changes(_plan, made.to);
+    const Problem problem(_input, changes, origin, first, last, _model, readings, _past);
 
     // With two readings the first is the start; with more, the start is
     // fitted to each rate.
@@ -267,11 +274,14 @@ Uptake_Fit::Result Uptake_Fit::fit(const plan_levels::Input &_input, const Dosin
     double top = share_max;
     if (_model == constant) {
         const QVector<double> untaken =
-            run(_input, problem.changes, problem.weekday, first, last, highest, constant, 0);
+            run(_input, changes, origin, first, last, highest, constant, 0, _past);
         top = highest;
         for (const double level : untaken)
             top = std::max(top, level);
-        top += *std::max_element(_input.daily.begin(), _input.daily.end()) + 1;
+        double most = 0;
+        for (const double dose : problem.doses)
+            most = std::max(most, dose);
+        top += most + 1;
     }
     double best_rate = 0, best_start = first_level;
     double best = misfit(0, &best_start);
@@ -335,7 +345,8 @@ Uptake_Fit::Result Uptake_Fit::fit(const plan_levels::Input &_input, const Dosin
 }
 
 QVector<Uptake_Fit::Result> Uptake_Fit::fit_all(const QVector<Plan_Total> &_totals,
-                                                const Dosing_Plan &_plan)
+                                                const Dosing_Plan &_plan,
+                                                const QVector<Past_Totals> &_past)
 {
     QStringList elements;
     for (const Plan_Total &total : _totals) {
@@ -360,8 +371,8 @@ QVector<Uptake_Fit::Result> Uptake_Fit::fit_all(const QVector<Plan_Total> &_tota
     QVector<Result> results;
     for (const QString &element : order) {
         const Plan_Total *row = Tank_Log::row(_totals, element);
-        results.append(
-            fit(row ? row->input : plan_levels::Input(), _plan, element, model_of(_plan, element)));
+        results.append(fit(row ? row->input : plan_levels::Input(), _plan, element,
+                           model_of(_plan, element), Tank_Log::past_inputs(_past, element)));
     }
     return results;
 }

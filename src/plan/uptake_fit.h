@@ -18,6 +18,7 @@
 // SO4) count as their element's level times the ion's factor.
 
 #include "plan/dosing_plan.h"
+#include "plan/tank_log.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -47,12 +48,13 @@ public:
     static QString element_of(const QString &_key, double *_factor = nullptr);
 
     // The level at the start of each day from _first (an index into
-    // _changes, the share changed each day from the course's day 0 on
-    // _weekday), starting at _start, to the start of day _last: _last −
-    // _first + 1 levels.
+    // _changes, the share changed each day from the course's day 0,
+    // _origin), starting at _start, to the start of day _last: _last −
+    // _first + 1 levels. Each day's doses are those of the period it falls
+    // in (_past), _input's after the last.
     static QVector<double> run(const plan_levels::Input &_input, const QVector<double> &_changes,
-                               int _weekday, int _first, int _last, double _start, Model _model,
-                               double _rate);
+                               const QDate &_origin, int _first, int _last, double _start,
+                               Model _model, double _rate, const QVector<Past_Input> &_past = {});
 
     struct Result
     {
@@ -82,10 +84,12 @@ public:
     // it, with the row _input of the plan's totals (the new water's content
     // only, or none, where the plan does not bring it).
     static Result fit(const plan_levels::Input &_input, const Dosing_Plan &_plan,
-                      const QString &_element, Model _model);
+                      const QString &_element, Model _model, const QVector<Past_Input> &_past = {});
     // Every element with readings, in the order of the totals, then the rest
-    // in the order of their first reading.
-    static QVector<Result> fit_all(const QVector<Plan_Total> &_totals, const Dosing_Plan &_plan);
+    // in the order of their first reading; the doses of each day as they
+    // were then (_past).
+    static QVector<Result> fit_all(const QVector<Plan_Total> &_totals, const Dosing_Plan &_plan,
+                                   const QVector<Past_Totals> &_past = {});
 
     // _totals with the uptake _fits found: each row takes up what its
     // element's fit says (an ion's row as much of the ion), and its band is
