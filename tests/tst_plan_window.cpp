@@ -476,6 +476,37 @@ void TestPlanWindow::plan_reading_data()
         << "Fe: до 1.33 мг/л — выше 0.3 мг/л для «Shrimp»; больше всего даёт Alpha: не больше "
            "4.5 мл в неделю"
         << "Без сравнения|Method: made up for the tests";
+    // Alpha on Saturdays and Wednesdays from 21 November, 30 % changed each
+    // Saturday; the tank takes 0.1 mg/l of K a day, and the readings say so.
+    // With it, K settles where x = 0.7 (x + 1 − 0.7): from 0.7, and up to 1.3
+    // after Wednesday's 0.5. «от» at 1.5 takes 1.34 mg/l a week, 26.9 ml.
+    const QStringList taken{"tank 100",
+                            "value 1",
+                            "calculate",
+                            "plan add",
+                            "plan day 0 Ср",
+                            "plan change 30",
+                            "plan start 2026-11-21",
+                            "plan method Method",
+                            "plan log-tab",
+                            "plan log 2026-11-22 K 0.4",
+                            "plan log 2026-11-25 K 0.1",
+                            "plan log 2026-11-28 K 0.3",
+                            "plan log 2026-12-02 K 0.31",
+                            "plan log 2026-12-05 K 0.51"};
+    QTest::newRow("the log's uptake, not used")
+        << taken << QStringList{"Fe|0.467|0.667|0.5 – 1|bg", "K|2.33|3.33|1.5 – 3|go"} << ""
+        << "Без сравнения|Method: made up for the tests";
+    QTest::newRow("the log's uptake used: lower, and below")
+        << taken + QStringList{"plan log-use"}
+        << QStringList{"Fe|0.467|0.667|0.5 – 1|bg", "K|0.7|1.3|1.5 – 3|bb"} << ""
+        << "Без сравнения|Method: made up for the tests";
+    // The readings keep the doses they were taken under: taken again, the
+    // advice is the dose it gave.
+    QTest::newRow("the dose that holds the range taken, twice")
+        << taken + QStringList{"plan log-use", "plan log-accept 0", "plan log-accept 0"}
+        << QStringList{"Fe|0.628|0.897|0.5 – 1|gg", "K|1.51|2.45|1.5 – 3|gg"} << ""
+        << "Без сравнения|Method: made up for the tests";
     QTest::newRow("a targets file that cannot be read: nothing to compare with")
         << QStringList{"targets [{", "tank 100", "value 1", "calculate", "plan add"}
         << QStringList{"Fe|0.2|0.4||--", "K|1|2||--"} << ""
@@ -581,9 +612,8 @@ void TestPlanWindow::plan_sheet_data()
                        "K2SO4 (5 г в 1000 мл)|40 мл||||||"};
     // The last reading of each element, and of what the plan does not bring.
     QTest::newRow("the last readings beside the plan's figures")
-        << alpha + QStringList{"plan start 2026-11-21", "plan log-tab",
-                               "plan log 2026-11-28 K 1.2", "plan log 2026-12-05 K 0.9",
-                               "plan log 2026-12-01 Ca 20"}
+        << alpha + QStringList{"plan start 2026-11-21", "plan log-tab", "plan log 2026-11-28 K 1.2",
+                               "plan log 2026-12-05 K 0.9", "plan log 2026-12-01 Ca 20"}
         << false << QStringList{"Измерено", "0.9 (05.12)", "Измерено, в плане нет: Ca 20 (01.12)"}
         << QStringList{"1.2 (28.11)"} << 1 << QStringList();
     // Day 0, the first change, a Saturday; then every 30 days.

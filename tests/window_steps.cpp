@@ -5,6 +5,7 @@
 #include "catalogue/user_catalogues.h"
 #include "plan/dosing_plan.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -14,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -387,6 +389,15 @@ void Window_Steps::log_step(const QString &_step)
                 cell(typing, 6, words.mid(4).join(QLatin1Char(' ')));
         }
         cell(typing, 3, Window_Fixture::typed(words.value(3)));
+    } else if (what == QLatin1String("log-use")) {
+        QTest::mouseClick(window->findChild<QCheckBox *>(QStringLiteral("plan_use_uptake")),
+                          Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+    } else if (what == QLatin1String("log-accept")) {
+        auto *advice = window->findChild<QListWidget *>(QStringLiteral("plan_advice"));
+        advice->setCurrentRow(words.value(1).toInt());
+        auto *accept = window->findChild<QPushButton *>(QStringLiteral("plan_advice_accept"));
+        QVERIFY2(accept->isEnabled(), qPrintable(advice->currentItem()->text()));
+        QTest::mouseClick(accept, Qt::LeftButton);
     } else if (what == QLatin1String("log-remove")) {
         QApplication::setActiveWindow(window);
         table->setFocus();

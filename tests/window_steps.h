@@ -75,7 +75,8 @@ protected:
     // The plan's «Журнал»: "log-tab", "log-cell ROW COLUMN TEXT" (ROW "new" the
     // row to type into), "log DATE KEY VALUE [NOTE]" or "log DATE change
     // PERCENT" typed into the new row, "log-remove all", "log-import CONTENT"
-    // ("\\n" between lines), "log-export", "log-import-exported".
+    // ("\\n" between lines), "log-export", "log-import-exported"; "log-use"
+    // ticks «Учитывать потребление», "log-accept N" takes advice line N.
     void log_step(const QString &_step);
     void editor_step(const QString &_step);
     void designer_step(const QString &_step);

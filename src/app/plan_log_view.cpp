@@ -5,6 +5,7 @@
 #include "app/table_cells.h"
 #include "base/data_file.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -144,12 +146,49 @@ Plan_Log_View::Plan_Log_View(Plan_Book *_book, QWidget *_parent)
     buttons->addWidget(import_button);
     buttons->addWidget(export_button);
 
+    auto *logged = new QVBoxLayout;
+    logged->addWidget(table, 1);
+    logged->addWidget(note);
+    logged->addLayout(buttons);
+
+    uptake_label = new QLabel(this);
+    uptake_label->setObjectName(QStringLiteral("plan_uptake_label"));
+    uptake = table_cells::table(Uptake_Fit::columns(), "plan_uptake", this);
+    uptake->setSelectionBehavior(QAbstractItemView::SelectRows);
+    uptake->setSelectionMode(QAbstractItemView::SingleSelection);
+    model_label = new QLabel(this);
+    model_label->setObjectName(QStringLiteral("plan_uptake_model_label"));
+    uptake_model = new QComboBox(this);
+    uptake_model->setObjectName(QStringLiteral("plan_uptake_model"));
+    uptake_model->addItems({QString(), QString()});
+    uptake_model->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    model_label->setBuddy(uptake_model);
+    use_uptake = new QCheckBox(this);
+    use_uptake->setObjectName(QStringLiteral("plan_use_uptake"));
+    advice = new QListWidget(this);
+    advice->setObjectName(QStringLiteral("plan_advice"));
+    advice->setWordWrap(true);
+    accept = button(QString(), "plan_advice_accept", this);
+    auto *model_row = new QHBoxLayout;
+    model_row->addWidget(model_label);
+    model_row->addWidget(uptake_model);
+    model_row->addStretch();
+    model_row->addWidget(use_uptake);
+    auto *accept_row = new QHBoxLayout;
+    accept_row->addStretch();
+    accept_row->addWidget(accept);
+    auto *taken = new QVBoxLayout;
+    taken->addWidget(uptake_label);
+    taken->addWidget(uptake, 1);
+    taken->addLayout(model_row);
+    taken->addWidget(advice, 1);
+    taken->addLayout(accept_row);
+
     auto *upper = new QWidget(this);
-    auto *upper_layout = new QVBoxLayout(upper);
+    auto *upper_layout = new QHBoxLayout(upper);
     upper_layout->setContentsMargins(0, 0, 0, 0);
-    upper_layout->addWidget(table, 1);
-    upper_layout->addWidget(note);
-    upper_layout->addLayout(buttons);
+    upper_layout->addLayout(logged, 1);
+    upper_layout->addLayout(taken, 1);
 
     auto *drawing = new QChart;
     drawing->legend()->setAlignment(Qt::AlignRight);
@@ -182,6 +221,19 @@ Plan_Log_View::Plan_Log_View(Plan_Book *_book, QWidget *_parent)
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         remove_button->setEnabled(!book->read_only() && table->selectionModel()->hasSelection());
     });
+    connect(uptake->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { redraw_uptake(); });
+    connect(uptake_model, qOverload<int>(&QComboBox::activated), this,
+            [this](int _model) { choose_model(_model); });
+    connect(use_uptake, &QCheckBox::toggled, this, [this](bool _use) {
+        book->set_use_uptake(_use);
+        emit changed();
+    });
+    connect(advice, &QListWidget::currentRowChanged, this, [this] { redraw_uptake(); });
+    connect(accept, &QPushButton::clicked, this, [this] {
+        if (book->accept_advice(advice->currentRow()))
+            emit changed();
+    });
 }
 
 void Plan_Log_View::retranslate()
@@ -196,12 +248,84 @@ void Plan_Log_View::retranslate()
     import_button->setToolTip(tr("Записи из файла CSV: date,what,key,value,note"));
     export_button->setText(tr("Экспорт…"));
     export_button->setToolTip(tr("Журнал в файл CSV для таблицы"));
+    uptake_label->setText(tr("Потребление: сколько берёт бак, по журналу"));
+    uptake->setHorizontalHeaderLabels(Uptake_Fit::columns());
+    model_label->setText(tr("Модель:"));
+    uptake_model->setItemText(Uptake_Fit::constant, Uptake_Fit::model_name(Uptake_Fit::constant));
+    uptake_model->setItemText(Uptake_Fit::proportional,
+                              Uptake_Fit::model_name(Uptake_Fit::proportional));
+    uptake_model->setToolTip(tr("Постоянное: столько-то мг/л в день, пока есть что брать. "
+                                "Пропорциональное: такая-то доля уровня в день, как распадается "
+                                "хелат железа на свету."));
+    use_uptake->setText(tr("Учитывать потребление"));
+    use_uptake->setToolTip(tr("Уровни плана, цвета, пределы, графики и лист — с потреблением, "
+                              "найденным по журналу"));
+    accept->setText(tr("Принять"));
+    accept->setToolTip(tr("Поставить эту дозу в план"));
 }
 
 void Plan_Log_View::redraw()
 {
     redraw_table();
     redraw_chart();
+    redraw_uptake();
+}
+
+void Plan_Log_View::redraw_uptake()
+{
+    const QVector<Uptake_Fit::Result> fits = book->uptake();
+    {
+        const QSignalBlocker blocker(uptake);
+        const QSignalBlocker selection(uptake->selectionModel());
+        const Sized_Once sized(uptake);
+        uptake->setRowCount(fits.size());
+        const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        for (int row = 0; row < fits.size(); ++row) {
+            const QStringList texts = Uptake_Fit::texts(fits.at(row));
+            for (int column = 0; column < texts.size(); ++column)
+                write(cell(uptake, row, column), texts.at(column), shown);
+            uptake->item(row, 2)->setToolTip(texts.at(2));
+        }
+    }
+    const int row = uptake->currentRow();
+    const bool editable = book->shown() && !book->read_only();
+    uptake_model->setEnabled(editable && row >= 0 && row < fits.size() &&
+                             uptake->selectionModel()->hasSelection());
+    if (row >= 0 && row < fits.size())
+        uptake_model->setCurrentIndex(fits.at(row).model);
+    {
+        const QSignalBlocker blocker(use_uptake);
+        use_uptake->setChecked(book->uses_uptake());
+        use_uptake->setEnabled(editable);
+    }
+    const QVector<Plan_Book::Advice> lines = book->advice();
+    {
+        const QSignalBlocker blocker(advice);
+        const int chosen = advice->currentRow();
+        QStringList texts;
+        for (const Plan_Book::Advice &line : lines)
+            texts << line.text;
+        QStringList had;
+        for (int i = 0; i < advice->count(); ++i)
+            had << advice->item(i)->text();
+        if (had != texts) {
+            advice->clear();
+            advice->addItems(texts);
+            advice->setCurrentRow(chosen < texts.size() ? chosen : -1);
+        }
+    }
+    const int line = advice->currentRow();
+    accept->setEnabled(editable && line >= 0 && line < lines.size() && lines.at(line).item >= 0);
+}
+
+void Plan_Log_View::choose_model(int _model)
+{
+    const QVector<Uptake_Fit::Result> fits = book->uptake();
+    const int row = uptake->currentRow();
+    if (row < 0 || row >= fits.size())
+        return;
+    book->set_uptake_model(fits.at(row).element, Uptake_Fit::Model(_model));
+    emit changed();
 }
 
 void Plan_Log_View::redraw_table()
@@ -305,8 +429,8 @@ void Plan_Log_View::redraw_chart()
 void Plan_Log_View::cell_changed(QTableWidgetItem *_item)
 {
     log.type(_item->row(), _item->column(), _item->text());
-    // What was refused comes back as it was, and the status says why.
-    redraw();
+    // What was refused comes back as it was (the window redraws it all),
+    // and the status says why.
     emit changed();
 }
 
@@ -325,7 +449,6 @@ void Plan_Log_View::remove_rows()
         return;
     log.remove(rows);
     table->clearSelection();
-    redraw();
     emit changed();
 }
 
@@ -349,7 +472,6 @@ void Plan_Log_View::import_file()
         box.setObjectName(QStringLiteral("plan_log_import_problems"));
         box.exec();
     }
-    redraw();
     emit changed();
 }
 

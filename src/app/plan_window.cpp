@@ -314,7 +314,9 @@ void Plan_Window::build()
         redraw_figures();
         show_status();
     });
+    // The log moves the fit, and with uptake in use every level.
     connect(log_view, &Plan_Log_View::changed, this, [this] {
+        redraw_figures();
         redraw_dates();
         show_status();
     });
@@ -576,7 +578,7 @@ void Plan_Window::redraw_figures()
         const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         const Qt::ItemFlags first = book.read_only() ? shown : shown | Qt::ItemIsUserCheckable;
         // The method's targets in a column of their own, while there is one.
-        QStringList headers = Plan_Book::total_columns();
+        QStringList headers = Plan_Book::total_columns(book.uses_uptake());
         if (book.method())
             headers << tr("Цель, мг/л");
         totals->setColumnCount(headers.size());
@@ -663,8 +665,8 @@ void Plan_Window::redraw_chart()
         const plan_levels::Regime regime = Plan_Totals::regime(*plan);
         for (const Plan_Total &total : book.totals()) {
             if (drawn.contains(total.key))
-                lines.append(
-                    {total.key, total.label, plan_levels::course(total.input, regime, days)});
+                lines.append({total.key, total.label,
+                              plan_levels::course(total.input, regime, days, total.uptake)});
         }
     }
     charts::draw(chart->chart(), tr("День"), days,
