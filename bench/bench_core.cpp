@@ -176,10 +176,11 @@ void plan_totals_and_course(benchmark::State &_state)
 BENCHMARK(plan_totals_and_course)->Unit(benchmark::kMicrosecond);
 
 // What the log's tab works out on every change: a plan of 20 products (12
-// elements each) started a year ago, with 200 log entries over that year (a reading of N, K,
-// Fe or GH on most days it has one, a change every 7 to 10 days): its totals,
-// the prediction of every reading, and the course of each key read from the
-// first entry to two weeks past the last, as the chart draws them.
+// elements each) started a year ago, with 200 log entries over that year (a
+// reading of N, K, Fe or GH on most days it has one, a change every 7 to 10
+// days): its totals, the prediction of every reading, and the course of each
+// key read from the first entry to two weeks past the last, as the chart
+// draws them.
 void log_course_and_predictions(benchmark::State &_state)
 {
     Premix_Fertilizer products;

@@ -320,11 +320,11 @@ void Plan_Log_View::redraw_uptake()
 
 void Plan_Log_View::choose_model(int _model)
 {
-    const QVector<Uptake_Fit::Result> fits = book->uptake();
-    const int row = uptake->currentRow();
-    if (row < 0 || row >= fits.size())
+    // The row's element, as the table shows it: no need to fit again.
+    const QTableWidgetItem *element = uptake->item(uptake->currentRow(), 0);
+    if (!element)
         return;
-    book->set_uptake_model(fits.at(row).element, Uptake_Fit::Model(_model));
+    book->set_uptake_model(element->text(), Uptake_Fit::Model(_model));
     emit changed();
 }
 
