@@ -15,7 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -393,8 +392,8 @@ void Window_Steps::log_step(const QString &_step)
         QTest::mouseClick(window->findChild<QCheckBox *>(QStringLiteral("plan_use_uptake")),
                           Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
     } else if (what == QLatin1String("log-accept")) {
-        auto *advice = window->findChild<QListWidget *>(QStringLiteral("plan_advice"));
-        advice->setCurrentRow(words.value(1).toInt());
+        auto *advice = window->findChild<QTableWidget *>(QStringLiteral("plan_advice"));
+        advice->setCurrentCell(words.value(1).toInt(), 0);
         auto *accept = window->findChild<QPushButton *>(QStringLiteral("plan_advice_accept"));
         QVERIFY2(accept->isEnabled(), qPrintable(advice->currentItem()->text()));
         QTest::mouseClick(accept, Qt::LeftButton);

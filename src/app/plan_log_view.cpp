@@ -13,7 +13,6 @@
 #include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -165,9 +164,19 @@ Plan_Log_View::Plan_Log_View(Plan_Book *_book, QWidget *_parent)
     model_label->setBuddy(uptake_model);
     use_uptake = new QCheckBox(this);
     use_uptake->setObjectName(QStringLiteral("plan_use_uptake"));
-    advice = new QListWidget(this);
+    // A line an element, wrapped to the width there is: a table's rows take
+    // their height from their column's width, again at each change of it.
+    advice = new QTableWidget(0, 1, this);
     advice->setObjectName(QStringLiteral("plan_advice"));
+    advice->horizontalHeader()->hide();
+    advice->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    advice->verticalHeader()->hide();
+    advice->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     advice->setWordWrap(true);
+    advice->setShowGrid(false);
+    advice->setSelectionBehavior(QAbstractItemView::SelectRows);
+    advice->setSelectionMode(QAbstractItemView::SingleSelection);
+    advice->setEditTriggers(QAbstractItemView::NoEditTriggers);
     accept = button(QString(), "plan_advice_accept", this);
     auto *model_row = new QHBoxLayout;
     model_row->addWidget(model_label);
@@ -229,7 +238,7 @@ Plan_Log_View::Plan_Log_View(Plan_Book *_book, QWidget *_parent)
         book->set_use_uptake(_use);
         emit changed();
     });
-    connect(advice, &QListWidget::currentRowChanged, this, [this] { redraw_uptake(); });
+    connect(advice, &QTableWidget::currentCellChanged, this, [this] { redraw_uptake(); });
     connect(accept, &QPushButton::clicked, this, [this] {
         if (book->accept_advice(advice->currentRow()))
             emit changed();
@@ -306,12 +315,14 @@ void Plan_Log_View::redraw_uptake()
         for (const Plan_Book::Advice &line : lines)
             texts << line.text;
         QStringList had;
-        for (int i = 0; i < advice->count(); ++i)
-            had << advice->item(i)->text();
+        for (int i = 0; i < advice->rowCount(); ++i)
+            had << advice->item(i, 0)->text();
         if (had != texts) {
-            advice->clear();
-            advice->addItems(texts);
-            advice->setCurrentRow(chosen < texts.size() ? chosen : -1);
+            advice->setRowCount(texts.size());
+            for (int i = 0; i < texts.size(); ++i)
+                write(cell(advice, i, 0), texts.at(i), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            if (chosen >= 0 && chosen < texts.size())
+                advice->setCurrentCell(chosen, 0);
         }
     }
     const int line = advice->currentRow();

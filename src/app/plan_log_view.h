@@ -17,7 +17,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
@@ -66,7 +65,7 @@ private:
     QLabel *model_label;
     QComboBox *uptake_model;
     QCheckBox *use_uptake;
-    QListWidget *advice;
+    QTableWidget *advice;
     QPushButton *accept;
 };
 
