@@ -468,7 +468,8 @@ void TestPlan::log_csv_data()
                "date,what,key,value,note\n2026-12-01,reading,N,4,\n2026-13-01,reading,N,4,\n"
                "2026-12-01,reading,Xx,4,\n2026-12-11,reading,N,4,\n2026-12-01,change,N,50,\n"
                "2026-12-01,change,,150,\n2026-12-01,reading,K,1 000,\n"
-               "2026-12-01,measure,K,1,\n2026-12-01,reading,K\n2026-12-01,reading,K,1,\"open\n")
+               "2026-12-01,measure,K,1,\n2026-12-01,reading,K\n\"2026-12\r\n-01\",reading,K,1,\n"
+               "1999-12-31,change,,50,\n2026-12-01,reading,K,1,\"open\n")
         << QStringList{"2026-12-01 N 4"} << QStringList{"2026-12-01 N 4"}
         << QStringList{"строка 3: «2026-13-01» — не дата ГГГГ-ММ-ДД",
                        "строка 4: «Xx» — не элемент, не NO3, PO4 или SO4 и не GH",
@@ -478,7 +479,9 @@ void TestPlan::log_csv_data()
                        "строка 8: «1 000» — не число",
                        "строка 9: «measure»: должно быть reading или change",
                        "строка 10: нужны поля date, what, key, value и note через «,»",
-                       "строка 11: кавычка не закрыта"}
+                       "строка 11: «2026-12 -01» — не дата ГГГГ-ММ-ДД",
+                       "строка 13: запись на 1999-12-31: журнал ведётся с 2000-01-01",
+                       "строка 14: кавычка не закрыта"}
         << 0;
     QTest::newRow("no header line")
         << QByteArray("2026-12-01,reading,N,4,\n") << QStringList() << QStringList()
@@ -773,6 +776,11 @@ void TestPlan::store_data()
     QTest::newRow("a log entry without a date: moved aside")
         << QByteArray(full_file).replace("\"date\": \"2026-12-01\", ", "") << "" << 0 << false
         << "\\(plans\\[0\\]\\.log\\[0\\]\\.date: должна быть дата ГГГГ-ММ-ДД\\)" << true << "";
+    QTest::newRow("a log entry from before 2000, a slip for 2026: moved aside")
+        << QByteArray(full_file).replace("\"date\": \"2026-12-01\"", "\"date\": \"1026-12-01\"")
+        << "" << 0 << false
+        << "\\(plans\\[0\\]\\.log\\[0\\]\\.date: должна быть дата не раньше 2000-01-01\\)" << true
+        << "";
     QTest::newRow("an uptake model there is none of: moved aside")
         << QByteArray(full_file).replace("\"Fe\": \"constant\"", "\"Fe\": \"linear\"") << "" << 0
         << false

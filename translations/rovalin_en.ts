@@ -1729,7 +1729,7 @@
     </message>
     <message>
         <source>Уровни плана, цвета, пределы, графики и лист — с потреблением, найденным по журналу</source>
-        <translation>The plan's levels, colours, limits, charts and sheet with the uptake found from the log</translation>
+        <translation>The plan&apos;s levels, colours, limits, charts and sheet with the uptake found from the log</translation>
     </message>
     <message>
         <source>Принять</source>
@@ -1857,6 +1857,10 @@
     <message>
         <source>периоды доз — по порядку дат</source>
         <translation>dose periods must be in date order</translation>
+    </message>
+    <message>
+        <source>должна быть дата не раньше %1</source>
+        <translation>must be a date no earlier than %1</translation>
     </message>
 </context>
 <context>
@@ -2233,6 +2237,10 @@
     <message>
         <source>«%1» — не число</source>
         <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>запись на %1: журнал ведётся с %2</source>
+        <translation>an entry for %1: the log starts on %2</translation>
     </message>
 </context>
 <context>

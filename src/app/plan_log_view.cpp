@@ -53,6 +53,7 @@ public:
     {
         auto *editor = new QDateEdit(_parent);
         editor->setCalendarPopup(true);
+        editor->setMinimumDate(plan_dates::earliest());
         editor->setDisplayFormat(Log_Table::tr("dd.MM.yyyy"));
         return editor;
     }

@@ -59,7 +59,8 @@ QDate on_weekday(const QDate &_date, int _weekday)
     int shift = (_weekday - weekday(_date) + 7) % 7;
     if (shift > 3)
         shift -= 7;
-    return _date.addDays(shift);
+    const QDate nearest = _date.addDays(shift);
+    return nearest < earliest() ? nearest.addDays(7) : nearest;
 }
 
 QDate last_before(const QDate &_day, int _weekday)

@@ -182,7 +182,7 @@ void Plan_Book::set_change_day(int _weekday)
 void Plan_Book::set_start(const QDate &_start)
 {
     Dosing_Plan *plan = edited();
-    if (!plan || !_start.isValid() || plan->start == _start)
+    if (!plan || !_start.isValid() || _start < plan_dates::earliest() || plan->start == _start)
         return;
     plan->start = _start;
     plan->change_day = plan_dates::weekday(_start);
@@ -403,16 +403,7 @@ QVector<Plan_Total> Plan_Book::totals() const
 
 QVector<Past_Totals> Plan_Book::past_totals() const
 {
-    QVector<Past_Totals> past;
-    if (!shown())
-        return past;
-    Dosing_Plan then = *shown();
-    for (const Dose_Period &period : shown()->dosed) {
-        then.tank = period.tank;
-        then.items = period.items;
-        past.append({period.until, Plan_Totals::of(then, catalogues)});
-    }
-    return past;
+    return shown() ? Tank_Log::past_totals(*shown(), catalogues) : QVector<Past_Totals>();
 }
 
 QVector<Uptake_Fit::Result> Plan_Book::uptake() const

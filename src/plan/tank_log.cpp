@@ -74,6 +74,19 @@ double Tank_Log::Course::at(const QDate &_date) const
     return day >= 0 && day < levels.size() ? levels.at(int(day)) : 0;
 }
 
+QVector<Past_Totals> Tank_Log::past_totals(const Dosing_Plan &_plan,
+                                           const Plan_Catalogues &_catalogues)
+{
+    QVector<Past_Totals> past;
+    Dosing_Plan then = _plan;
+    for (const Dose_Period &period : _plan.dosed) {
+        then.tank = period.tank;
+        then.items = period.items;
+        past.append({period.until, Plan_Totals::of(then, _catalogues)});
+    }
+    return past;
+}
+
 QVector<Past_Input> Tank_Log::past_inputs(const QVector<Past_Totals> &_past, const QString &_key)
 {
     QVector<Past_Input> inputs;
@@ -208,6 +221,9 @@ QString Tank_Log::refusal(const Log_Entry &_entry, const QDate &_today)
     using number_text::figure;
     if (!_entry.date.isValid())
         return tr("нет даты");
+    if (_entry.date < plan_dates::earliest())
+        return tr("запись на %1: журнал ведётся с %2")
+            .arg(_entry.date.toString(Qt::ISODate), plan_dates::earliest().toString(Qt::ISODate));
     if (_entry.change) {
         if (!(_entry.value >= 0 && _entry.value <= plan_limits::percent_max))
             return tr("подмена — от 0 до 100 %");
@@ -355,7 +371,11 @@ QVector<Log_Entry> Tank_Log::read_csv(const QByteArray &_content, const QDate &_
         const auto field = [&](int _name) {
             return at.at(_name) < 0 ? QString() : record.fields.value(at.at(_name)).trimmed();
         };
-        const auto problem = [&](const QString &_why) {
+        // A quoted field may hold line breaks: the problem stays one line.
+        const auto problem = [&](QString _why) {
+            _why.replace(QLatin1String("\r\n"), QLatin1String(" "))
+                .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                .replace(QLatin1Char('\r'), QLatin1Char(' '));
             *_problems << tr("строка %1: %2").arg(record.line).arg(_why);
         };
         if (!record.closed) {

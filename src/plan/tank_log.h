@@ -52,6 +52,10 @@ public:
     static const plan_levels::Input &dosed_on(const QDate &_date, const plan_levels::Input &_input,
                                               const QVector<Past_Input> &_past);
 
+    // The totals of each period of _plan's doses that is over, in order.
+    static QVector<Past_Totals> past_totals(const Dosing_Plan &_plan,
+                                            const Plan_Catalogues &_catalogues);
+
     // Day 0 of the course; null where the plan has no start and no log.
     static QDate origin(const Dosing_Plan &_plan);
 
