@@ -4,8 +4,9 @@
 // three calculators, as compounds whose formulas give or check their figures,
 // and as recipes made of those compounds; every entry then goes through all
 // that the window asks of a calculator. The bytes are also read as a formula,
-// as a plans file whose items are looked up in those catalogues, and as the
-// targets file.
+// as a plans file whose items are looked up in those catalogues (its log
+// and the uptake fitted from it included), as the targets file, and as a
+// log's CSV file.
 // The target looks for crashes, leaks, undefined behaviour and hangs. The
 // results are plain IEEE arithmetic on whatever the file holds (inf
 // and nan included; the window guards what it shows), so only promises about
@@ -21,8 +22,11 @@
 #include "plan/dosing_plan.h"
 #include "plan/dosing_targets.h"
 #include "plan/plan_store.h"
+#include "plan/tank_log.h"
+#include "plan/uptake_fit.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -167,6 +171,8 @@ void exercise(Type_Fertilizer &_fert, int _added, bool _solution)
     }
 }
 
+void check_log(const Dosing_Plan &_plan, const Plan_Catalogues &_catalogues);
+
 // Catalogues a plans file's items are looked up in: one entry "A" of each kind.
 Plan_Catalogues plan_catalogues()
 {
@@ -210,7 +216,54 @@ void check_plans(const QByteArray &_content, const Plan_Catalogues &_catalogues)
                 plan_levels::course(total.input, Plan_Totals::regime(plan), 7 * plan.weeks);
             check(course.size() <= 3 * 7 * plan.weeks + 1, "a course has more points than steps");
         }
+        check_log(plan, _catalogues);
     }
+}
+
+// A plan's log gives a prediction an entry, and the uptake fitted from it
+// rates of 0 or more (a share below 1 a day) and bands from low to high.
+void check_log(const Dosing_Plan &_plan, const Plan_Catalogues &_catalogues)
+{
+    if (_plan.log.isEmpty())
+        return;
+    QVector<Plan_Total> totals = Plan_Totals::of(_plan, _catalogues);
+    const QVector<Past_Totals> past = Tank_Log::past_totals(_plan, _catalogues);
+    check(past.size() == _plan.dosed.size(), "a period of doses that is over has no totals");
+    check(Tank_Log::predictions(totals, _plan, past).size() == _plan.log.size(),
+          "the log's predictions are not one an entry");
+    const QVector<Uptake_Fit::Result> fits = Uptake_Fit::fit_all(totals, _plan, past);
+    for (const Uptake_Fit::Result &fit : fits) {
+        check(fit.rate >= 0 && (fit.model == Uptake_Fit::constant || fit.rate < 1) &&
+                  std::isfinite(fit.rate),
+              "an uptake is below 0, or takes all of the level a day");
+        check(!fit.fitted || fit.readings >= 2, "an uptake is fitted from fewer than two readings");
+        check(Uptake_Fit::texts(fit).size() == Uptake_Fit::columns().size(),
+              "an uptake's row has not a text a column");
+    }
+    Uptake_Fit::use(&totals, fits, Plan_Totals::regime(_plan));
+    for (const Plan_Total &total : totals)
+        check(!total.band.bounded || !(total.band.low > total.band.high),
+              "a band with uptake has its low above its high");
+}
+
+// A log's CSV file gives entries or the lines it cannot read, one line
+// each; the entries read are written and read back as they were.
+void check_log_csv(const QByteArray &_content)
+{
+    const QDate today(2026, 12, 10);
+    QStringList problems;
+    const QVector<Log_Entry> entries = Tank_Log::read_csv(_content, today, &problems);
+    check(entries.isEmpty() || problems.isEmpty(), "a log file with bad lines gave entries");
+    for (const QString &problem : problems)
+        check(!problem.isEmpty() && !problem.contains(QLatin1Char('\n')),
+              "a log file's problem is not one line");
+    for (const Log_Entry &entry : entries)
+        check(Tank_Log::refusal(entry, today).isEmpty(), "a log file gave an entry it refuses");
+    const QByteArray written = Tank_Log::write_csv(entries);
+    const QVector<Log_Entry> again = Tank_Log::read_csv(written, today, &problems);
+    check(problems.isEmpty() && again.size() == entries.size() &&
+              Tank_Log::write_csv(again) == written,
+          "a log file written is read back otherwise");
 }
 
 // A targets file read gives ranges from low to high and ceilings above 0,
@@ -295,5 +348,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *_data, std::size_t _si
     check_formula(QString::fromUtf8(content));
     check_plans(content, plan_catalogues());
     check_targets(content);
+    check_log_csv(content);
     return 0;
 }
