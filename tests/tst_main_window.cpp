@@ -1418,23 +1418,29 @@ void TestMainWindow::failed_write_data()
     if (qEnvironmentVariableIsEmpty("FIU_CTRL_FIFO"))
         QSKIP("needs libfiu's fault injector: runs as tst_main_window_failed_writes, under "
               "fiu-run -x");
-    // Steps as in run(), and "settings <rovalin.ini>", "language en" and
-    // "pdf"; then the steps taken while writes fail, and those taken once
-    // they work again.
+    // Steps as in run(), and "settings <rovalin.ini>", "language en", "pdf"
+    // and "quit" (the main window closed: what a save could not write is
+    // asked about, and saved when the user says so); then the steps taken
+    // while writes fail, and those taken once they work again.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("fault"); // as make_writes_fail() takes it
     QTest::addColumn<QStringList>("failing");
     QTest::addColumn<QStringList>("after");
-    QTest::addColumn<QString>("file");  // plans, products, settings or sheet
+    QTest::addColumn<QString>("file");  // plans, products, recipes, settings, sheet or log
     QTest::addColumn<QString>("said");  // what the window says meanwhile: a regular expression
     QTest::addColumn<QString>("saved"); // what the file holds in the end
 
     QTest::newRow("a plan's edits, saved with the next one")
         << QStringList{"plan stored", "plan open"} << "write"
-        << QStringList{"plan dose 0 12.5", "plan day 0 Пн"} << QStringList{"plan day 0 Ср"}
-        << "plans"
+        << QStringList{"plan dose 0 12.5", "plan day 0 Пн", "quit"}
+        << QStringList{"plan day 0 Ср", "quit"} << "plans"
         << "^Не удалось сохранить планы в .*plans\\.json: .+\\. Изменения остались в окне\\.$"
         << "Alpha 12.5 1,3,6|Gone 5 6";
+    QTest::newRow("a reading in the log, saved on quitting")
+        << QStringList{"plan stored", "plan open", "plan log-tab"} << "write"
+        << QStringList{"plan log 2026-12-01 K 5 API", "quit"} << QStringList{"quit"} << "plans"
+        << "^Не удалось сохранить планы в .*plans\\.json: .+\\. Изменения остались в окне\\.$"
+        << "Alpha 20 6|Gone 5 6|2026-12-01 K 5";
     QTest::newRow("an entry of the user's, saved on a retry")
         << QStringList{"editor file [{\"name\": \"Mine\", \"target\": \"K\", \"K\": 5}]",
                        "editor open",
@@ -1442,9 +1448,29 @@ void TestMainWindow::failed_write_data()
                        "editor name Second",
                        "editor element K 2",
                        "editor target K"}
-        << "write" << QStringList{"editor save"} << QStringList{"editor save"} << "products"
+        << "write" << QStringList{"editor save", "quit"} << QStringList{"quit"} << "products"
         << "^Не удалось сохранить .*commercial_products\\.json: .+\\.$"
         << "commercial_products.json: Mine, Second";
+    QTest::newRow("the designer's bottles, saved on quitting")
+        << QStringList{"compounds [{\"name\": \"KNO3\", \"formula\": \"KNO3\", \"target\": \"N\"}, "
+                       "{\"name\": \"KH2PO4\", \"formula\": \"KH2PO4\", \"target\": \"P\"}]",
+                       "designer open",
+                       "designer want NO3 20",
+                       "designer want PO4 3",
+                       "designer suggest",
+                       "designer name Макро",
+                       "designer save",
+                       "designer want NO3 10"}
+        << "write" << QStringList{"designer save", "quit"}
+        << QStringList{"quit"} << "recipes"
+        << "^Не удалось сохранить .*recipes\\.json: .+\\.$"
+        << "recipes.json: Макро";
+    QTest::newRow("the log exported, again on a retry")
+        << QStringList{"plan stored", "plan open", "plan log-tab", "plan log 2026-12-01 K 5",
+                       "plan log-export"}
+        << "write" << QStringList{"plan log-export"} << QStringList{"plan log-export"} << "log"
+        << "^Не удалось записать .*exported\\.csv: .+\\.$"
+        << "date,what,key,value,note|2026-12-01,reading,K,5,";
     // QSettings takes a lock file first: where that cannot be written, it
     // writes nothing. Where only the bytes of a file fail, or only those of
     // the one QSettings writes, the settings are checked before they are
@@ -1483,12 +1509,25 @@ void TestMainWindow::failed_write()
         Language::apply(Language::russian);
     });
     QString boxed;
+    int asked = 0; // questions with «Сохранить», of one step
     const QString sheet = QDir::current().filePath(QStringLiteral("sheet.pdf"));
     const auto step = [&](const QString &_step) {
         // A warning is modal: read it and close it from its own event loop.
+        // A question is answered «Да», or «Сохранить» the first time and, while
+        // writes fail, «Отмена» after.
         QTimer poll;
+        asked = 0;
         connect(&poll, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (box->button(QMessageBox::Yes)) {
+                box->button(QMessageBox::Yes)->click();
+            } else if (box->button(QMessageBox::Save)) {
+                boxed = box->text();
+                box->button(asked++ == 0 || !failing_now ? QMessageBox::Save : QMessageBox::Cancel)
+                    ->click();
+            } else {
                 boxed = box->text();
                 box->accept();
             }
@@ -1500,6 +1539,12 @@ void TestMainWindow::failed_write()
             QFile settings(Language::settings_file());
             QVERIFY(settings.open(QIODevice::WriteOnly));
             settings.write(text.toUtf8());
+        } else if (_step == QLatin1String("quit")) {
+            // Asked while a save fails, and the window kept; let go once
+            // the save went through.
+            const bool closed = f.window->close();
+            QCOMPARE(closed, !failing_now);
+            QVERIFY2(failing_now ? asked >= 1 : asked <= 1, qPrintable(boxed));
         } else if (_step == QLatin1String("language en")) {
             f.window->findChild<QAction *>(QStringLiteral("actionEnglish"))->trigger();
         } else if (_step == QLatin1String("pdf")) {
@@ -1527,7 +1572,10 @@ void TestMainWindow::failed_write()
                   QStringLiteral("/plans.json")
         : file == QLatin1String("products")
             ? User_Catalogues::folder() + QStringLiteral("/commercial_products.json")
+        : file == QLatin1String("recipes")
+            ? User_Catalogues::folder() + QStringLiteral("/recipes.json")
         : file == QLatin1String("sheet") ? sheet
+        : file == QLatin1String("log")   ? exported_log()
                                          : Language::settings_file();
     const QByteArray before = bytes(kept);
     // A sheet is saved where there was none: it is there whole or not at all.
@@ -1542,11 +1590,13 @@ void TestMainWindow::failed_write()
     const auto shown = [&] {
         if (file == QLatin1String("settings") || file == QLatin1String("sheet"))
             return boxed;
-        QWidget *window = file == QLatin1String("plans")
-                              ? plan_window()
-                              : f.window->findChild<QWidget *>(QStringLiteral("editor"));
-        return window
-            ->findChild<QLabel *>(file == QLatin1String("plans") ? "plan_status" : "editor_status")
+        if (file == QLatin1String("log")) // either may have read the box first
+            return log_said.isEmpty() ? boxed : log_said;
+        const QString window = file == QLatin1String("plans")     ? QStringLiteral("plan")
+                               : file == QLatin1String("recipes") ? QStringLiteral("designer")
+                                                                  : QStringLiteral("editor");
+        return f.window->findChild<QWidget *>(window)
+            ->findChild<QLabel *>(window + QStringLiteral("_status"))
             ->text();
     };
 
@@ -1564,13 +1614,16 @@ void TestMainWindow::failed_write()
     boxed.clear();
     for (const QString &each : after)
         step(each);
-    QCOMPARE(shown(), QString());
+    // The designer says what it saved; the rest say nothing once saved.
+    QCOMPARE(shown(), file == QLatin1String("recipes")
+                          ? QStringLiteral("Сохранено в «Мои удобрения»: «Макро».")
+                          : QString());
 
     // What the file holds: the plan's items, the user's entries, or the
     // settings' lines.
     QStringList held =
-        file == QLatin1String("products") ? user_files()
-        : file == QLatin1String("settings")
+        file == QLatin1String("products") || file == QLatin1String("recipes") ? user_files()
+        : file == QLatin1String("settings") || file == QLatin1String("log")
             ? QString::fromUtf8(bytes(kept)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
             : QStringList();
     if (file == QLatin1String("sheet")) {
@@ -1591,6 +1644,11 @@ void TestMainWindow::failed_write()
                             days.join(QLatin1Char(','))}
                     .join(QLatin1Char(' '));
     }
+    for (const QJsonValue &entry : plans[QLatin1String("plans")][0][QLatin1String("log")].toArray())
+        held << QStringList{entry[QLatin1String("date")].toString(),
+                            entry[QLatin1String("key")].toString(),
+                            QString::number(entry[QLatin1String("value")].toDouble())}
+                    .join(QLatin1Char(' '));
     QCOMPARE(held.join(QLatin1Char('|')), saved);
 }
 

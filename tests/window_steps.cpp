@@ -410,7 +410,7 @@ void Window_Steps::log_step(const QString &_step)
         QTest::keyClick(table, Qt::Key_Delete);
     } else if (what == QLatin1String("log-import") || what == QLatin1String("log-export") ||
                what == QLatin1String("log-import-exported")) {
-        QString file = log_files.filePath(QStringLiteral("exported.csv"));
+        QString file = exported_log();
         if (what == QLatin1String("log-import")) {
             file = log_files.filePath(QStringLiteral("typed.csv"));
             QFile typed(file);

@@ -85,6 +85,8 @@ protected:
     Window_Fixture f;
     // What the last import of a log file said, where it said something.
     QString log_said;
+    // Where "log-export" writes.
+    QString exported_log() const { return log_files.filePath(QStringLiteral("exported.csv")); }
 
 private:
     QTemporaryDir log_files;

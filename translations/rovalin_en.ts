@@ -451,6 +451,14 @@
         <source>Отметить для каждой цели первые в списке вещества, которые её дают, — столько, сколько нужно для всех целей</source>
         <translation>For each target, tick the first compounds of the list that supply it, as many as all the targets need</translation>
     </message>
+    <message>
+        <source>%1
+
+Сохранить ещё раз перед выходом?</source>
+        <translation>%1
+
+Save again before quitting?</translation>
+    </message>
 </context>
 <context>
     <name>Dosing_Targets</name>
@@ -2075,6 +2083,14 @@
     <message>
         <source>Журнал</source>
         <translation>Log</translation>
+    </message>
+    <message>
+        <source>%1
+
+Сохранить ещё раз перед выходом?</source>
+        <translation>%1
+
+Save again before quitting?</translation>
     </message>
 </context>
 <context>

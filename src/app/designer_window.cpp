@@ -305,6 +305,22 @@ void Designer_Window::salt_changed(QTableWidgetItem *_item)
     redraw();
 }
 
+bool Designer_Window::may_quit()
+{
+    while (save_failed) {
+        present();
+        const auto answer = QMessageBox::warning(
+            this, windowTitle(), tr("%1\n\nСохранить ещё раз перед выходом?").arg(status->text()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::Discard)
+            return true;
+        save();
+    }
+    return true;
+}
+
 bool Designer_Window::save()
 {
     refusal.clear();

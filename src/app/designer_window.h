@@ -38,6 +38,9 @@ public:
     // The rows again after the compounds list was read again.
     void refresh();
     const Recipe_Designer &model() const { return designer; }
+    // Whether the program may quit: the last save of the bottles went
+    // through, or the user, asked, tried again until it did or let them go.
+    bool may_quit();
 
 signals:
     // Recipes were written into the user's recipes file.

@@ -457,10 +457,23 @@ void Editor_Window::show_check()
     status->setVisible(!status->text().isEmpty());
 }
 
+bool Editor_Window::has_changes() const
+{
+    return dirty && !(editing < 0 && draft.name.trimmed().isEmpty() && draft.elements.isEmpty() &&
+                      draft.salts.isEmpty() && draft.formula.isEmpty());
+}
+
+bool Editor_Window::may_quit()
+{
+    if (!has_changes())
+        return true;
+    present();
+    return may_leave();
+}
+
 bool Editor_Window::may_leave()
 {
-    if (!dirty || (editing < 0 && draft.name.trimmed().isEmpty() && draft.elements.isEmpty() &&
-                   draft.salts.isEmpty() && draft.formula.isEmpty()))
+    if (!has_changes())
         return true;
     const QString name = named(*editor, draft, editing);
     const auto answer = QMessageBox::question(

@@ -49,6 +49,9 @@ public:
     static bool may_save_into(QWidget *_parent, Catalogue_Editor *_entries,
                               Catalogue_Editor::Kind _kind);
     const Catalogue_Editor &model() const { return *editor; }
+    // Whether the program may quit: the entry edited has no changes, or the
+    // user, asked, saved them or let them go.
+    bool may_quit();
     // The list again, after the files were written elsewhere.
     void refresh() { redraw_list(); }
 
@@ -77,6 +80,8 @@ private:
     // The draft from the form, then what the readers say of it.
     void changed();
     void show_check();
+    // Whether the draft has changes worth asking about before it is left.
+    bool has_changes() const;
     // Whether the draft may be left: saved, or the user says so.
     bool may_leave();
     // _follow_first: a new compound, whose reference element is its first

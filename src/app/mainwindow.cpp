@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QBrush>
+#include <QCloseEvent>
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
@@ -604,6 +605,15 @@ void MainWindow::changeEvent(QEvent *event)
         if (!header_fert && header)
             set_header(header, calculated);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent *_event)
+{
+    if ((editor && !editor->may_quit()) || (plan && !plan->may_quit()) ||
+        (designer && !designer->may_quit()))
+        _event->ignore();
+    else
+        QMainWindow::closeEvent(_event);
 }
 
 void MainWindow::set_header(Type_Fertilizer *_fert, bool _is_calc)

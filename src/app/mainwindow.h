@@ -84,6 +84,9 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // Work a save could not write, or an entry being edited, is not let go
+    // without asking.
+    void closeEvent(QCloseEvent *_event) override;
 
 private:
     // Creates the calculators, reads the catalogues from settings/ under the

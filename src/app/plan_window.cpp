@@ -415,6 +415,24 @@ void Plan_Window::add_calculation(const Plan_Item &_item, int _tank)
     items->scrollToItem(items->item(row, 0));
 }
 
+bool Plan_Window::may_quit()
+{
+    while (book.unsaved()) {
+        present();
+        const auto answer = QMessageBox::warning(
+            this, windowTitle(),
+            tr("%1\n\nСохранить ещё раз перед выходом?").arg(book.save_problem()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::Discard)
+            return true;
+        book.save_again();
+        show_status();
+    }
+    return true;
+}
+
 void Plan_Window::present()
 {
     if (!presented) {

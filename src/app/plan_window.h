@@ -57,6 +57,9 @@ public:
     void present();
 
     const Plan_Book &model() const { return book; }
+    // Whether the program may quit: the plans are saved, or the user, asked
+    // while they cannot be, tried again until they were or let them go.
+    bool may_quit();
 
 protected:
     // A new language: every text again, the book's too, nothing else changed.

@@ -74,6 +74,12 @@ void Plan_Book::save()
                          .arg(QDir::toNativeSeparators(store.file_name()), store.error());
 }
 
+bool Plan_Book::save_again()
+{
+    save();
+    return !unsaved();
+}
+
 bool Plan_Book::name_taken(const QString &_name, int _except)
 {
     for (int i = 0; i < plans_.size(); ++i) {

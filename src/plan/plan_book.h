@@ -245,6 +245,12 @@ public:
     // "diy_sol" as the window does.
     QString as_text(const QStringList &_kinds) const;
 
+    // Whether the last save failed, so that the plans in the window are not
+    // the file's; why it failed. save_again() tries once more.
+    bool unsaved() const { return !save_error.isEmpty(); }
+    QString save_problem() const { return save_error; }
+    bool save_again();
+
 private:
     Dosing_Plan *edited();
     // Before an edit to _plan's items or tank: what they dosed until
