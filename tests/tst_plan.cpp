@@ -480,7 +480,8 @@ void TestPlan::log_csv_data()
                        "строка 9: «measure»: должно быть reading или change",
                        "строка 10: нужны поля date, what, key, value и note через «,»",
                        "строка 11: «2026-12 -01» — не дата ГГГГ-ММ-ДД",
-                       "строка 13: запись на 1999-12-31: журнал ведётся с 2000-01-01",
+                       "строка 13: запись на 1999-12-31: в журнале — даты с 2000-01-01 по "
+                       "2100-12-31",
                        "строка 14: кавычка не закрыта"}
         << 0;
     QTest::newRow("no header line")
@@ -776,11 +777,14 @@ void TestPlan::store_data()
     QTest::newRow("a log entry without a date: moved aside")
         << QByteArray(full_file).replace("\"date\": \"2026-12-01\", ", "") << "" << 0 << false
         << "\\(plans\\[0\\]\\.log\\[0\\]\\.date: должна быть дата ГГГГ-ММ-ДД\\)" << true << "";
-    QTest::newRow("a log entry from before 2000, a slip for 2026: moved aside")
-        << QByteArray(full_file).replace("\"date\": \"2026-12-01\"", "\"date\": \"1026-12-01\"")
-        << "" << 0 << false
-        << "\\(plans\\[0\\]\\.log\\[0\\]\\.date: должна быть дата не раньше 2000-01-01\\)" << true
-        << "";
+    for (const char *year : {"1026", "3026"})
+        QTest::addRow("a log entry of %s, a slip for 2026: moved aside", year)
+            << QByteArray(full_file).replace("\"date\": \"2026-12-01\"",
+                                             QByteArray("\"date\": \"") + year + "-12-01\"")
+            << "" << 0 << false
+            << "\\(plans\\[0\\]\\.log\\[\\d\\]\\.date: должна быть дата с 2000-01-01 по "
+               "2100-12-31\\)"
+            << true << "";
     QTest::newRow("an uptake model there is none of: moved aside")
         << QByteArray(full_file).replace("\"Fe\": \"constant\"", "\"Fe\": \"linear\"") << "" << 0
         << false

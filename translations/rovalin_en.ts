@@ -1867,8 +1867,8 @@ Save again before quitting?</translation>
         <translation>dose periods must be in date order</translation>
     </message>
     <message>
-        <source>должна быть дата не раньше %1</source>
-        <translation>must be a date no earlier than %1</translation>
+        <source>должна быть дата с %1 по %2</source>
+        <translation>must be a date from %1 to %2</translation>
     </message>
 </context>
 <context>
@@ -2255,8 +2255,8 @@ Save again before quitting?</translation>
         <translation>“%1” is not a number</translation>
     </message>
     <message>
-        <source>запись на %1: журнал ведётся с %2</source>
-        <translation>an entry for %1: the log starts on %2</translation>
+        <source>запись на %1: в журнале — даты с %2 по %3</source>
+        <translation>an entry for %1: the log holds dates from %2 to %3</translation>
     </message>
 </context>
 <context>

@@ -53,7 +53,7 @@ public:
     {
         auto *editor = new QDateEdit(_parent);
         editor->setCalendarPopup(true);
-        editor->setMinimumDate(plan_dates::earliest());
+        editor->setDateRange(plan_dates::earliest(), plan_dates::latest());
         editor->setDisplayFormat(Log_Table::tr("dd.MM.yyyy"));
         return editor;
     }

@@ -134,7 +134,7 @@ void Plan_Window::build()
     start = new QDateEdit(this);
     start->setObjectName(QStringLiteral("plan_start"));
     start->setCalendarPopup(true);
-    start->setMinimumDate(plan_dates::earliest());
+    start->setDateRange(plan_dates::earliest(), plan_dates::latest());
     next_change = new QLabel(this);
     next_change->setObjectName(QStringLiteral("plan_next_change"));
     weeks = spin_box("plan_weeks", plan_limits::weeks_min, plan_limits::weeks_max, this);

@@ -60,7 +60,9 @@ QDate on_weekday(const QDate &_date, int _weekday)
     if (shift > 3)
         shift -= 7;
     const QDate nearest = _date.addDays(shift);
-    return nearest < earliest() ? nearest.addDays(7) : nearest;
+    return nearest < earliest() ? nearest.addDays(7)
+           : nearest > latest() ? nearest.addDays(-7)
+                                : nearest;
 }
 
 QDate last_before(const QDate &_day, int _weekday)

@@ -161,15 +161,23 @@ inline int weekday(const QDate &_date)
 // tests do, for plans that start on a day they know).
 QDate today();
 void set_today(const QDate &_today);
-// The earliest date a plan may start on or its log hold: a course from
-// further back would take the program minutes to work out, and a date such
-// as 1026 is a slip of the keyboard.
+// The dates a plan may start on and its log hold: a course over centuries
+// would take the program minutes to work out, and a date such as 1026 or
+// 3026 is a slip of the keyboard.
 inline QDate earliest()
 {
     return QDate(2000, 1, 1);
 }
+inline QDate latest()
+{
+    return QDate(2100, 12, 31);
+}
+inline bool within(const QDate &_date)
+{
+    return _date >= earliest() && _date <= latest();
+}
 // The date nearest _date on _weekday: at most three days away, but not
-// before earliest(), where it is the first after it.
+// outside earliest() to latest(), where it is the nearest within.
 QDate on_weekday(const QDate &_date, int _weekday);
 // The last date on _weekday before _day: from one to seven days before.
 QDate last_before(const QDate &_day, int _weekday);

@@ -188,7 +188,7 @@ void Plan_Book::set_change_day(int _weekday)
 void Plan_Book::set_start(const QDate &_start)
 {
     Dosing_Plan *plan = edited();
-    if (!plan || !_start.isValid() || _start < plan_dates::earliest() || plan->start == _start)
+    if (!plan || !_start.isValid() || !plan_dates::within(_start) || plan->start == _start)
         return;
     plan->start = _start;
     plan->change_day = plan_dates::weekday(_start);

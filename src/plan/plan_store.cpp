@@ -145,7 +145,8 @@ void read_item(const QJsonObject &_object, const QString &_place, Dosing_Plan &_
         _plan.items.append(item);
 }
 
-// A date as the file writes it, "2026-12-06", from plan_dates::earliest().
+// A date as the file writes it, "2026-12-06", from plan_dates::earliest() to
+// latest().
 QDate read_date(Object_Reader &_reader, const char *_key, bool _required)
 {
     const QJsonValue value = _reader.object.value(QLatin1String(_key));
@@ -154,9 +155,10 @@ QDate read_date(Object_Reader &_reader, const char *_key, bool _required)
     const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
     if (!date.isValid() || value.toString().size() != 10)
         _reader.fail(_key, Plan_Store::tr("должна быть дата ГГГГ-ММ-ДД"));
-    else if (date < plan_dates::earliest())
-        _reader.fail(_key, Plan_Store::tr("должна быть дата не раньше %1")
-                               .arg(plan_dates::earliest().toString(Qt::ISODate)));
+    else if (!plan_dates::within(date))
+        _reader.fail(_key, Plan_Store::tr("должна быть дата с %1 по %2")
+                               .arg(plan_dates::earliest().toString(Qt::ISODate),
+                                    plan_dates::latest().toString(Qt::ISODate)));
     return date;
 }
 

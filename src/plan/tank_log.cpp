@@ -221,9 +221,10 @@ QString Tank_Log::refusal(const Log_Entry &_entry, const QDate &_today)
     using number_text::figure;
     if (!_entry.date.isValid())
         return tr("нет даты");
-    if (_entry.date < plan_dates::earliest())
-        return tr("запись на %1: журнал ведётся с %2")
-            .arg(_entry.date.toString(Qt::ISODate), plan_dates::earliest().toString(Qt::ISODate));
+    if (!plan_dates::within(_entry.date))
+        return tr("запись на %1: в журнале — даты с %2 по %3")
+            .arg(_entry.date.toString(Qt::ISODate), plan_dates::earliest().toString(Qt::ISODate),
+                 plan_dates::latest().toString(Qt::ISODate));
     if (_entry.change) {
         if (!(_entry.value >= 0 && _entry.value <= plan_limits::percent_max))
             return tr("подмена — от 0 до 100 %");
