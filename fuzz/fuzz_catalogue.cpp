@@ -216,7 +216,13 @@ void check_plans(const QByteArray &_content, const Plan_Catalogues &_catalogues)
                 plan_levels::course(total.input, Plan_Totals::regime(plan), 7 * plan.weeks);
             check(course.size() <= 3 * 7 * plan.weeks + 1, "a course has more points than steps");
         }
-        check_log(plan, _catalogues);
+    }
+    // The window works out the log of the plan it shows, one at a time.
+    for (const Dosing_Plan &plan : plans) {
+        if (!plan.log.isEmpty()) {
+            check_log(plan, _catalogues);
+            break;
+        }
     }
 }
 
