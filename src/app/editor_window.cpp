@@ -509,9 +509,13 @@ void Editor_Window::choose(QTreeWidgetItem *_item)
 
 void Editor_Window::copy_current()
 {
+    // Asked first: saving the draft reads the catalogues again, and the main
+    // window's entry with them.
+    if (!current || !may_leave())
+        return;
     Catalogue_Editor::Kind made = Catalogue_Editor::product;
-    const Compound *entry = current ? current(&made) : nullptr;
-    if (!entry || !may_leave())
+    const Compound *entry = current(&made);
+    if (!entry)
         return;
     int index = -1;
     const Catalogue_Editor::Draft copied = editor->copy(made, *entry, shipped, &index);
