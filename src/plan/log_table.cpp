@@ -5,6 +5,7 @@
 #include "base/number_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 using number_text::figure;
@@ -96,10 +97,12 @@ QVector<Log_Table::Row> Log_Table::rows() const
             const double off = entry.value - expected;
             const QString sign = off > 0 ? QStringLiteral("+") : QString();
             difference = sign + figure(off);
-            if (expected > 0)
+            // Against a prediction of next to nothing a share says nothing
+            // (and would not fit in a whole number).
+            const double percent = off / expected * 100;
+            if (expected > 0 && std::abs(percent) < 1000)
                 difference =
-                    tr("%1 (%2 %)")
-                        .arg(difference, sign + QString::number(qRound(off / expected * 100)));
+                    tr("%1 (%2 %)").arg(difference, sign + QString::number(qRound(percent)));
         }
         row.texts << entry.date.toString(tr("dd.MM.yyyy")) << kind_name(entry.change)
                   << (entry.change ? QString() : key_label(entry.key))
