@@ -140,6 +140,11 @@ void TestDesign::recipe_solve_data()
         << "K=60" << false << QVector<double>{60 / 0.4487} << 0.0 << "";
     QTest::newRow("the limit holds nothing back where the target is met")
         << macro << "K=20" << false << QVector<double>{-1, -1, -1} << 0.0 << "";
+    // A salt whose shares are no fractions is never ticked: its figures of
+    // 1e308 would come out as no number.
+    QTest::newRow("every salt ticked, one with no fractions")
+        << "KNO3 K=0.3867,N=0.1385 319; Huge K=1e308,N=1e300 -"
+        << "N=5" << false << QVector<double>{5 / 0.1385, 0} << 0.0 << "";
     QTest::newRow("a target no salt brings")
         << "KNO3 K=0.3867,N=0.1385 319; ~K2SO4 K=0.4487,S=0.1840 111"
         << "N=5,K=10,S=2" << false << QVector<double>{-1, 0} << 100.0

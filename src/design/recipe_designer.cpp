@@ -351,7 +351,7 @@ void Recipe_Designer::refresh()
         row.shown = entry->shown_name();
         for (const Salt_Row &before : salts_) {
             if (before.name == row.name)
-                row.used = before.used;
+                row.used = before.used && usable(i);
         }
         salts.append(row);
     }
@@ -442,11 +442,24 @@ bool Recipe_Designer::type_wanted(int _row, const QString &_text, QString *_why)
     return true;
 }
 
+bool Recipe_Designer::usable(int _row) const
+{
+    const Compound *entry = compounds->compound_at(_row);
+    if (!entry)
+        return false;
+    for (int e = 0; e < entry->count_elements(); ++e) {
+        const Element element = entry->element_at(e);
+        if (element.name != QLatin1String("sol") && !(element.value >= 0 && element.value <= 1))
+            return false;
+    }
+    return true;
+}
+
 void Recipe_Designer::set_used(int _row, bool _used)
 {
     if (_row < 0 || _row >= salts_.size())
         return;
-    salts_[_row].used = _used;
+    salts_[_row].used = _used && usable(_row);
     solve();
 }
 
@@ -457,7 +470,7 @@ void Recipe_Designer::suggest()
     // of the chelating agent, names none.
     const auto dosed = [&](int _salt) {
         const Compound *entry = compounds->compound_at(_salt);
-        return entry->find_element(entry->target()).value > 0;
+        return usable(_salt) && entry->find_element(entry->target()).value > 0;
     };
     // The compounds that bring a row's element: those dosed for it first,
     // each in the order of the list.

@@ -111,6 +111,10 @@ public:
         double share() const;
     };
     const QVector<Salt_Row> &salts() const { return salts_; }
+    // A salt whose entry gives a share of an element that is no number from
+    // 0 to 1 (a file's slip: 5 for 5 %, 1e308) is no salt to weigh: it is
+    // never ticked.
+    bool usable(int _row) const;
     void set_used(int _row, bool _used);
     // Ticks, for each target, the first compound of the list that brings its
     // element, of those dosed for that element before the others; then, while
