@@ -1461,8 +1461,7 @@ void TestMainWindow::failed_write_data()
                        "designer name Макро",
                        "designer save",
                        "designer want NO3 10"}
-        << "write" << QStringList{"designer save", "quit"}
-        << QStringList{"quit"} << "recipes"
+        << "write" << QStringList{"designer save", "quit"} << QStringList{"quit"} << "recipes"
         << "^Не удалось сохранить .*recipes\\.json: .+\\.$"
         << "recipes.json: Макро";
     QTest::newRow("the log exported, again on a retry")

@@ -166,12 +166,18 @@ public:
         _edit->setFocus();
         QTest::keyClick(_edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(_edit, Qt::Key_Backspace);
+        keys(_edit, _text);
+    }
+
+    // _text key by key into _widget.
+    static void keys(QWidget *_widget, const QString &_text)
+    {
         for (const QChar c : _text) {
             // QTest maps only ASCII to keys; other characters come as text.
             if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
-                QTest::keyClick(_edit, char(c.unicode()));
+                QTest::keyClick(_widget, char(c.unicode()));
             else
-                QTest::sendKeyEvent(QTest::Click, _edit, Qt::Key_unknown, QString(c),
+                QTest::sendKeyEvent(QTest::Click, _widget, Qt::Key_unknown, QString(c),
                                     Qt::NoModifier);
         }
     }
@@ -203,7 +209,7 @@ public:
         if (!editor)
             return false;
         editor->selectAll();
-        QTest::keyClicks(editor, _text);
+        keys(editor, _text);
         QTest::keyClick(editor, Qt::Key_Return);
         // The view commits what was typed once the event loop comes round.
         QCoreApplication::processEvents();

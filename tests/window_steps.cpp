@@ -201,6 +201,18 @@ QWidget *Window_Steps::plan_window() const
     return f.window->findChild<QWidget *>(QStringLiteral("plan"));
 }
 
+namespace {
+
+// Answers _question with _button, where it has one: another question is
+// left to whoever answers it.
+void click(QMessageBox *_question, QMessageBox::StandardButton _button)
+{
+    if (QAbstractButton *button = _question->button(_button))
+        button->click();
+}
+
+} // namespace
+
 void Window_Steps::plan_step(const QString &_step)
 {
     const QStringList words = _step.split(QLatin1Char(' '));
@@ -241,6 +253,9 @@ void Window_Steps::plan_step(const QString &_step)
     QWidget *window = plan_window();
     QVERIFY(window);
     auto *items = window->findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    // What the tab «План» holds is typed into there.
+    if (QStringList{"dose", "day", "remove", "tick", "water-at", "water"}.contains(what))
+        window->findChild<QTabWidget *>(QStringLiteral("plan_pages"))->setCurrentIndex(0);
     if (what == QLatin1String("start")) {
         window->findChild<QDateEdit *>(QStringLiteral("plan_start"))
             ->setDate(QDate::fromString(words.value(1), Qt::ISODate));
@@ -310,7 +325,7 @@ void Window_Steps::plan_step(const QString &_step)
                 input->setTextValue(name);
                 input->accept();
             } else if (auto *question = qobject_cast<QMessageBox *>(modal)) {
-                question->button(QMessageBox::Yes)->click();
+                click(question, QMessageBox::Yes);
             }
         });
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("plan_") + what),
@@ -341,13 +356,14 @@ void Window_Steps::log_step(const QString &_step)
         } else if (auto *list = qobject_cast<QComboBox *>(editor)) {
             if (list->isEditable())
                 list->setEditText(_text);
-            else
-                list->setCurrentIndex(list->findText(_text));
+            else // the text, or its place in the list
+                list->setCurrentIndex(list->findText(_text) >= 0 ? list->findText(_text)
+                                                                 : _text.toInt());
         } else {
             auto *line = qobject_cast<QLineEdit *>(editor);
             QVERIFY(line);
             line->selectAll();
-            QTest::keyClicks(line, _text);
+            Window_Fixture::keys(line, _text);
         }
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();
@@ -373,16 +389,19 @@ void Window_Steps::log_step(const QString &_step)
         QTest::mouseClick(_button, Qt::LeftButton);
     };
     const int typing = table->rowCount() - 1;
+    // Every step of the log's is taken on its tab.
+    window->findChild<QTabWidget *>(QStringLiteral("plan_pages"))->setCurrentIndex(1);
     if (what == QLatin1String("log-tab")) {
-        window->findChild<QTabWidget *>(QStringLiteral("plan_pages"))->setCurrentIndex(1);
     } else if (what == QLatin1String("log-cell")) {
         const int row = words.value(1) == QLatin1String("new") ? typing : words.value(1).toInt();
         cell(row, words.value(2).toInt(), words.mid(3).join(QLatin1Char(' ')));
     } else if (what == QLatin1String("log")) {
+        // The kind by its place: «Показание», «Подмена воды», in any language.
         cell(typing, 0, words.value(1));
         if (words.value(2) == QLatin1String("change")) {
-            cell(typing, 1, QStringLiteral("Подмена воды"));
+            cell(typing, 1, QStringLiteral("1"));
         } else {
+            cell(typing, 1, QStringLiteral("0"));
             cell(typing, 2, words.value(2));
             if (words.size() > 4)
                 cell(typing, 6, words.mid(4).join(QLatin1Char(' ')));
@@ -405,7 +424,7 @@ void Window_Steps::log_step(const QString &_step)
             QTableWidgetSelectionRange(0, 0, typing - 1, table->columnCount() - 1), true);
         QTimer::singleShot(0, window, [] {
             if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                question->button(QMessageBox::Yes)->click();
+                click(question, QMessageBox::Yes);
         });
         QTest::keyClick(table, Qt::Key_Delete);
     } else if (what == QLatin1String("log-import") || what == QLatin1String("log-export") ||
@@ -502,15 +521,15 @@ void Window_Steps::editor_step(const QString &_step)
     } else if (what == QLatin1String("reference")) {
         QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("editor_target"))->currentText(),
                  rest);
-    } else if (what == QLatin1String("copy") || what == QLatin1String("save")) {
+    } else if (what == QLatin1String("copy") || what == QLatin1String("save") ||
+               what == QLatin1String("delete")) {
         // A question, about a file that cannot be read, answered.
         const bool yes = rest != QLatin1String("no");
         QTimer::singleShot(0, window, [yes] {
             if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+                click(question, yes ? QMessageBox::Yes : QMessageBox::No);
         });
-        QTest::mouseClick(button(what == QLatin1String("copy") ? "editor_copy" : "editor_save"),
-                          Qt::LeftButton);
+        QTest::mouseClick(button(qPrintable(QStringLiteral("editor_") + what)), Qt::LeftButton);
         QCoreApplication::processEvents();
     } else {
         QFAIL(qPrintable(QStringLiteral("no such step: editor ") + _step));
@@ -552,7 +571,7 @@ void Window_Steps::designer_step(const QString &_step)
         auto *line = dose->findChild<QLineEdit *>();
         QVERIFY(line);
         line->selectAll();
-        QTest::keyClicks(line, words.value(1));
+        Window_Fixture::keys(line, words.value(1));
         QTest::keyClick(line, Qt::Key_Return);
     } else if (what == QLatin1String("says")) {
         const auto *status = window->findChild<QLabel *>(QStringLiteral("designer_status"));
@@ -563,7 +582,7 @@ void Window_Steps::designer_step(const QString &_step)
         const bool yes = words.value(1) != QLatin1String("no");
         QTimer::singleShot(0, window, [yes] {
             if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+                click(question, yes ? QMessageBox::Yes : QMessageBox::No);
         });
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("designer_") + what),
                           Qt::LeftButton);
