@@ -263,12 +263,13 @@ void TestKill::start_the_readers(const QVector<int> &_kept)
     {
         Plan_Store store(data);
         const QVector<Dosing_Plan> plans = store.open();
-        // A lock left behind is said with what it holds.
-        QFile lock(store.file_name() + QStringLiteral(".lock"));
-        lock.open(QIODevice::ReadOnly);
-        QVERIFY2(store.message().isEmpty() && !store.read_only(),
-                 qPrintable(store.message() + QStringLiteral(" The lock holds «") +
-                            QString::fromUtf8(lock.readAll()) + QStringLiteral("».")));
+        if (!store.message().isEmpty() || store.read_only()) {
+            // With what the lock it could not take holds.
+            QFile lock(store.file_name() + QStringLiteral(".lock"));
+            lock.open(QIODevice::ReadOnly);
+            QFAIL(qPrintable(store.message() + QStringLiteral(" The lock holds «") +
+                             QString::fromUtf8(lock.readAll()) + QStringLiteral("».")));
+        }
         QCOMPARE(plans.size(), kill_versions::plan_count);
         QCOMPARE(plans.first().name, QStringLiteral("Аквариум %1-1").arg(_kept.at(0)));
     }
@@ -483,6 +484,8 @@ void TestKill::saves_are_whole_at_any_kill()
           kills, taken.elapsed() / 1000.0, at_start_up, saving_kept + saving_replaced, saving_kept,
           saving_replaced, between_saves, empty_locks, left_temporary, int(left.size()),
           program_starts);
+    if (!left.isEmpty())
+        qInfo("left beside: %s", qPrintable(left.join(QStringLiteral(", "))));
     if (!program_in_temporary_home)
         QSKIP("Every kill checked with the readers; the program itself was not started: on Windows "
               "it keeps its files in the user's application data folder, which no variable of a "
