@@ -26,6 +26,8 @@
 
 #ifdef Q_OS_UNIX
 #include "as_nobody.h"
+
+#include <sys/file.h>
 #endif
 
 Q_DECLARE_METATYPE(QVector<double>)
@@ -720,7 +722,8 @@ void TestPlan::uptake_fit()
 void TestPlan::store_data()
 {
     QTest::addColumn<QByteArray>("file"); // null: no file yet
-    // "": nothing else; "locked": another program holds the lock; "read-only":
+    // "": nothing else; "locked": another program holds the lock; "empty lock":
+    // a lock file without its owner, which "held" keeps locked; "read-only":
     // the folder may not be written; "save fails": the file cannot be replaced.
     QTest::addColumn<QString>("setting");
     QTest::addColumn<int>("plans");
@@ -802,6 +805,13 @@ void TestPlan::store_data()
     QTest::newRow("a second running program: read-only")
         << QByteArray(full_file) << "locked" << 1 << true
         << "^Планы открыты в другой запущенной копии Ровалина" << false << "";
+    // A program killed while it took the lock left it empty; one taking it
+    // now holds it before it writes its name.
+    QTest::newRow("a lock left empty by a killed program: taken")
+        << QByteArray(full_file) << "empty lock" << 1 << false << "" << false << "";
+    QTest::newRow("an empty lock a program is taking: read-only")
+        << QByteArray(full_file) << "empty lock, held" << 1 << true
+        << "^Планы открыты в другой запущенной копии Ровалина" << false << "";
     QTest::newRow("unreadable, and held by another program: left alone")
         << QByteArray("[") << "locked" << 0 << true
         << "другой запущенной копии.* Файл .*plans\\.json не читается \\(это не JSON" << false
@@ -844,6 +854,17 @@ void TestPlan::store()
     QLockFile other(path + QStringLiteral(".lock"));
     if (setting == QLatin1String("locked"))
         QVERIFY(other.tryLock(0));
+    QFile empty_lock(path + QStringLiteral(".lock"));
+    if (setting.startsWith(QLatin1String("empty lock"))) {
+        // Open, it is held on Windows; elsewhere it takes the lock QLockFile takes.
+        QVERIFY(empty_lock.open(QIODevice::WriteOnly));
+        if (!setting.endsWith(QLatin1String("held")))
+            empty_lock.close();
+#ifdef Q_OS_UNIX
+        else
+            QCOMPARE(::flock(empty_lock.handle(), LOCK_EX | LOCK_NB), 0);
+#endif
+    }
 
     // What the store made of the file, a line a fact.
     const auto open = [&] {

@@ -428,7 +428,17 @@ QVector<Dosing_Plan> Plan_Store::open()
     lock = std::make_unique<QLockFile>(file_name() + QStringLiteral(".lock"));
     // A lock is stale only when the program that took it is gone, however old.
     lock->setStaleLockTime(0);
-    const bool owner = lock->tryLock(0);
+    bool owner = lock->tryLock(0);
+    // A program killed while it took the lock can leave the file empty,
+    // naming no process, and QLockFile never takes that for stale. Such a
+    // file goes, unless a running program holds it: one taking the lock
+    // holds the file locked (on Windows, open) before it writes its name.
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!owner && lock->error() == QLockFile::LockFailedError &&
+        !lock->getLockInfo(&pid, &host, &program) && lock->removeStaleLockFile())
+        owner = lock->tryLock(0);
     if (!owner) {
         read_only_ = true;
         message_ = lock->error() == QLockFile::LockFailedError
