@@ -376,6 +376,10 @@ QString TestMonkey::random_step(QRandomGenerator &_random)
         // Typed where the figures are not worked out from a formula.
         if (!editor)
             return QStringLiteral("editor open");
+        // A recipe's salts, by name and grams.
+        if (editor->findChild<QTableWidget *>(QStringLiteral("editor_salts"))->isVisible())
+            return QStringLiteral("editor salt %1 %2")
+                .arg(pick(_random, QVector<QString>{"KNO3", "K2SO4", "Xx", "Huge"}), figure);
         if (editor->findChild<QTableWidget *>(QStringLiteral("editor_elements"))->editTriggers() ==
             QAbstractItemView::NoEditTriggers)
             return QStringLiteral("editor formula ");
