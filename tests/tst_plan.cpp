@@ -754,6 +754,10 @@ void TestPlan::store_data()
         << QByteArray(full_file).replace("\"tank_l\"",
                                          QByteArray("\"\0\0]\": 0, \"\0e\": {}, \"tank_l\"", 28))
         << "" << 1 << false << "" << false << "";
+    // And those with characters beyond Latin-1 among keys of Latin-1 only.
+    QTest::newRow("an unknown member of a log entry with a byte-order mark, written the same twice")
+        << QByteArray(full_file).replace("\"note\": \"API\"", "\"\xEF\xBB\xBFnote\": \"API\"") << ""
+        << 1 << false << "" << false << "";
     QTest::newRow("not JSON: moved aside")
         << QByteArray("{\"version\": 1,\n \"plans\": [}") << "" << 0 << false
         << "^Файл планов не читается \\(это не JSON: 2:12: .+\\)\\. Он перенесён как есть в "

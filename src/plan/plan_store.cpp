@@ -501,11 +501,13 @@ bool Plan_Store::parse(const QByteArray &_content, QVector<Dosing_Plan> *_plans,
     QString what;
     QString where;
     QJsonDocument document = parse_json(_content, &what, &where);
-    // Qt sorts the members of an object by key, but keys read with a raw NUL
-    // in them it sorts otherwise than the same keys read back escaped, as
-    // they are written. Read once more from its own text, the file is in the
-    // order every later reading of it gives, and two saves write the same.
-    if (!document.isNull() && _content.contains('\0'))
+    // Qt sorts the members of an object by key, but some keys as read from a
+    // file it sorts otherwise than the same keys read back as it writes them:
+    // those with a raw NUL, and those with characters beyond Latin-1 (a
+    // byte-order mark, say) among keys of Latin-1 only. Read once more from
+    // its own text, the file is in the order every later reading of it
+    // gives, and two saves write the same.
+    if (!document.isNull())
         document = QJsonDocument::fromJson(document.toJson(QJsonDocument::Compact));
     if (document.isNull()) {
         *_why =
