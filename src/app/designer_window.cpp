@@ -307,18 +307,13 @@ void Designer_Window::salt_changed(QTableWidgetItem *_item)
 
 bool Designer_Window::may_quit()
 {
-    while (save_failed) {
-        present();
-        const auto answer = QMessageBox::warning(
-            this, windowTitle(), tr("%1\n\nСохранить ещё раз перед выходом?").arg(status->text()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-        if (answer == QMessageBox::Cancel)
-            return false;
-        if (answer == QMessageBox::Discard)
-            return true;
-        save();
-    }
-    return true;
+    return table_cells::saved_before_quitting(
+        this, [this] { return save_failed; },
+        [this] {
+            present();
+            return tr("%1\n\nСохранить ещё раз перед выходом?").arg(status->text());
+        },
+        [this] { save(); });
 }
 
 bool Designer_Window::save()

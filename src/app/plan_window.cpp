@@ -417,20 +417,16 @@ void Plan_Window::add_calculation(const Plan_Item &_item, int _tank)
 
 bool Plan_Window::may_quit()
 {
-    while (book.unsaved()) {
-        present();
-        const auto answer = QMessageBox::warning(
-            this, windowTitle(),
-            tr("%1\n\nСохранить ещё раз перед выходом?").arg(book.save_problem()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-        if (answer == QMessageBox::Cancel)
-            return false;
-        if (answer == QMessageBox::Discard)
-            return true;
-        book.save_again();
-        show_status();
-    }
-    return true;
+    return table_cells::saved_before_quitting(
+        this, [this] { return book.unsaved(); },
+        [this] {
+            present();
+            return tr("%1\n\nСохранить ещё раз перед выходом?").arg(book.save_problem());
+        },
+        [this] {
+            book.save_again();
+            show_status();
+        });
 }
 
 void Plan_Window::present()

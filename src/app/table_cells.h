@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -230,6 +231,26 @@ inline QString document_file(QString _name, const QString &_suffix)
         _name.replace(c, QLatin1Char('-'));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(QDir(folder).exists() ? folder : QDir::homePath()).filePath(_name + _suffix);
+}
+
+// Before quitting while _unsaved() says a save could not write: asks over
+// _window with _question(), which brings the window to the front; «Сохранить»
+// runs _save and asks again while it still fails. True once saved or let go,
+// false to stay.
+template <typename Unsaved, typename Question, typename Save>
+bool saved_before_quitting(QWidget *_window, Unsaved _unsaved, Question _question, Save _save)
+{
+    while (_unsaved()) {
+        const auto answer = QMessageBox::warning(
+            _window, _window->windowTitle(), _question(),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::Discard)
+            return true;
+        _save();
+    }
+    return true;
 }
 
 } // namespace table_cells
