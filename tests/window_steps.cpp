@@ -381,6 +381,12 @@ void Window_Steps::log_step(const QString &_step)
                 dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(_file);
                 QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                // The dialog's own question whether to replace the file is
+                // answered yes; the window's own boxes are what it said.
+                if (QAbstractButton *replace = box->button(QMessageBox::Yes)) {
+                    QMetaObject::invokeMethod(replace, "click", Qt::QueuedConnection);
+                    return;
+                }
                 log_said = box->text();
                 QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
             }
