@@ -32,7 +32,7 @@
 namespace {
 
 // One line per entry: "name|title|target|key=value,key=value", then the
-// solubility and the English name where there are.
+// solubility, the English name and the teaspoon where there are.
 QString dump(const Type_Fertilizer &_fert)
 {
     QStringList lines;
@@ -51,6 +51,10 @@ QString dump(const Type_Fertilizer &_fert)
                           .arg(entry->solubility_at_c());
         if (!entry->name_en().isEmpty())
             fields << QStringLiteral("en=") + entry->name_en();
+        if (!std::isnan(entry->teaspoon()))
+            fields << QStringLiteral("teaspoon=%1 (%2)")
+                          .arg(entry->teaspoon())
+                          .arg(entry->teaspoon_source());
         lines << fields.join(QLatin1Char('|'));
     }
     return lines.join(QLatin1Char('\n'));
@@ -220,6 +224,28 @@ void TestCatalogue::reads_file_data()
     QTest::newRow("solubility not an object is a number like any")
         << QByteArray(R"([{"name": "A", "solubility": 319}])") << 1 << "A|A||solubility=319"
         << "";
+
+    // A teaspoon's grams make no element either; a figure no level spoon
+    // holds is none, and said.
+    QTest::newRow("teaspoon") << QByteArray(R"([{"name": "A", "K": 0.39,
+                           "teaspoon": {"g": 6.7, "source": "weighed"}}])")
+                              << 1 << "A|A||K=0.39000000000000001|teaspoon=6.7 (weighed)"
+                              << "";
+    QTest::newRow("teaspoon without a source")
+        << QByteArray(R"([{"name": "A", "teaspoon": {"g": 3.5}}])") << 1 << "A|A|||teaspoon=3.5 ()"
+        << "";
+    QTest::newRow("teaspoon without a number")
+        << QByteArray(R"([{"name": "A", "teaspoon": {"g": "6.7", "source": "s"}},
+                          {"name": "B", "teaspoon": {"source": "s"}}])")
+        << 2 << "A|A||\nB|B||"
+        << "F: «A»: у «teaspoon» нет числа «g», граммов в ровной чайной ложке\n"
+           "F: «B»: у «teaspoon» нет числа «g», граммов в ровной чайной ложке";
+    QTest::newRow("teaspoon no level spoon holds")
+        << QByteArray(
+               R"([{"name": "A", "teaspoon": {"g": 67}}, {"name": "B", "teaspoon": {"g": 0}}])")
+        << 2 << "A|A||\nB|B||"
+        << "F: «A»: «teaspoon» 67 г — не вес ровной чайной ложки: нужно больше 0 и до 25 г\n"
+           "F: «B»: «teaspoon» 0 г — не вес ровной чайной ложки: нужно больше 0 и до 25 г";
 
     // Where the JSON breaks: line and column from 1, the column in characters.
     QTest::newRow("missing comma, second line")

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The chemistry under the catalogues: look-ups in a compound's record and the
-// formulas its fractions are worked out from.
+// formulas its fractions are worked out from, and its dry amounts in spoons.
 
+#include "base/language.h"
 #include "base/message_text.h"
 #include "chemistry/compound.h"
 #include "chemistry/formula.h"
+#include "chemistry/teaspoon.h"
 
 #include <QtTest>
+
+#include <limits>
 
 class TestChemistry : public QObject
 {
@@ -23,6 +27,8 @@ private slots:
     void add_element_ignores_null();
     void formula_data();
     void formula();
+    void spoons_data();
+    void spoons();
 };
 
 void TestChemistry::empty_element_has_empty_not_null_name()
@@ -237,6 +243,53 @@ void TestChemistry::formula()
     if (formula.has_carbonate())
         found << "CO3";
     QCOMPARE(found.join(QLatin1Char(',')), groups);
+}
+
+void TestChemistry::spoons_data()
+{
+    QTest::addColumn<double>("grams");
+    QTest::addColumn<double>("per_teaspoon"); // not a number: no figure
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("shown");
+
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    // 1.675 g of KNO3 at 6.7 g a teaspoon is 0.25 tsp.
+    QTest::newRow("a measure exactly") << 1.675 << 6.7 << false << "¼ ч. л.";
+    QTest::newRow("the nearest, over the dose") << 1.58 << 6.7 << false << "≈ ¼ ч. л., +6 %";
+    // 0.142 tsp: ⅛ is 12 % under, ¼ 76 % over.
+    QTest::newRow("between two, the nearer under it") << 0.95 << 6.7 << false << "≈ ⅛ ч. л., -12 %";
+    // 0.358 tsp: ¼ is 30 % under, ½ 40 % over.
+    QTest::newRow("between two, neither within 25 %")
+        << 2.4 << 6.7 << false << "ложкой не отмерить: 2.4 г";
+    QTest::newRow("less than the smallest spoon")
+        << 0.05 << 6.7 << false << "ложкой не отмерить: 0.05 г";
+    QTest::newRow("a thirty-second") << 0.2 << 6.7 << false << "≈ 1/32 ч. л., +5 %";
+    // 2.6 tsp: 2½ tsp is 4 % under, 1 tbsp 15 % over.
+    QTest::newRow("the last teaspoon before a tablespoon")
+        << 13.0 << 5.0 << false << "≈ 2½ ч. л., -4 %";
+    QTest::newRow("a tablespoon exactly") << 10.5 << 3.5 << false << "1 ст. л.";
+    // 5.41 tsp: 2 tbsp (6 tsp) is 11 % over, 1½ tbsp 17 % under.
+    QTest::newRow("tablespoons by halves") << 20.0 << 3.7 << false << "≈ 2 ст. л., +11 %";
+    QTest::newRow("a half tablespoon past the whole ones") << 30.0 << 4.0 << false << "2½ ст. л.";
+    QTest::newRow("in English") << 1.58 << 6.7 << true << "≈ ¼ tsp, +6 %";
+    QTest::newRow("tablespoons in English") << 20.0 << 3.7 << true << "≈ 2 tbsp, +11 %";
+    QTest::newRow("no figure") << 1.0 << none << false << "—";
+    QTest::newRow("a figure no spoon holds") << 1.0 << 67.0 << false << "—";
+    QTest::newRow("nothing to measure") << 0.0 << 6.7 << false << "—";
+}
+
+// The nearest of the measures a kitchen has, and how far it is from the dose.
+void TestChemistry::spoons()
+{
+    QFETCH(double, grams);
+    QFETCH(double, per_teaspoon);
+    QFETCH(bool, english);
+    QFETCH(QString, shown);
+
+    QVERIFY(Language::apply(english ? Language::english : Language::russian));
+    const QString text = Teaspoon::text(grams, per_teaspoon);
+    QVERIFY(Language::apply(Language::russian));
+    QCOMPARE(text, shown);
 }
 
 QTEST_GUILESS_MAIN(TestChemistry)

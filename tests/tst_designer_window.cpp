@@ -37,7 +37,7 @@ void TestDesignerWindow::designer_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("targets"); // key|wanted|got|deviation of Ca, K, N, P, ions
-    QTest::addColumn<QStringList>("salts");   // [x] name|grams|share|bottle
+    QTest::addColumn<QStringList>("salts");   // [x] name|grams|spoons|share|bottle
     QTest::addColumn<QString>("check");
     QTest::addColumn<QStringList>("kept"); // the user's files
     QTest::addColumn<QStringList>("planned"); // the plan's items, after «Добавить в план»
@@ -47,8 +47,8 @@ void TestDesignerWindow::designer_data()
                             "designer suggest"};
     const QStringList met{"Ca||0|",      "K||13.8|",  "N||4.52|",
                           "NO3|20|20|0", "P||0.978|", "PO4|3|3|0"};
-    const QStringList ticked{"[x] KNO3|32.6|20.5|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||",
-                             "[ ] Urea|||"};
+    const QStringList ticked{"[x] KNO3|32.6|≈ 1½ ст. л., -8 %|20.5|A", "[x] KH2PO4|4.3|—|3.8|A",
+                             "[ ] CaCl2||||", "[ ] Urea||||"};
     QTest::newRow("the salts that carry the targets, ticked and solved")
         << macro << met << ticked << "" << QStringList() << QStringList();
     // A comma is the decimal point in every locale, in a cell and in a
@@ -68,7 +68,8 @@ void TestDesignerWindow::designer_data()
     QTest::newRow("a target on N clears the one on NO3")
         << macro + QStringList{"designer want N 2"}
         << QStringList{"Ca||0|", "K||6.82|", "N|2|2|0", "NO3||8.85|", "P||0.978|", "PO4|3|3|0"}
-        << QStringList{"[x] KNO3|14.4|9.1|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||", "[ ] Urea|||"}
+        << QStringList{"[x] KNO3|14.4|≈ 2 ч. л., -7 %|9.1|A", "[x] KH2PO4|4.3|—|3.8|A",
+                       "[ ] CaCl2||||", "[ ] Urea||||"}
         << "" << QStringList() << QStringList();
     QTest::newRow("saved as a recipe, listed at once, saved again over it")
         << macro + QStringList{"designer name Макро", "designer save", "designer save"} << met
@@ -77,8 +78,8 @@ void TestDesignerWindow::designer_data()
         << macro + QStringList{"designer name Макро", "designer save", "designer want NO3 10",
                                "designer save no"}
         << QStringList{"Ca||0|", "K||7.54|", "N||2.26|", "NO3|10|10|0", "P||0.978|", "PO4|3|3|0"}
-        << QStringList{"[x] KNO3|16.3|10.2|A", "[x] KH2PO4|4.3|3.8|A", "[ ] CaCl2|||",
-                       "[ ] Urea|||"}
+        << QStringList{"[x] KNO3|16.3|≈ 2½ ч. л., +3 %|10.2|A", "[x] KH2PO4|4.3|—|3.8|A",
+                       "[ ] CaCl2||||", "[ ] Urea||||"}
         << "" << QStringList{"recipes.json: Макро"} << QStringList();
     // The user's recipes cannot be read: kept unless the user agrees to
     // start them afresh.
@@ -94,8 +95,8 @@ void TestDesignerWindow::designer_data()
         << QStringList{"designer open", "designer want Ca 10", "designer want P 1",
                        "designer suggest", "designer plan"}
         << QStringList{"Ca|10|10|0", "K||1.26|", "N||0|", "NO3||0|", "P|1|1|0", "PO4||3.07|"}
-        << QStringList{"[x] KH2PO4|4.39|3.9|A", "[x] CaCl2|27.7|7.4|B", "[ ] KNO3|||",
-                       "[ ] Urea|||"}
+        << QStringList{"[x] KH2PO4|4.39|—|3.9|A", "[x] CaCl2|27.7|—|7.4|B", "[ ] KNO3||||",
+                       "[ ] Urea||||"}
         << "Вещества, что дают вместе осадок, разнесены по бутылкам A, B: в каждой 500 мл воды, "
            "50 мл в неделю."
         << QStringList{"recipes.json: Мой рецепт A, Мой рецепт B"}
@@ -104,7 +105,8 @@ void TestDesignerWindow::designer_data()
         << QStringList{"designer open", "designer water 10", "designer want K 100",
                        "designer tick KNO3"}
         << QStringList{"Ca||0|", "K|100|61.7|-38.3", "N||22.1|", "NO3||97.8|", "P||0|", "PO4||0|"}
-        << QStringList{"[x] KNO3|3.19|100|A", "[ ] KH2PO4|||", "[ ] CaCl2|||", "[ ] Urea|||"}
+        << QStringList{"[x] KNO3|3.19|≈ ½ ч. л., +5 %|100|A", "[ ] KH2PO4||||", "[ ] CaCl2||||",
+                       "[ ] Urea||||"}
         << "На пределе растворимости в 10 мл воды: «KNO3» (3.19 г). Цели будут достигнуты при "
            "дозе 81.07 мл в неделю; в 17 мл воды бутылки хватит на столько же недель."
         << QStringList() << QStringList();
@@ -122,7 +124,7 @@ void TestDesignerWindow::designer()
     Catalogues catalogues = test_catalogues();
     catalogues.compounds = R"([
         {"name": "KNO3", "formula": "KNO3", "target": "N", "K": 0.3867, "N": 0.1385,
-         "solubility": {"g_per_l": 319, "at_c": 20}},
+         "solubility": {"g_per_l": 319, "at_c": 20}, "teaspoon": {"g": 6.7}},
         {"name": "KH2PO4", "formula": "KH2PO4", "target": "P", "K": 0.2873, "P": 0.2276,
          "solubility": {"g_per_l": 226, "at_c": 20}},
         {"name": "CaCl2", "formula": "CaCl2", "target": "Ca", "Ca": 0.3611, "Cl": 0.6389,
@@ -158,8 +160,13 @@ void TestDesignerWindow::designer()
     for (int row = 0; row < table->rowCount(); ++row) {
         const bool checked = table->item(row, 0)->checkState() == Qt::Checked;
         QStringList cells;
-        for (int column = 0; column < 4; ++column)
+        for (int column = 0; column < table->columnCount(); ++column)
             cells << table->item(row, column)->text();
+        // A salt in spoons says what they rest on, or how to add a figure.
+        const QString tip = table->item(row, 2)->toolTip();
+        QCOMPARE(tip.isEmpty(), cells.at(2).isEmpty());
+        QCOMPARE(tip.contains(QStringLiteral("«Взвесить 10 ложек»")),
+                 cells.at(2) == QStringLiteral("—"));
         (checked ? used : others) << QStringLiteral("[%1] ").arg(checked ? 'x' : ' ') +
                                          cells.join(QLatin1Char('|'));
     }

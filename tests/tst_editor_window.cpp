@@ -71,6 +71,21 @@ void TestEditorWindow::editor_data()
                        "editor formula KNO3", "editor target K",     "editor save"}
         << "" << false << QStringList{"compounds.json: Nitrate"}
         << QStringList{"K2SO4", "Urea", "Limited", "Nitrate"} << "";
+    // Ten level spoons weighed give the teaspoon and say so; a weight no ten
+    // spoons have is refused, and the figure stays.
+    QTest::newRow("a compound's teaspoon weighed")
+        << QStringList{"editor open",
+                       "editor new compound",
+                       "editor name Nitrate",
+                       "editor formula KNO3",
+                       "editor weigh 66,5",
+                       "editor spooned 6.65|взвешено: 10 ровных ложек — 66.5 г, TODAY",
+                       "editor save",
+                       "editor spoon-kept 6.65|взвешено: 10 ровных ложек — 66.5 г, TODAY",
+                       "editor weigh 300",
+                       "editor spooned 6.65|взвешено: 10 ровных ложек — 66.5 г, TODAY"}
+        << "" << false << QStringList{"compounds.json: Nitrate"}
+        << QStringList{"K2SO4", "Urea", "Limited", "Nitrate"} << "";
     QTest::newRow("a formula that cannot be read")
         << QStringList{"editor open", "editor new compound", "editor name Nitrate",
                        "editor formula Xx2"}

@@ -156,40 +156,40 @@ void TestPlanWindow::plan_add_data()
                                "value 1",       "calculate",  "plan add"};
     QTest::newRow("a product's dose worked out")
         << alpha << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << 0;
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"} << 0;
     QTest::newRow("a compound's dose typed")
         << QStringList{"kind rbdiy", "method 1", "tank 100", "value 50", "calculate", "plan add"}
         << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
-        << QStringList{"K2SO4|Самомес|50|мг|Сб|50 мг"} << 0;
+        << QStringList{"K2SO4|Самомес|50|мг|Сб|50 мг|ложкой не отмерить: 0.05 г"} << 0;
     QTest::newRow("a solution")
         << solution << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
-        << QStringList{"K2SO4 (5 г в 1000 мл)|Самомес раствор|40|мл|Сб|40 мл"} << 0;
+        << QStringList{"K2SO4 (5 г в 1000 мл)|Самомес раствор|40|мл|Сб|40 мл|"} << 0;
     QTest::newRow("the same entry again takes the new dose")
         << alpha + QStringList{"value 2", "calculate", "plan add"} << QStringList{"Аквариум 100 л"}
-        << "Аквариум 100 л" << QStringList{"Alpha|Готовое|40|мл|Сб|40 мл"} << 0;
+        << "Аквариум 100 л" << QStringList{"Alpha|Готовое|40|мл|Сб|40 мл|"} << 0;
     QTest::newRow("the same solution with more grams is another")
         << solution + QStringList{"grams 10", "calculate", "plan add"}
         << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
-        << QStringList{"K2SO4 (5 г в 1000 мл)|Самомес раствор|40|мл|Сб|40 мл",
-                       "K2SO4 (10 г в 1000 мл)|Самомес раствор|20|мл|Сб|20 мл"}
+        << QStringList{"K2SO4 (5 г в 1000 мл)|Самомес раствор|40|мл|Сб|40 мл|",
+                       "K2SO4 (10 г в 1000 мл)|Самомес раствор|20|мл|Сб|20 мл|"}
         << 1;
     QTest::newRow("another tank volume: a plan of its own")
         << alpha + QStringList{"tank 50", "calculate", "plan add"}
         << QStringList{"Аквариум 100 л", "Аквариум 50 л"} << "Аквариум 50 л"
-        << QStringList{"Alpha|Готовое|10|мл|Сб|10 мл"} << 0;
+        << QStringList{"Alpha|Готовое|10|мл|Сб|10 мл|"} << 0;
     QTest::newRow("a volume typed after the calculation does not count")
         << QStringList{"tank 100", "value 1", "calculate", "tank 50", "plan add"}
         << QStringList{"Аквариум 100 л"} << "Аквариум 100 л"
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << 0;
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"} << 0;
     QTest::newRow("back to the first volume: the first plan with it")
         << alpha + QStringList{"tank 50",  "calculate", "plan add",  "tank 100", "entry 2",
                                "method 1", "value 3",   "calculate", "plan add"}
         << QStringList{"Аквариум 100 л", "Аквариум 50 л"} << "Аквариум 100 л"
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "Gamma|Готовое|3|мл|Сб|3 мл"} << 1;
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|", "Gamma|Готовое|3|мл|Сб|3 мл|"} << 1;
     QTest::newRow("into the plan on show, a new one renamed")
         << alpha + QStringList{"plan new Второй", "plan rename Креветочник", "plan add"}
         << QStringList{"Аквариум 100 л", "Креветочник"} << "Креветочник"
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << 0;
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"} << 0;
     QTest::newRow("a name another plan has is refused, and why")
         << alpha + QStringList{"plan new Второй", "plan rename Аквариум 100 л",
                                "plan says План «Аквариум 100 л» уже есть: дайте этому другое "
@@ -249,17 +249,17 @@ void TestPlanWindow::plan_totals_data()
 
     const QStringList alpha{"tank 100", "value 1", "calculate", "plan add"};
     // Alpha: Fe 1 and K 5 mg/ml; 20 ml in 100 l, half the water changed weekly.
-    QTest::newRow("as added") << alpha << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"}
+    QTest::newRow("as added") << alpha << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"}
                               << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
     QTest::newRow("a dose edited in place")
         << alpha + QStringList{"plan dose 0 12.5"}
-        << QStringList{"Alpha|Готовое|12.5|мл|Сб|12.5 мл"} << QStringList{"|"}
+        << QStringList{"Alpha|Готовое|12.5|мл|Сб|12.5 мл|"} << QStringList{"|"}
         << QStringList{"Fe|0.125|0.125|0.25", "K|0.625|0.625|1.25"};
     // A comma is the decimal point whatever the locale; a figure that is no
     // number, or beyond the limits, is refused and the status says why.
     QTest::newRow("a comma is the decimal point, never thousands")
         << alpha + QStringList{"plan dose 0 2,500", "plan says"}
-        << QStringList{"Alpha|Готовое|2.5|мл|Сб|2.5 мл"} << QStringList{"|"}
+        << QStringList{"Alpha|Готовое|2.5|мл|Сб|2.5 мл|"} << QStringList{"|"}
         << QStringList{"Fe|0.025|0.025|0.05", "K|0.125|0.125|0.25"};
     QTest::newRow("grouped digits and doses beyond the limit refused, with the reason")
         << alpha + QStringList{"plan dose 0 1,000,5",
@@ -272,35 +272,35 @@ void TestPlanWindow::plan_totals_data()
                                "100000 мл.",
                                "plan day 0 Пн",
                                "plan says"}
-        << QStringList{"Alpha|Готовое|20|мл|Пн Сб|10 мл"} << QStringList{"|"}
+        << QStringList{"Alpha|Готовое|20|мл|Пн Сб|10 мл|"} << QStringList{"|"}
         << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
     QTest::newRow("new water beyond the limit refused, with the reason")
         << alpha + QStringList{"plan water Ca 20000",
                                "plan says «20000» не принято: новая вода приносит от 0 до 10000 "
                                "мг/л."}
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << QStringList{"Ca|0", "|"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"} << QStringList{"Ca|0", "|"}
         << QStringList{"Ca|0|0|0", "Fe|0.2|0.2|0.4", "K|1|1|2", "GH, °dH|0|0|0"};
     QTest::newRow("a dose and new water kept beyond the limits count for nothing")
         << QStringList{"plan stored-huge", "plan open"}
-        << QStringList{"Alpha — доза вне пределов: больше 100000|Готовое|> 100000|мл|Сб|—"}
+        << QStringList{"Alpha — доза вне пределов: больше 100000|Готовое|> 100000|мл|Сб|—|"}
         << QStringList{"Ca|20000", "|"} << QStringList();
     QTest::newRow("until they are corrected")
         << QStringList{"plan stored-huge", "plan open", "plan dose 0 20", "plan water-at 0 20"}
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << QStringList{"Ca|20", "|"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"} << QStringList{"Ca|20", "|"}
         << QStringList{"Ca|0|20|20", "Fe|0.2|0.2|0.4", "K|1|1|2", "GH, °dH|0|2.8|2.8"};
     QTest::newRow("a dose that is no number above 0 is refused")
         << alpha + QStringList{"plan dose 0 -1", "plan dose 0 0"}
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"} << QStringList{"|"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"} << QStringList{"|"}
         << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
     QTest::newRow("days ticked split the dose; two weeks between changes")
         << alpha + QStringList{"plan day 0 Пн", "plan day 0 Ср", "plan every 14"}
-        << QStringList{"Alpha|Готовое|20|мл|Пн Ср Сб|6.67 мл"} << QStringList{"|"}
+        << QStringList{"Alpha|Готовое|20|мл|Пн Ср Сб|6.67 мл|"} << QStringList{"|"}
         << QStringList{"Fe|0.2|0.4|0.8", "K|1|2|4"};
     QTest::newRow("no day ticked: the row adds nothing")
-        << alpha + QStringList{"plan day 0 Сб"} << QStringList{"Alpha|Готовое|20|мл||—"}
+        << alpha + QStringList{"plan day 0 Сб"} << QStringList{"Alpha|Готовое|20|мл||—|"}
         << QStringList{"|"} << QStringList();
     QTest::newRow("no water changed: no limit")
-        << alpha + QStringList{"plan change 0"} << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл"}
+        << alpha + QStringList{"plan change 0"} << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|"}
         << QStringList{"|"}
         << QStringList{"Fe|0.2|без предела|без предела", "K|1|без предела|без предела"};
     // Urea: N 0.4665; the new water's nitrate counts as its nitrogen.
@@ -308,17 +308,18 @@ void TestPlanWindow::plan_totals_data()
         << QStringList{"kind rbdiy",       "entry 1",         "method 1",       "tank 100",
                        "value 100",        "calculate",       "plan add",       "plan water NO3 10",
                        "plan water Ca 20", "plan water Xx 1", "plan water Ca 5"}
-        << QStringList{"Urea|Самомес|100|мг|Сб|100 мг"} << QStringList{"NO3|10", "Ca|20", "|"}
+        << QStringList{"Urea|Самомес|100|мг|Сб|100 мг|—"} << QStringList{"NO3|10", "Ca|20", "|"}
         << QStringList{"Ca|0|20|20", "N|0.467|2.73|3.19", "NO3 (из N)|2.07|12.1|14.1",
                        "GH, °dH|0|2.8|2.8"};
     QTest::newRow("a row removed with Delete")
         << alpha + QStringList{"kind rbdiy", "entry 1",  "method 1",     "value 100",
                                "calculate",  "plan add", "plan remove 0"}
-        << QStringList{"Urea|Самомес|100|мг|Сб|100 мг"} << QStringList{"|"}
+        << QStringList{"Urea|Самомес|100|мг|Сб|100 мг|—"} << QStringList{"|"}
         << QStringList{"N|0.467|0.467|0.933", "NO3 (из N)|2.07|2.07|4.13"};
     QTest::newRow("an entry the catalogues no longer have")
         << QStringList{"plan stored", "plan open", "plan day 1 Пн"}
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "Gone — нет в каталоге|Готовое|5|мл|Сб|5 мл"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|",
+                       "Gone — нет в каталоге|Готовое|5|мл|Сб|5 мл|"}
         << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4", "K|1|1|2"};
     // K2SO4: K 0.5, S 0.1; Gamma: N 3, P 1 mg/ml. The chart is drawn again at
     // every add, the interval and weeks changed, rows ticked and unticked: K,
@@ -330,8 +331,8 @@ void TestPlanWindow::plan_totals_data()
                        "plan add",      "entry 2",       "method 1",      "value 5",
                        "calculate",     "plan add",      "plan every 14", "plan every 7",
                        "plan weeks 20", "plan tick SO4", "plan tick Fe"}
-        << QStringList{"K2SO4|Самомес|50|мг|Сб|50 мг", "Alpha|Готовое|20|мл|Сб|20 мл",
-                       "Gamma|Готовое|5|мл|Сб|5 мл"}
+        << QStringList{"K2SO4|Самомес|50|мг|Сб|50 мг|ложкой не отмерить: 0.05 г",
+                       "Alpha|Готовое|20|мл|Сб|20 мл|", "Gamma|Готовое|5|мл|Сб|5 мл|"}
         << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4",  "K|1.25|1.25|2.5",
                                            "N|0.15|0.15|0.3", "NO3 (из N)|0.664|0.664|1.33",
                                            "P|0.05|0.05|0.1", "PO4 (из P)|0.153|0.153|0.307",
@@ -342,15 +343,27 @@ void TestPlanWindow::plan_totals_data()
     QTest::newRow("a line off the middle, a day's lines off and back: the chart as drawn once")
         << alpha + QStringList{"entry 2",  "method 1",    "value 5",       "calculate",
                                "plan add", "plan tick K", "plan day 0 Сб", "plan day 0 Пн"}
-        << QStringList{"Alpha|Готовое|20|мл|Пн|20 мл", "Gamma|Готовое|5|мл|Сб|5 мл"}
+        << QStringList{"Alpha|Готовое|20|мл|Пн|20 мл|", "Gamma|Готовое|5|мл|Сб|5 мл|"}
         << QStringList{"|"} << QStringList{"Fe|0.2|0.2|0.4",  "K|1|1|2",
                                            "N|0.15|0.15|0.3", "NO3 (из N)|0.664|0.664|1.33",
                                            "P|0.05|0.05|0.1", "PO4 (из P)|0.153|0.153|0.307"};
+    // K2SO4 at 6 g a level teaspoon: 0.9 g is ⅛ tsp less 17 %, and so is
+    // 0.45 g each of two days of 1/16 tsp; 0.75 g is ⅛ tsp.
+    QTest::newRow("a dry compound in spoons")
+        << QStringList{"kind rbdiy",      "entry 0",
+                       "method 1",        "tank 100",
+                       "value 900",       "calculate",
+                       "plan add",        "plan spoons 0 ≈ ⅛ ч. л., -17 %",
+                       "plan day 0 Ср",   "plan spoons 0 ≈ 1/16 ч. л., -17 %",
+                       "plan dose 0 1500"}
+        << QStringList{"K2SO4|Самомес|1500|мг|Ср Сб|750 мг|⅛ ч. л."} << QStringList{"|"}
+        << QStringList{"K|7.5|7.5|15", "S|1.5|1.5|3", "SO4 (из S)|4.49|4.49|8.99"};
     // Only Fe drawn: a dose of K2SO4 changes the totals and leaves the chart.
     QTest::newRow("a dose of an item the chart does not draw")
         << alpha + QStringList{"kind rbdiy", "entry 0",  "method 1",    "value 50",
                                "calculate",  "plan add", "plan tick K", "plan dose 1 100"}
-        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл", "K2SO4|Самомес|100|мг|Сб|100 мг"}
+        << QStringList{"Alpha|Готовое|20|мл|Сб|20 мл|",
+                       "K2SO4|Самомес|100|мг|Сб|100 мг|ложкой не отмерить: 0.1 г"}
         << QStringList{"|"}
         << QStringList{"Fe|0.2|0.2|0.4", "K|1.5|1.5|3", "S|0.1|0.1|0.2",
                        "SO4 (из S)|0.3|0.3|0.599"};
@@ -386,7 +399,15 @@ void TestPlanWindow::plan_totals()
     QVERIFY(!QTest::currentTestFailed());
     QWidget *window = plan_window();
     QVERIFY(window);
-    QCOMPARE(table_rows(window->findChild<QTableWidget *>(QStringLiteral("plan_items"))), rows);
+    auto *items = window->findChild<QTableWidget *>(QStringLiteral("plan_items"));
+    QCOMPARE(table_rows(items), rows);
+    // A dry compound's spoons say what they rest on, or how to add a figure.
+    for (int row = 0; row < items->rowCount(); ++row) {
+        const QString tip = items->item(row, 12)->toolTip();
+        QCOMPARE(tip.isEmpty(), items->item(row, 3)->text() != QStringLiteral("мг"));
+        QCOMPARE(tip.contains(QStringLiteral("«Взвесить 10 ложек»")),
+                 items->item(row, 12)->text() == QStringLiteral("—"));
+    }
     QCOMPARE(table_rows(window->findChild<QTableWidget *>(QStringLiteral("plan_water"))), water);
     auto *shown = window->findChild<QTableWidget *>(QStringLiteral("plan_totals"));
     QCOMPARE(table_rows(shown), totals);
@@ -579,7 +600,7 @@ void TestPlanWindow::plan_sheet_data()
 
     const QStringList alpha{"tank 100", "value 1", "calculate", "plan add"};
     // Bottle 10 ml a week on Saturday, Monday and Wednesday, a solution of
-    // K2SO4 5 g in 1000 ml 40 ml on Saturday.
+    // K2SO4 5 g in 1000 ml 40 ml on Saturday; K2SO4 at 6 g a level teaspoon.
     const QStringList bottles{"tank 100",  "entry 5",    "method 1",      "value 10",
                               "calculate", "plan add",   "kind rbdiysol", "entry 0",
                               "method 0",  "water 1000", "grams 5",       "value 1",
@@ -599,10 +620,10 @@ void TestPlanWindow::plan_sheet_data()
                        "Предел, мг/л",
                        "1.5 – 3",
                        "CaCl2 — 1 г",
-                       "K2SO4 — 10 г",
+                       "K2SO4 — 10 г (≈ 1½ ч. л., -10 %)",
                        "Na2SO4 — 1 г",
                        "Вода: 1000 мл",
-                       "K2SO4 — 5 г",
+                       "K2SO4 — 5 г (≈ ¾ ч. л., -10 %)",
                        "мг/мл: K 2.5, S 0.5",
                        "бутылки хватит на 100 недель",
                        "бутылки хватит на 25 недель",

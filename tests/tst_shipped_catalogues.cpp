@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/recipe_reader.h"
 #include "chemistry/formula.h"
+#include "chemistry/teaspoon.h"
 #include "dosing/diy_fertilizer.h"
 #include "dosing/premix_fertilizer.h"
 #include "plan/dosing_targets.h"
@@ -225,6 +226,19 @@ void TestShippedCatalogues::entry_is_sound()
                      "at_c");
         }
         QVERIFY(!solubility.value(QLatin1String("source")).toString().trimmed().isEmpty());
+    }
+
+    // A teaspoon's grams: a dry compound's only, a figure a level spoon can
+    // hold, its source saying how sure it is first.
+    if (entry.contains(QLatin1String("teaspoon"))) {
+        QVERIFY2(compound, "a product is dosed as a liquid, it has no teaspoon");
+        const QJsonObject spoon = entry.value(QLatin1String("teaspoon")).toObject();
+        QVERIFY2(Teaspoon::usable(spoon.value(QLatin1String("g")).toDouble(-1)), "g");
+        const QString source = spoon.value(QLatin1String("source")).toString();
+        QVERIFY2(QRegularExpression(QStringLiteral("^(±\\d+ %|one source only|unsure): .+"))
+                     .match(source)
+                     .hasMatch(),
+                 qPrintable(source));
     }
 
     // Figures without a formula say where they come from and when they were checked.

@@ -42,7 +42,8 @@ inline Catalogues test_catalogues()
         {"name": "Tagged", "target": "<i>", "<i>": 2}
     ])";
     catalogues.compounds = R"([
-        {"name": "K2SO4", "target": "K", "K": 0.5, "S": 0.1, "sol": 111},
+        {"name": "K2SO4", "target": "K", "K": 0.5, "S": 0.1, "sol": 111,
+         "teaspoon": {"g": 6, "source": "a test's figure"}},
         {"name": "Urea", "target": "N", "N": 0.4665}
     ])";
     catalogues.recipes = R"([

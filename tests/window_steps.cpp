@@ -262,6 +262,9 @@ void Window_Steps::plan_step(const QString &_step)
     } else if (what == QLatin1String("dose")) {
         QVERIFY(Window_Fixture::edit(items, words.value(1).toInt(), 2,
                                      Window_Fixture::typed(words.value(2))));
+    } else if (what == QLatin1String("spoons")) {
+        // Item _row's dose in spoons, as its last column shows it.
+        QCOMPARE(items->item(words.value(1).toInt(), 12)->text(), words.mid(2).join(' '));
     } else if (what == QLatin1String("day")) {
         const QStringList days{"Пн", "Вт", "Ср", "Чт", "Пт", "Сб", "Вс"};
         items->setFocus();
@@ -522,6 +525,40 @@ void Window_Steps::editor_step(const QString &_step)
         target->setCurrentIndex(target->findText(rest));
     } else if (what == QLatin1String("asks")) {
         QCOMPARE(leaving_question(window), rest);
+    } else if (what == QLatin1String("weigh")) {
+        // «Взвесить 10 ложек» answered with the grams typed; a box that
+        // refuses them closed.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [rest] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *ask = qobject_cast<QInputDialog *>(modal)) {
+                ask->setTextValue(rest);
+                QMetaObject::invokeMethod(ask, "accept", Qt::QueuedConnection);
+            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                if (box->windowTitle() == QStringLiteral("Взвесить 10 ложек"))
+                    box->accept();
+            }
+        });
+        poll.start(10);
+        QTest::mouseClick(button("editor_weigh"), Qt::LeftButton);
+    } else if (what == QLatin1String("spooned")) {
+        // The teaspoon's figure and source, today's date for TODAY.
+        QCOMPARE(
+            window->findChild<QLineEdit *>(QStringLiteral("editor_teaspoon"))->text() +
+                QLatin1Char('|') +
+                window->findChild<QLineEdit *>(QStringLiteral("editor_teaspoon_source"))->text(),
+            QString(rest).replace(QStringLiteral("TODAY"),
+                                  QDate::currentDate().toString(Qt::ISODate)));
+    } else if (what == QLatin1String("spoon-kept")) {
+        // The teaspoon of the first compound of the user's file.
+        QFile file(User_Catalogues::folder() + QStringLiteral("/compounds.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject spoon =
+            QJsonDocument::fromJson(file.readAll())[0][QLatin1String("teaspoon")].toObject();
+        QCOMPARE(QString::number(spoon[QLatin1String("g")].toDouble()) + QLatin1Char('|') +
+                     spoon[QLatin1String("source")].toString(),
+                 QString(rest).replace(QStringLiteral("TODAY"),
+                                       QDate::currentDate().toString(Qt::ISODate)));
     } else if (what == QLatin1String("sourced")) {
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("editor_source"))->text(), rest);
     } else if (what == QLatin1String("reference")) {

@@ -163,6 +163,18 @@
         <source>Изменено: %1.</source>
         <translation>Changed: %1.</translation>
     </message>
+    <message>
+        <source>Чайная ложка</source>
+        <translation>Teaspoon</translation>
+    </message>
+    <message>
+        <source>Чайная ложка: нужно больше 0 и до %1 г</source>
+        <translation>Teaspoon: needs more than 0 and up to %1 g</translation>
+    </message>
+    <message>
+        <source>взвешено: 10 ровных ложек — %1 г, %2</source>
+        <translation>weighed: 10 level spoons — %1 g, %2</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue_Reader</name>
@@ -344,6 +356,14 @@
         <source>здесь %1, а ожидалось имя в кавычках</source>
         <translation>%1 here, where a name in quotes was expected</translation>
     </message>
+    <message>
+        <source>у %1 нет числа %2, граммов в ровной чайной ложке</source>
+        <translation>%1 has no number %2, the grams in a level teaspoon</translation>
+    </message>
+    <message>
+        <source>%1 %2 г — не вес ровной чайной ложки: нужно больше 0 и до %3 г</source>
+        <translation>%1 %2 g is no weight of a level teaspoon: it needs more than 0 and up to %3 g</translation>
+    </message>
 </context>
 <context>
     <name>Designer_Window</name>
@@ -458,6 +478,10 @@
         <translation>%1
 
 Save again before quitting?</translation>
+    </message>
+    <message>
+        <source>Ложкой</source>
+        <translation>In spoons</translation>
     </message>
 </context>
 <context>
@@ -789,6 +813,36 @@ Save again before quitting?</translation>
     <message>
         <source>Сохранить изменения в новую запись?</source>
         <translation>Save changes to the new entry?</translation>
+    </message>
+    <message>
+        <source>Чайная ложка, г:</source>
+        <translation>Teaspoon, g:</translation>
+    </message>
+    <message>
+        <source>Граммы в ровной чайной ложке (5 мл): по ним план и подбор рецепта пишут дозы ложками</source>
+        <translation>Grams in a level teaspoon (5 ml): from these the plan and the recipe designer give doses in spoons</translation>
+    </message>
+    <message>
+        <source>Взвесить 10 ложек</source>
+        <translation>Weigh 10 spoons</translation>
+    </message>
+    <message>
+        <source>Вес десяти ровных ложек на кухонных весах вернее любой цифры из справочников: крупность кристаллов меняет его вдвое</source>
+        <translation>Ten level spoons weighed on a kitchen scale beat any figure from a reference: the size of the crystals alone changes it twofold</translation>
+    </message>
+    <message>
+        <source>Откуда вес ложки:</source>
+        <translation>Spoon weight from:</translation>
+    </message>
+    <message>
+        <source>Насыпьте 10 ровных чайных ложек (с горкой не годится: это на четверть и больше) на кухонные весы.
+Сколько граммов они весят?</source>
+        <translation>Put 10 level teaspoons on a kitchen scale (heaped ones will not do: they hold a quarter more and over).
+How many grams do they weigh?</translation>
+    </message>
+    <message>
+        <source>«%1» — не вес десяти ровных ложек: нужно число граммов больше 0 и до %2.</source>
+        <translation>“%1” is no weight of ten level spoons: it needs a number of grams above 0 and up to %2.</translation>
     </message>
 </context>
 <context>
@@ -1648,6 +1702,10 @@ Save again before quitting?</translation>
         <source>растёт без предела</source>
         <translation>grows without end</translation>
     </message>
+    <message>
+        <source>Ложкой</source>
+        <translation>In spoons</translation>
+    </message>
 </context>
 <context>
     <name>Plan_Log_View</name>
@@ -2257,6 +2315,45 @@ Save again before quitting?</translation>
     <message>
         <source>запись на %1: в журнале — даты с %2 по %3</source>
         <translation>an entry for %1: the log holds dates from %2 to %3</translation>
+    </message>
+</context>
+<context>
+    <name>Teaspoon</name>
+    <message>
+        <source>%1 ч. л.</source>
+        <translation>%1 tsp</translation>
+    </message>
+    <message>
+        <source>%1 ст. л.</source>
+        <translation>%1 tbsp</translation>
+    </message>
+    <message>
+        <source>ложкой не отмерить: %1 г</source>
+        <translation>no spoon fits: %1 g</translation>
+    </message>
+    <message>
+        <source>≈ %1, %2 %</source>
+        <translation>≈ %1, %2 %</translation>
+    </message>
+    <message>
+        <source>Сколько граммов этого вещества в чайной ложке, не указано. Чтобы добавить: выберите его в главном окне, в «Мои удобрения…» нажмите «Изменить копию», затем «Взвесить 10 ложек».</source>
+        <translation>How many grams of this compound a teaspoon holds is not given. To add it: choose the compound in the main window, press “Edit a copy” in “My fertilizers…”, then “Weigh 10 spoons”.</translation>
+    </message>
+    <message>
+        <source>В ровной чайной ложке (5 мл) %1 г</source>
+        <translation>A level teaspoon (5 ml) holds %1 g</translation>
+    </message>
+    <message>
+        <source>%1; откуда цифра, не указано.</source>
+        <translation>%1; where the figure comes from is not given.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Вернее всего своя цифра: вес 10 ровных ложек с ваших весов, в «Мои удобрения…».</source>
+        <translation>Your own figure is best: ten level spoons weighed on your scale, in “My fertilizers…”.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "base/message_text.h"
 #include "base/number_text.h"
 #include "catalogue/catalogue_editor.h"
+#include "chemistry/teaspoon.h"
 
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -32,7 +33,7 @@ using namespace table_cells;
 namespace {
 
 enum Target_Column { target_key, target_wanted, target_got, target_deviation };
-enum Salt_Column { salt_name, salt_grams, salt_share, salt_bottle };
+enum Salt_Column { salt_name, salt_grams, salt_spoons, salt_share, salt_bottle };
 
 QString bottle_letter(int _bottle)
 {
@@ -58,8 +59,13 @@ Designer_Window::Designer_Window(const Type_Fertilizer *_compounds, Catalogue_Ed
     build();
     redraw();
     // Wide enough for both tables where the screen is.
-    const int salts_width = salts->horizontalHeader()->length() + 2 * salts->frameWidth() +
-                            salts->verticalScrollBar()->sizeHint().width();
+    // The salts in spoons take room only once they are ticked and solved.
+    const int spoons = salts->fontMetrics().horizontalAdvance(Teaspoon::text(5.4, 1)) +
+                       2 * salts->fontMetrics().averageCharWidth();
+    const int salts_width =
+        salts->horizontalHeader()->length() +
+        std::max(0, spoons - salts->horizontalHeader()->sectionSize(salt_spoons)) +
+        2 * salts->frameWidth() + salts->verticalScrollBar()->sizeHint().width();
     int wide = targets->minimumWidth() + salts_width + split->handleWidth() + 24;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         wide = std::min(wide, screen->availableGeometry().width() * 9 / 10);
@@ -88,10 +94,10 @@ void Designer_Window::build()
     dose_label = form_row(settings, dose);
     name_label = form_row(settings, name);
 
-    // Four columns each, their headers set with the other texts.
+    // Their headers are set with the other texts.
     const QStringList four{QString(), QString(), QString(), QString()};
     targets = table(four, "designer_targets", this);
-    salts = table(four, "designer_salts", this);
+    salts = table(four + QStringList{QString()}, "designer_salts", this);
     salts->horizontalHeader()->setStretchLastSection(true);
     suggest = button(QString(), "designer_suggest", this);
     check = new QLabel(this);
@@ -178,7 +184,7 @@ void Designer_Window::retranslate()
     targets->setHorizontalHeaderLabels({tr("Элемент"), tr("Хочу, мг/л в неделю"),
                                         tr("Получится, мг/л в неделю"), tr("Отклонение, %")});
     salts->setHorizontalHeaderLabels(
-        {tr("Вещество"), tr("Граммы"), tr("Растворимость, %"), tr("Бутылка")});
+        {tr("Вещество"), tr("Граммы"), tr("Ложкой"), tr("Растворимость, %"), tr("Бутылка")});
     suggest->setText(tr("Предложить"));
     suggest->setToolTip(tr("Отметить для каждой цели первые в списке вещества, которые её "
                            "дают, — столько, сколько нужно для всех целей"));
@@ -257,6 +263,11 @@ void Designer_Window::redraw()
             write(named, salt.shown, shown | Qt::ItemIsUserCheckable);
             named->setCheckState(salt.used ? Qt::Checked : Qt::Unchecked);
             write(cell(salts, row, salt_grams), salt.used ? figure(salt.grams) : QString(), shown);
+            const bool weighed = salt.used && salt.grams > 0;
+            QTableWidgetItem *spoons = cell(salts, row, salt_spoons);
+            write(spoons, weighed ? Teaspoon::text(salt.grams, salt.teaspoon) : QString(), shown);
+            spoons->setToolTip(weighed ? Teaspoon::tip(salt.teaspoon, salt.teaspoon_source)
+                                       : QString());
             QTableWidgetItem *share = cell(salts, row, salt_share);
             const bool unknown = !std::isfinite(salt.limit);
             write(share,

@@ -4,13 +4,16 @@
 
 #include "app/table_cells.h"
 #include "base/message_text.h"
+#include "base/number_text.h"
 #include "chemistry/compound.h"
+#include "chemistry/teaspoon.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -139,6 +142,8 @@ void Editor_Window::show_rows(Catalogue_Editor::Kind _kind)
         add(formula_label, formula);
         add(solubility_label, solubility);
         add(solubility_at_label, solubility_at);
+        add(teaspoon_label, teaspoon_row);
+        add(teaspoon_source_label, teaspoon_source);
     } else if (_kind == Catalogue_Editor::recipe) {
         add(water_label, water);
         add(nullptr, salts);
@@ -189,6 +194,15 @@ void Editor_Window::build()
     formula = line("editor_formula", this);
     solubility = line("editor_solubility", this);
     solubility_at = line("editor_solubility_at", this);
+    teaspoon = line("editor_teaspoon", this);
+    weigh = new QPushButton(this);
+    weigh->setObjectName(QStringLiteral("editor_weigh"));
+    teaspoon_row = new QWidget(this);
+    auto *spoon_layout = new QHBoxLayout(teaspoon_row);
+    spoon_layout->setContentsMargins(0, 0, 0, 0);
+    spoon_layout->addWidget(teaspoon, 1);
+    spoon_layout->addWidget(weigh);
+    teaspoon_source = line("editor_teaspoon_source", this);
     water = line("editor_water", this);
     salts = pairs("editor_salts", this);
     form = new QFormLayout;
@@ -199,6 +213,9 @@ void Editor_Window::build()
     formula_label = table_cells::form_row(form, formula);
     solubility_label = table_cells::form_row(form, solubility);
     solubility_at_label = table_cells::form_row(form, solubility_at);
+    teaspoon_label = table_cells::form_row(form, teaspoon_row);
+    teaspoon_label->setBuddy(teaspoon);
+    teaspoon_source_label = table_cells::form_row(form, teaspoon_source);
     water_label = table_cells::form_row(form, water);
     form->addRow(salts);
 
@@ -237,7 +254,8 @@ void Editor_Window::build()
     resize(820, 620);
     retranslate();
 
-    for (QLineEdit *edit : {name, source, formula, solubility, solubility_at, water})
+    for (QLineEdit *edit :
+         {name, source, formula, solubility, solubility_at, teaspoon, teaspoon_source, water})
         connect(edit, &QLineEdit::textEdited, this, [this] { changed(); });
     // Only the user changes it: the check fills it with its signals blocked.
     connect(target, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
@@ -252,6 +270,7 @@ void Editor_Window::build()
     connect(list, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *_item) { choose(_item); });
     connect(copy_button, &QPushButton::clicked, this, [this] { copy_current(); });
+    connect(weigh, &QPushButton::clicked, this, [this] { weigh_spoons(); });
     connect(delete_button, &QPushButton::clicked, this, [this] { remove(); });
     connect(save_button, &QPushButton::clicked, this, [this] { save(); });
 }
@@ -294,6 +313,13 @@ void Editor_Window::retranslate()
     formula->setToolTip(tr("Например KNO3 или MgSO4·7H2O: доли элементов считаются по формуле"));
     solubility_label->setText(tr("Растворимость, г/л:"));
     solubility_at_label->setText(tr("при температуре, °C:"));
+    teaspoon_label->setText(tr("Чайная ложка, г:"));
+    teaspoon->setToolTip(tr("Граммы в ровной чайной ложке (5 мл): по ним план и подбор рецепта "
+                            "пишут дозы ложками"));
+    weigh->setText(tr("Взвесить 10 ложек"));
+    weigh->setToolTip(tr("Вес десяти ровных ложек на кухонных весах вернее любой цифры из "
+                         "справочников: крупность кристаллов меняет его вдвое"));
+    teaspoon_source_label->setText(tr("Откуда вес ложки:"));
     water_label->setText(tr("Вода, мл:"));
     salts->setHorizontalHeaderLabels({tr("Вещество или формула"), tr("Граммы")});
     salts->setToolTip(tr("Название вещества из списка «Самомес» или его формула"));
@@ -364,6 +390,8 @@ void Editor_Window::show_draft()
     formula->setText(draft.formula);
     solubility->setText(draft.solubility);
     solubility_at->setText(draft.solubility_at);
+    teaspoon->setText(draft.teaspoon);
+    teaspoon_source->setText(draft.teaspoon_source);
     water->setText(draft.water);
     show_rows(draft.kind);
     fill(salts, draft.salts, true);
@@ -389,6 +417,8 @@ void Editor_Window::changed()
     draft.formula = formula->text();
     draft.solubility = solubility->text();
     draft.solubility_at = solubility_at->text();
+    draft.teaspoon = teaspoon->text();
+    draft.teaspoon_source = teaspoon_source->text();
     draft.water = water->text();
     draft.salts = rows_of(salts);
     const bool typed = draft.kind != Catalogue_Editor::recipe && draft.formula.trimmed().isEmpty();
@@ -520,6 +550,32 @@ void Editor_Window::copy_current()
     int index = -1;
     const Catalogue_Editor::Draft copied = editor->copy(made, *entry, shipped, &index);
     start(copied, index);
+}
+
+void Editor_Window::weigh_spoons()
+{
+    QInputDialog ask(this);
+    ask.setObjectName(QStringLiteral("editor_weigh_dialog"));
+    ask.setWindowTitle(tr("Взвесить 10 ложек"));
+    ask.setLabelText(tr("Насыпьте 10 ровных чайных ложек (с горкой не годится: это на четверть "
+                        "и больше) на кухонные весы.\nСколько граммов они весят?"));
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    double grams = 0;
+    QString figure;
+    QString said;
+    if (!number_text::read(ask.textValue(), &grams) ||
+        !Catalogue_Editor::weighed(grams, QDate::currentDate(), &figure, &said)) {
+        QMessageBox::warning(
+            this, tr("Взвесить 10 ложек"),
+            tr("«%1» — не вес десяти ровных ложек: нужно число граммов больше 0 "
+               "и до %2.")
+                .arg(ask.textValue().trimmed(), number_text::figure(10 * Teaspoon::most_grams)));
+        return;
+    }
+    teaspoon->setText(figure);
+    teaspoon_source->setText(said);
+    changed();
 }
 
 bool Editor_Window::may_save_into(QWidget *_parent, Catalogue_Editor *_entries,

@@ -89,6 +89,9 @@ private:
     void start(const Catalogue_Editor::Draft &_draft, int _editing, bool _follow_first = false);
     void choose(QTreeWidgetItem *_item);
     void copy_current();
+    // Asks for the grams of ten level spoonfuls and fills the teaspoon's
+    // figure and source from them.
+    void weigh_spoons();
     void save();
     void remove();
 
@@ -123,6 +126,12 @@ private:
     QLineEdit *solubility;
     QLabel *solubility_at_label;
     QLineEdit *solubility_at;
+    QLabel *teaspoon_label;
+    QWidget *teaspoon_row;
+    QLineEdit *teaspoon;
+    QPushButton *weigh;
+    QLabel *teaspoon_source_label;
+    QLineEdit *teaspoon_source;
     QLabel *water_label;
     QLineEdit *water;
     QTableWidget *salts;

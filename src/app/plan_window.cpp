@@ -73,10 +73,12 @@ QBrush standing_colour(Plan_Book::Standing _standing)
     return QBrush();
 }
 
-// The items' columns: name, kind, weekly dose, unit, Monday … Sunday, each dose.
+// The items' columns: name, kind, weekly dose, unit, Monday … Sunday, each
+// dose, the same in spoons.
 constexpr int weekly_column = 2;
 constexpr int monday_column = 4;
 constexpr int per_dose_column = monday_column + 7;
+constexpr int spoons_column = per_dose_column + 1;
 
 QLabel *caption(const char *_name, QWidget *_buddy, QWidget *_parent)
 {
@@ -544,6 +546,8 @@ void Plan_Window::redraw_items()
             box->setCheckState(item.dosed_on(day) ? Qt::Checked : Qt::Unchecked);
         }
         write(cell(items, row, per_dose_column), Plan_Book::per_dose(item), shown, foreground);
+        write(cell(items, row, spoons_column), book.spoons(item), shown, foreground);
+        cell(items, row, spoons_column)->setToolTip(book.spoons_tip(item));
     }
     remove_button->setEnabled(editable && items->selectionModel()->hasSelection());
 }

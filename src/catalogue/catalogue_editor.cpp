@@ -10,6 +10,7 @@
 #include "catalogue/user_catalogues.h"
 #include "chemistry/compound.h"
 #include "chemistry/formula.h"
+#include "chemistry/teaspoon.h"
 #include "dosing/premix_fertilizer.h"
 
 #include <QDir>
@@ -180,6 +181,10 @@ Catalogue_Editor::Draft from_object(Catalogue_Editor::Kind _kind, const QJsonObj
             draft.solubility = figure(solubility.value(QLatin1String("g_per_l")).toDouble());
         if (solubility.value(QLatin1String("at_c")).isDouble())
             draft.solubility_at = figure(solubility.value(QLatin1String("at_c")).toDouble());
+        const QJsonObject spoon = _object.value(QLatin1String("teaspoon")).toObject();
+        if (spoon.value(QLatin1String("g")).isDouble())
+            draft.teaspoon = figure(spoon.value(QLatin1String("g")).toDouble());
+        draft.teaspoon_source = spoon.value(QLatin1String("source")).toString();
     } else if (_kind == Catalogue_Editor::recipe) {
         draft.elements.clear();
         if (_object.value(QLatin1String("water_ml")).isDouble())
@@ -268,6 +273,25 @@ QJsonObject Catalogue_Editor::to_object(const Draft &_draft, QString *_why)
             else
                 return {};
             object.insert(QStringLiteral("solubility"), solubility);
+        }
+        if (_draft.teaspoon.trimmed().isEmpty()) {
+            object.remove(QStringLiteral("teaspoon"));
+        } else {
+            QJsonObject spoon = object.value(QLatin1String("teaspoon")).toObject();
+            double grams = 0;
+            if (!read(tr("Чайная ложка"), _draft.teaspoon, &grams))
+                return {};
+            if (!Teaspoon::usable(grams)) {
+                *_why =
+                    tr("Чайная ложка: нужно больше 0 и до %1 г").arg(figure(Teaspoon::most_grams));
+                return {};
+            }
+            spoon.insert(QStringLiteral("g"), grams);
+            if (_draft.teaspoon_source.trimmed().isEmpty())
+                spoon.remove(QStringLiteral("source"));
+            else
+                spoon.insert(QStringLiteral("source"), _draft.teaspoon_source.trimmed());
+            object.insert(QStringLiteral("teaspoon"), spoon);
         }
     }
     if (_draft.kind == recipe) {
@@ -603,5 +627,22 @@ Catalogue_Editor::Draft Catalogue_Editor::copy(Kind _kind, const Compound &_entr
         made.solubility = figure(_entry.solubility());
     if (std::isfinite(_entry.solubility_at_c()))
         made.solubility_at = figure(_entry.solubility_at_c());
+    if (Teaspoon::usable(_entry.teaspoon())) {
+        made.teaspoon = figure(_entry.teaspoon());
+        made.teaspoon_source = _entry.teaspoon_source();
+    }
     return made;
+}
+
+bool Catalogue_Editor::weighed(double _ten_grams, const QDate &_day, QString *_teaspoon,
+                               QString *_source)
+{
+    // To a hundredth of a gram: no kitchen scale weighs ten spoons finer.
+    const double grams = std::round(_ten_grams * 10) / 100;
+    if (!Teaspoon::usable(grams))
+        return false;
+    *_teaspoon = figure(grams);
+    *_source = tr("взвешено: 10 ровных ложек — %1 г, %2")
+                   .arg(figure(_ten_grams), _day.toString(Qt::ISODate));
+    return true;
 }

@@ -15,6 +15,7 @@
 #include "base/element.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPair>
@@ -44,7 +45,11 @@ public:
         QString formula;       // compounds
         QString solubility;    // compounds: g/l, empty for none
         QString solubility_at; // compounds: °C, empty for none
-        QString water;         // recipes: ml
+        // Compounds: grams in a level 5 ml teaspoon, empty for none, and
+        // where that figure comes from.
+        QString teaspoon;
+        QString teaspoon_source;
+        QString water; // recipes: ml
         // Products, and compounds without a formula: an element and its
         // figure (mg/ml, or the mass fraction).
         QVector<QPair<QString, QString>> elements;
@@ -112,6 +117,11 @@ public:
     // «Изменено: K 45 вместо 50; Mg 3, в поставке нет.», then the maker's
     // source; a note of an earlier save is replaced. As typed otherwise.
     static QString noted_source(const Draft &_draft, const QString &_shipped_folder);
+
+    // The figure of a teaspoon from the grams _ten_grams of ten level
+    // spoonfuls, weighed on _day, and the source that says so; false where
+    // _ten_grams gives no figure a teaspoon could hold (Teaspoon::usable).
+    static bool weighed(double _ten_grams, const QDate &_day, QString *_teaspoon, QString *_source);
 
 private:
     // The positions in file _kind of its entries, the objects with a "name".

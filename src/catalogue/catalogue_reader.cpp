@@ -7,6 +7,7 @@
 #include "base/message_text.h"
 #include "chemistry/compound.h"
 #include "chemistry/formula.h"
+#include "chemistry/teaspoon.h"
 #include "dosing/type_fertilizer.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
     constexpr double none = std::numeric_limits<double>::quiet_NaN();
     double solubility = none;
     double solubility_at_c = none;
+    const QJsonValue spoon = _object.value(QLatin1String("teaspoon"));
     QVector<Element> members;
     members.reserve(_object.size());
     bool numbers = false;
@@ -83,6 +85,23 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
     // (all but H, O and C, which no one doses), and checks them when it has.
     QString formula_text;
     QStringList notes;
+    // A dry compound's grams in a level teaspoon, where the figure is one.
+    double teaspoon = none;
+    if (_kind == Catalogue_Kind::compounds && spoon.isObject()) {
+        const QJsonValue grams = spoon.toObject().value(QLatin1String("g"));
+        if (!grams.isDouble())
+            notes << Catalogue_Reader::tr("у %1 нет числа %2, граммов в ровной чайной ложке")
+                         .arg(quoted(QStringLiteral("teaspoon")), quoted(QStringLiteral("g")));
+        else if (!Teaspoon::usable(grams.toDouble()))
+            notes << Catalogue_Reader::tr(
+                         "%1 %2 г — не вес ровной чайной ложки: нужно больше 0 и до %3 г")
+                         .arg(quoted(QStringLiteral("teaspoon")),
+                              message_text::number(grams.toDouble()),
+                              message_text::number(Teaspoon::most_grams));
+        else
+            teaspoon = grams.toDouble();
+    }
+    bool passed_over = false;
     const QJsonValue formula_value = _object.value(QLatin1String("formula"));
     if (_kind == Catalogue_Kind::compounds && formula_value.isString()) {
         formula_text = formula_value.toString();
@@ -97,11 +116,12 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
         } else {
             notes << formula_disagreements(formula, formula_text, members);
         }
-        for (const QString &note : notes)
-            _problems.add_about(name, note);
-        if (!formula.is_valid() && !numbers)
-            return false;
+        passed_over = !formula.is_valid() && !numbers;
     }
+    for (const QString &note : notes)
+        _problems.add_about(name, note);
+    if (passed_over)
+        return false;
 
     // The numeric members go in ascending order of their keys compared code
     // unit by code unit. QJsonObject keeps its keys in code-point order, which
@@ -115,6 +135,7 @@ bool add_entry(const QJsonObject &_object, const QVector<Type_Fertilizer *> &_fe
         if (has_target)
             entry->set_target(target);
         entry->set_solubility(solubility, solubility_at_c);
+        entry->set_teaspoon(teaspoon, spoon.toObject().value(QLatin1String("source")).toString());
         entry->set_formula(formula_text);
         entry->set_source(_object.value(QLatin1String("source")).toString());
         entry->set_note(note);

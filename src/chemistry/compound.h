@@ -54,6 +54,17 @@ public:
     double solubility_at_c() const { return solubility_at_c_; }
     void set_solubility(double _g_per_l, double _at_c);
 
+    // Grams of the compound in a level 5 ml teaspoon, and where the figure
+    // comes from and how sure it is; not a number and empty where the
+    // catalogue gives none.
+    double teaspoon() const { return teaspoon_; }
+    QString teaspoon_source() const { return teaspoon_source_; }
+    void set_teaspoon(double _grams, const QString &_source)
+    {
+        teaspoon_ = _grams;
+        teaspoon_source_ = _source;
+    }
+
     // The chemical formula the catalogue gives, as written; empty without one.
     QString formula() const { return formula_; }
     void set_formula(const QString &_formula) { formula_ = _formula; }
@@ -101,6 +112,8 @@ private:
     QString target_ = QStringLiteral("");
     double solubility_ = std::numeric_limits<double>::quiet_NaN();
     double solubility_at_c_ = std::numeric_limits<double>::quiet_NaN();
+    double teaspoon_ = std::numeric_limits<double>::quiet_NaN();
+    QString teaspoon_source_;
     QString formula_;
     QString source_;
     QVector<Recipe_Part> recipe_;

@@ -349,6 +349,8 @@ void Recipe_Designer::refresh()
         Salt_Row row;
         row.name = entry->name();
         row.shown = entry->shown_name();
+        row.teaspoon = entry->teaspoon();
+        row.teaspoon_source = entry->teaspoon_source();
         for (const Salt_Row &before : salts_) {
             if (before.name == row.name)
                 row.used = before.used && usable(i);

@@ -106,6 +106,10 @@ public:
         // solubility.
         double limit = std::numeric_limits<double>::infinity();
         int bottle = -1; // 0 for A; -1 while it is not dosed
+        // Grams in a level teaspoon, and where the figure comes from; not a
+        // number where the entry has none.
+        double teaspoon = std::numeric_limits<double>::quiet_NaN();
+        QString teaspoon_source;
         bool at_limit() const;
         // The grams as a share of the limit in %; not a number without one.
         double share() const;

@@ -5,6 +5,7 @@
 #include "base/message_text.h"
 #include "base/number_text.h"
 #include "chemistry/compound.h"
+#include "chemistry/teaspoon.h"
 #include "dosing/build_up.h"
 #include "dosing/type_fertilizer.h"
 
@@ -521,6 +522,24 @@ QString Plan_Book::per_dose(const Plan_Item &_item)
     return tr("%1 %2").arg(per_day(_item), unit(_item));
 }
 
+QString Plan_Book::spoons(const Plan_Item &_item) const
+{
+    if (_item.kind != QLatin1String("diy"))
+        return QString();
+    const Compound *found = entry(_item);
+    if (!found || _item.day_count() == 0 || !plan_limits::weekly_within(_item.weekly))
+        return QStringLiteral("—");
+    return Teaspoon::text(_item.weekly / 1000 / _item.day_count(), found->teaspoon());
+}
+
+QString Plan_Book::spoons_tip(const Plan_Item &_item) const
+{
+    const Compound *found = entry(_item);
+    if (_item.kind != QLatin1String("diy") || !found)
+        return QString();
+    return Teaspoon::tip(found->teaspoon(), found->teaspoon_source());
+}
+
 QString Plan_Book::state_text(Item_Figures::State _state)
 {
     switch (_state) {
@@ -574,7 +593,7 @@ QStringList Plan_Book::item_columns()
     QStringList columns{tr("Удобрение"), tr("Тип"), tr("В неделю"), tr("Ед.")};
     for (int day = 0; day < 7; ++day)
         columns << weekday(day);
-    return columns << tr("За раз");
+    return columns << tr("За раз") << tr("Ложкой");
 }
 
 QStringList Plan_Book::total_columns(bool _uptake)
@@ -612,7 +631,7 @@ QString Plan_Book::as_text(const QStringList &_kinds) const
                           unit(item)};
         for (int day = 0; day < 7; ++day)
             cells << (item.dosed_on(day) ? per_day(item) : QString());
-        cells << per_dose(item);
+        cells << per_dose(item) << spoons(item);
         lines << cells.join(tab);
     }
     lines << QString();
@@ -926,15 +945,30 @@ QVector<Plan_Book::Band_Row> Plan_Book::band_rows() const
     return rows;
 }
 
-QString Plan_Book::salt_name(const QString &_salt) const
+const Compound *Plan_Book::salt_entry(const QString &_salt) const
 {
     if (const Type_Fertilizer *compounds = catalogues.diy) {
         for (int i = 0; i < compounds->count_compounds(); ++i) {
             if (compounds->compound_at(i)->name() == _salt)
-                return compounds->compound_at(i)->shown_name();
+                return compounds->compound_at(i);
         }
     }
-    return _salt;
+    return nullptr;
+}
+
+QString Plan_Book::salt_name(const QString &_salt) const
+{
+    const Compound *found = salt_entry(_salt);
+    return found ? found->shown_name() : _salt;
+}
+
+QString Plan_Book::weighed_line(const QString &_name, double _grams, const Compound *_salt) const
+{
+    const QString line = tr("%1 — %2 г").arg(_name, figure(_grams));
+    if (!_salt || !Teaspoon::usable(_salt->teaspoon()) ||
+        !Teaspoon::nearest(_grams, _salt->teaspoon()).fits())
+        return line;
+    return tr("%1 (%2)").arg(line, Teaspoon::text(_grams, _salt->teaspoon()));
 }
 
 double Plan_Book::bottle_ml(const Plan_Item &_item) const
@@ -1167,11 +1201,12 @@ void Plan_Book::sheet_labels(const Dosing_Plan &_plan, Sheet *_sheet) const
         label.title = item_name(item);
         double per_ml = 0; // of the entry's fractions: grams × 1000 ÷ water
         if (item.kind == QLatin1String("diy_sol")) {
-            label.lines << tr("%1 — %2 г").arg(made->shown_name(), figure(item.grams));
+            label.lines << weighed_line(made->shown_name(), item.grams, made);
             per_ml = item.grams * 1000 / item.water_ml;
         } else if (!made->recipe().isEmpty()) {
             for (const Compound::Recipe_Part &part : made->recipe())
-                label.lines << tr("%1 — %2 г").arg(salt_name(part.salt), figure(part.grams));
+                label.lines << weighed_line(salt_name(part.salt), part.grams,
+                                            salt_entry(part.salt));
             per_ml = 1;
         } else {
             continue;

@@ -223,6 +223,12 @@ public:
     static QString unit(const Plan_Item &_item);
     static QString weekly(const Plan_Item &_item);
     static QString per_dose(const Plan_Item &_item);
+    // A dry compound's dose each time in level spoons (Teaspoon::text), «—»
+    // where its entry has no spoon's figure or the item is not dosed; and the
+    // tool tip of that cell: what the figure rests on, or how to add one.
+    // Empty for the other kinds, which are dosed in ml.
+    QString spoons(const Plan_Item &_item) const;
+    QString spoons_tip(const Plan_Item &_item) const;
     static QString state_text(Item_Figures::State _state);
     // "Пн" … "Вс", 0 Monday.
     static QString weekday(int _weekday);
@@ -234,7 +240,7 @@ public:
     static QString water_text(const Dosing_Plan &_plan);
 
     // The headers of the items' columns (name, kind, weekly dose, unit, the
-    // seven weekdays, the dose each time) and of the totals' columns.
+    // seven weekdays, the dose each time, the same in spoons).
     static QStringList item_columns();
     // The totals' headers; with uptake, the band's says so.
     static QStringList total_columns(bool _uptake = false);
@@ -265,6 +271,11 @@ private:
     // A salt of a recipe by its name in the language in use, where the
     // compounds have it.
     QString salt_name(const QString &_salt) const;
+    // The compound a recipe names as _salt; null where the compounds have none.
+    const Compound *salt_entry(const QString &_salt) const;
+    // «KNO3 — 50 г», with its level spoons beside the grams where a measure
+    // fits them.
+    QString weighed_line(const QString &_name, double _grams, const Compound *_salt) const;
     // How many whole weeks a bottle of _item lasts at its weekly dose: the
     // bottle's volume is its water (a solution's water_ml, a recipe's water).
     // -1 for anything that is not a bottle, or that is not dosed.
