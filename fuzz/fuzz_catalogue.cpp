@@ -16,6 +16,7 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/recipe_reader.h"
 #include "chemistry/formula.h"
+#include "chemistry/teaspoon.h"
 #include "dosing/diy_fertilizer.h"
 #include "dosing/diysol_fertilizer.h"
 #include "dosing/premix_fertilizer.h"
@@ -125,6 +126,18 @@ void exercise(Type_Fertilizer &_fert, int _added, bool _solution)
               "a refusal is not a whole rich-text document");
         check(entry->warning().isEmpty() || entry->warning().startsWith(QStringLiteral("<br>")),
               "a warning does not stand on a line of its own");
+
+        // A teaspoon kept is one a level spoon can hold, and any dose of it
+        // is written in spoons or grams, never as nan or an exponent.
+        check(std::isnan(entry->teaspoon()) || Teaspoon::usable(entry->teaspoon()),
+              "a teaspoon no level spoon holds was kept");
+        for (const double grams : {1e-300, 0.2, 7.0, 1e6, 1e300}) {
+            const QString spoons = Teaspoon::text(grams, entry->teaspoon());
+            check(
+                !spoons.contains(QLatin1String("nan")) && !spoons.contains(QLatin1String("inf")) &&
+                    !spoons.contains(QLatin1String("e+")) && !spoons.contains(QLatin1String("e-")),
+                "a dose in spoons is no figure");
+        }
 
         const int elements = entry->count_elements();
         for (int e = 1; e < elements; ++e)
